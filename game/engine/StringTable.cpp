@@ -1,0 +1,39 @@
+#include "game/engine/StringTable.h"
+
+namespace lettrino {
+
+namespace {
+
+struct CStringEntry {
+    int id;
+    const char* text;
+};
+
+constexpr CStringEntry kStrings[] = {
+    {IDS_BACKUP_FAILED, "Cannot save backup file \"%s\"."},
+    {IDS_SAVE_CHANGES, "Save changes to dictionary?"},
+    {IDS_LOAD_FAILED, "Cannot load dictionary file \"%s\"."},
+    {IDS_START_GAME_TEXT, "Find words from the letters of:\n%s\n\nAt least %d words can be found."},
+    {IDS_ALREADY_ENTERED, "\"%s\" already entered."},
+    {IDS_VALID_WORD, "Is \"%s\" a valid word?"},
+    {IDS_FOUND_HEADING, "&You found the following %d words:"},
+    {IDS_MISSED_HEADING, "&In addition, you could have found the following %d words:"},
+    {IDS_GAME_SCORE, "&Found %d words from a maximum of %d (%d%%):"},
+    {IDS_AVERAGE_SCORE, "Average Score: %d%%\n"},
+    {IDS_NO_PUZZLE,
+     "No puzzle can be drawn from this dictionary: it needs a word of 8 to 16 letters from "
+     "which 25 to 100 other dictionary words can be formed."},
+};
+
+}  // namespace
+
+const char* LoadGameString(int id) {
+    for (const CStringEntry& entry : kStrings) {
+        if (entry.id == id) {
+            return entry.text;
+        }
+    }
+    return "";
+}
+
+}  // namespace lettrino

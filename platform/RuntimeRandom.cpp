@@ -1,0 +1,10 @@
+#include "platform/RuntimeRandom.h"
+
+namespace platform {
+
+CRuntimeRandom& RuntimeRandom() {
+    static CRuntimeRandom generator;
+    return generator;
+}
+
+}  // namespace platform
