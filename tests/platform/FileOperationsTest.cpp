@@ -1,0 +1,72 @@
+#include "platform/FileOperations.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/PathCase.h"
+#include "tests/support/TempDir.h"
+
+using testing_support::CTempDir;
+
+TEST(PathCase, FindsExistingComponentsIgnoringCaseAndKeepsNewOnesAsGiven) {
+    CTempDir dir;
+    std::filesystem::create_directories(dir.Path() / "Games" / "WordGame");
+    dir.Write("Games/WordGame/Lettrino.txt", "CAT\r\n");
+    const std::string base = dir.Path().string();
+
+    struct Case {
+        std::string asked;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {base + "/Games/WordGame/Lettrino.txt", base + "/Games/WordGame/Lettrino.txt"},
+        {base + "/GAMES/wordgame/LETTRINO.TXT", base + "/Games/WordGame/Lettrino.txt"},
+        {base + "/games/WORDGAME/New Folder/File", base + "/Games/WordGame/New Folder/File"},
+        {base + "/Other/Games", base + "/Other/Games"},
+        {base + "/GAMES/", base + "/Games/"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::ResolveExistingCase(c.asked), c.expected) << c.asked;
+    }
+}
+
+TEST(FileOperations, ExistsDeleteAndRenameIgnoreLetterCase) {
+    CTempDir dir;
+    dir.Write("Lettrino.txt", "CAT\r\n");
+    EXPECT_TRUE(platform::FileExists(dir.File("LETTRINO.TXT")));
+    EXPECT_FALSE(platform::FileExists(dir.File("Lettrino.bak")));
+
+    EXPECT_TRUE(platform::RenameFile(dir.File("lettrino.TXT"), dir.File("Lettrino.bak")));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "Lettrino.bak"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Lettrino.txt"));
+
+    EXPECT_TRUE(platform::DeleteFile(dir.File("LETTRINO.BAK")));
+    EXPECT_FALSE(platform::DeleteFile(dir.File("Lettrino.bak")));
+}
+
+TEST(FileOperations, RenameNeverReplacesAnExistingFile) {
+    CTempDir dir;
+    dir.Write("a", "A");
+    dir.Write("b", "B");
+    EXPECT_FALSE(platform::RenameFile(dir.File("a"), dir.File("B")));
+    EXPECT_EQ(dir.Read("b"), "B");
+    EXPECT_EQ(dir.Read("a"), "A");
+}
+
+TEST(FileOperations, CopyOverwritesAndKeepsThePermissionBits) {
+    CTempDir dir;
+    dir.Write("program", std::string(200000, 'x'));
+    ::chmod(dir.File("program").c_str(), 0755);
+    dir.Write("TARGET", "old content that is longer");
+    ::chmod(dir.File("TARGET").c_str(), 0600);
+
+    ASSERT_TRUE(platform::CopyFileOverwrite(dir.File("program"), dir.File("target")));
+    EXPECT_EQ(dir.Read("TARGET"), std::string(200000, 'x'));
+    struct stat info;
+    ASSERT_EQ(::stat(dir.File("TARGET").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0755u);
+
+    EXPECT_FALSE(platform::CopyFileOverwrite(dir.File("missing"), dir.File("x")));
+    EXPECT_FALSE(platform::CopyFileOverwrite(dir.File("program"), dir.File("no-dir/x")));
+}
