@@ -1,5 +1,6 @@
 #include "setup/config/ProfileReader.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -95,11 +96,18 @@ CProfileReader::CProfileReader(std::string_view text) {
 }
 
 CProfileReader CProfileReader::FromFile(const std::string& hostPath) {
-    std::ifstream in(hostPath, std::ios::binary);
-    if (!in) {
+    // Only a regular file holds a profile; reading a directory would fail half-way.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(hostPath, error)) {
         return CProfileReader(std::string_view());
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ifstream in(hostPath, std::ios::binary);
+    std::string text;
+    try {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        text.clear();  // a read error half-way: rather nothing than a partial file
+    }
     return CProfileReader(in.bad() ? std::string_view() : std::string_view(text));
 }
 
