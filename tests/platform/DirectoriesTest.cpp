@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/DiskSpace.h"
 #include "platform/DriveMap.h"
 #include "tests/support/DriveScope.h"
 
@@ -61,16 +60,4 @@ TEST(Directories, NeverRemovesAnotherDrivesRootReachedThroughThisOne) {
     const std::string name = scope.Drive().Path().filename().string();
     EXPECT_FALSE(platform::RemoveEmptyDirectory("Z:\\" + name));
     EXPECT_TRUE(std::filesystem::is_directory(scope.Drive().Path()));
-}
-
-TEST(DiskSpace, MappedDrivesReportSpaceUnmappedOnesFail) {
-    CDriveScope scope;
-    platform::CDiskFreeSpace space;
-    ASSERT_TRUE(platform::QueryDiskFreeSpace("C:\\", space));
-    EXPECT_GT(space.m_nBytesPerSector, 0u);
-    EXPECT_GT(space.m_nTotalClusters, 0u);
-    EXPECT_LE(space.m_nFreeClusters, space.m_nTotalClusters);
-    EXPECT_FALSE(platform::QueryDiskFreeSpace("Q:\\", space));
-    platform::MapDrive('D', scope.Host("missing"));
-    EXPECT_FALSE(platform::QueryDiskFreeSpace("D:\\", space));
 }

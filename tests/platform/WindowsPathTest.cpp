@@ -5,7 +5,6 @@
 #include "platform/CurrentDirectory.h"
 #include "platform/DriveMap.h"
 #include "platform/FullPath.h"
-#include "platform/ProgramPath.h"
 #include "tests/support/DriveScope.h"
 
 using testing_support::CDriveScope;
@@ -130,20 +129,4 @@ TEST(CurrentDirectory, ChangesAndReadsInWindowsForm) {
         EXPECT_EQ(platform::ChangeCurrentDirectory(c.target), c.ok) << c.target;
         EXPECT_EQ(platform::CurrentDirectory(), c.current) << c.target;
     }
-}
-
-TEST(CurrentDirectory, IsEmptyWhenItNoLongerExists) {
-    CDriveScope scope;
-    scope.MakeDirectories("Gone");
-    scope.Enter("Gone");
-    std::filesystem::remove(scope.Host("Gone"));
-    EXPECT_EQ(platform::CurrentDirectory(), "");
-}
-
-TEST(WindowsPath, ProgramPathInWindowsForm) {
-    CDriveScope scope;
-    platform::OverrideProgramPath(scope.Host("Setup/setup"));
-    EXPECT_EQ(platform::WindowsProgramPath(), "C:\\Setup\\setup");
-    platform::OverrideProgramPath("/opt/app/setup");
-    EXPECT_EQ(platform::WindowsProgramPath(), "Z:\\opt\\app\\setup");
 }

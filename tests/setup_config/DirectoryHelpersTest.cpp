@@ -176,8 +176,10 @@ TEST(GetFreeDiskSpace, MeasuresMappedDrivesInEitherCase) {
         char letter;
         bool mapped;
     };
+    // D: names a folder that is not there.
+    platform::MapDrive('D', scope.Host("missing"));
     const Case cases[] = {{'C', true},  {'c', true},  {'Q', false},
-                          {'q', false}, {'1', false}, {'\\', false}};
+                          {'q', false}, {'D', false}, {'1', false}};
     for (const Case& c : cases) {
         const float free = setup::GetFreeDiskSpace(c.letter);
         if (c.mapped) {

@@ -4,7 +4,6 @@
 
 #include "platform/DriveMap.h"
 #include "platform/ProgramPath.h"
-#include "setup/config/StringTable.h"
 #include "tests/support/DriveScope.h"
 
 using setup::ReadIniInt;
@@ -151,22 +150,4 @@ TEST_F(SetupIniTest, TheFileIsReadAnewForEveryValue) {
     EXPECT_EQ(ReadIniString("Setup", "Name"), "First");
     m_scope.Drive().Write("Setup/SETUP.INI", "[Setup]\nName=Second\n");
     EXPECT_EQ(ReadIniString("Setup", "Name"), "Second");
-}
-
-TEST(SetupStrings, HoldTheConfigurationMessagesByNumber) {
-    struct Case {
-        int id;
-        const char* text;
-    };
-    const Case cases[] = {
-        {1002, "Warning:  Could not determine required disk space."},
-        {1005, "Error:  Files= value not specified in SETUP.INI."},
-        {1006, "Error:  Not all files are listed in SETUP.INI."},
-        {1009, "Error:  Name item not specified in the [Setup] section in SETUP.INI."},
-        {1026, "Error:  ExeName and/or LnkName not specified in [Shortcuts] section in SETUP.INI."},
-        {1, ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_STREQ(setup::LoadSetupString(c.id), c.text) << c.id;
-    }
 }
