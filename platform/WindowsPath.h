@@ -9,6 +9,8 @@ namespace platform {
 // accepted, '/' is taken as a separator like '\' and the drive letter may be in
 // either case. A path that starts with two separators (a network name) has no
 // counterpart here and is refused.
+// A host file name that itself holds a backslash cannot be told apart from two
+// names in Windows form; such names are not expected in what the installer handles.
 
 // `path` made absolute in Windows form without consulting the file system:
 // relative to the current directory, "\..." relative to the root of the current
