@@ -7,7 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang
+    clang libclang-rt-dev
     wamerican wamerican-huge
     desktop-file-utils
     fonts-dejavu-core

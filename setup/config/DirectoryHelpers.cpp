@@ -1,0 +1,85 @@
+#include "setup/config/DirectoryHelpers.h"
+
+#include "platform/CurrentDirectory.h"
+#include "platform/Directories.h"
+#include "platform/DiskSpace.h"
+
+namespace setup {
+
+namespace {
+
+// False when `name` could neither be created nor found existing.
+bool CreateLevel(const std::string& name, platform::CStringArray& created) {
+    switch (platform::MakeDirectory(name)) {
+        case platform::MakeDirectoryResult::kCreated:
+            created.push_back(name);
+            return true;
+        case platform::MakeDirectoryResult::kAlreadyExists:
+            return true;
+        case platform::MakeDirectoryResult::kFailed:
+            break;
+    }
+    return false;
+}
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+}  // namespace
+
+std::string GetCurrentDir() {
+    return platform::CurrentDirectory();
+}
+
+bool CreateDirectoryTree(const std::string& path, platform::CStringArray& created) {
+    created.clear();
+    bool firstSeparator = true;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (!IsSeparator(path[i])) {
+            continue;
+        }
+        // The first separator follows the drive ("C:"), which is no level to create.
+        if (firstSeparator) {
+            firstSeparator = false;
+            continue;
+        }
+        if (!CreateLevel(path.substr(0, i), created)) {
+            RemoveDirectoryList(created);
+            return false;
+        }
+    }
+    if (!CreateLevel(path, created)) {
+        RemoveDirectoryList(created);
+        return false;
+    }
+    return true;
+}
+
+void RemoveDirectoryList(platform::CStringArray& created) {
+    if (created.empty()) {
+        return;
+    }
+    platform::ChangeCurrentDirectory("\\");
+    for (auto it = created.rbegin(); it != created.rend(); ++it) {
+        platform::RemoveEmptyDirectory(*it);
+    }
+    created.clear();
+}
+
+float GetFreeDiskSpace(char letter) {
+    if (letter >= 'a' && letter <= 'z') {
+        letter = static_cast<char>(letter - 32);
+    }
+    const std::string root{letter, ':', '\\'};
+    platform::CDiskFreeSpace space;
+    if (!platform::QueryDiskFreeSpace(root, space)) {
+        return 0.0f;
+    }
+    const double bytes = static_cast<double>(space.m_nSectorsPerCluster) *
+                         static_cast<double>(space.m_nBytesPerSector) *
+                         static_cast<double>(space.m_nFreeClusters);
+    return static_cast<float>(bytes);
+}
+
+}  // namespace setup

@@ -1,0 +1,39 @@
+#include "setup/config/SetupIni.h"
+
+#include "platform/WindowsPath.h"
+#include "setup/config/ProfileReader.h"
+
+namespace setup {
+
+namespace {
+
+// The file is read anew for every value: SETUP.INI may change between two reads and
+// each must see the file as it is then.
+CProfileReader OpenSetupIni() {
+    const std::string directory = GetSetupDirectory();
+    // Without a directory of its own the file would be looked for in the current
+    // directory, which must play no part; every key then reads as missing.
+    const std::string host =
+        directory.empty() ? std::string() : platform::ToHostPath(directory + "SETUP.INI");
+    return host.empty() ? CProfileReader(std::string_view()) : CProfileReader::FromFile(host);
+}
+
+}  // namespace
+
+std::string GetSetupDirectory() {
+    const std::string program = platform::WindowsProgramPath();
+    const std::size_t backslash = program.rfind('\\');
+    return backslash == std::string::npos ? std::string() : program.substr(0, backslash + 1);
+}
+
+std::string ReadIniString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue) {
+    const std::string value = OpenSetupIni().Find(section, key).value_or(defaultValue);
+    return value.substr(0, kMaxIniValue);
+}
+
+int ReadIniInt(const std::string& section, const std::string& key, int defaultValue) {
+    return OpenSetupIni().FindInt(section, key, defaultValue);
+}
+
+}  // namespace setup

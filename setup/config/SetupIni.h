@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace setup {
+
+// The longest value ReadIniString returns; longer values are cut without notice.
+constexpr std::size_t kMaxIniValue = 1024;
+
+// The directory of the running setup program in Windows form, with its trailing
+// backslash. Empty when the program lies on no mapped drive.
+std::string GetSetupDirectory();
+
+// The value of `key` in `section` of SETUP.INI beside the setup program, cut to
+// kMaxIniValue characters. A missing file, section or key gives `defaultValue`
+// (cut likewise); a key present with an empty value gives the empty string, so with
+// the empty default every caller uses both read the same.
+std::string ReadIniString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue = std::string());
+
+// The value of `key` in `section` of SETUP.INI converted as a count (CountText.h);
+// `defaultValue` when the file, section or key is missing or the value is empty.
+int ReadIniInt(const std::string& section, const std::string& key, int defaultValue);
+
+}  // namespace setup
