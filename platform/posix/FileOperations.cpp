@@ -30,6 +30,10 @@ bool RenameFile(const std::string& from, const std::string& to) {
     return std::rename(ResolveExistingCase(from).c_str(), target.c_str()) == 0;
 }
 
+bool ReplaceFile(const std::string& from, const std::string& to) {
+    return std::rename(ResolveExistingCase(from).c_str(), ResolveExistingCase(to).c_str()) == 0;
+}
+
 bool CopyFileOverwrite(const std::string& from, const std::string& to) {
     const int source = ::open(ResolveExistingCase(from).c_str(), O_RDONLY | O_CLOEXEC);
     if (source < 0) {
@@ -62,7 +66,8 @@ bool CopyFileOverwrite(const std::string& from, const std::string& to) {
             break;
         }
         for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(target, buffer + done, static_cast<std::size_t>(got - done));
+            const ssize_t put =
+                ::write(target, buffer + done, static_cast<std::size_t>(got - done));
             if (put < 0) {
                 if (errno == EINTR) {
                     continue;
