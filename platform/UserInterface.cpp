@@ -60,16 +60,10 @@ CUserInterface& UserInterface() {
     return g_installed ? *g_installed : ConsoleUserInterface();
 }
 
-void SetUserInterface(CUserInterface* ui) {
-    g_installed = ui;
-}
+void SetUserInterface(CUserInterface* ui) { g_installed = ui; }
 
-const std::string& DisplayName() {
-    return DisplayNameStorage();
-}
+const std::string& DisplayName() { return DisplayNameStorage(); }
 
-void SetDisplayName(std::string name) {
-    DisplayNameStorage() = std::move(name);
-}
+void SetDisplayName(std::string name) { DisplayNameStorage() = std::move(name); }
 
 }  // namespace platform

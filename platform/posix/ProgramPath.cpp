@@ -40,8 +40,6 @@ std::string ProgramPath() {
     return real;
 }
 
-void OverrideProgramPath(std::string path) {
-    Override() = std::move(path);
-}
+void OverrideProgramPath(std::string path) { Override() = std::move(path); }
 
 }  // namespace platform

@@ -21,8 +21,7 @@ TEST(FormatString, FillsPositionalArguments) {
 
 TEST(FormatString, NeverInterpretsArgumentText) {
     // A word typed by the player may hold anything; it must come out unchanged.
-    EXPECT_EQ(FormatString("Is \"%s\" a valid word?", {"%s%d%n%%"}),
-              "Is \"%s%d%n%%\" a valid word?");
+    EXPECT_EQ(FormatString("Is \"%s\" a valid word?", {"%s%d%n%%"}), "Is \"%s%d%n%%\" a valid word?");
 }
 
 TEST(FormatString, ToleratesTemplatesThatDoNotMatchTheirArguments) {

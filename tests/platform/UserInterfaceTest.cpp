@@ -35,9 +35,9 @@ TEST(MessageBoxSeam, RecordsTitleTextIconButtonsAndAnswersFromTheScript) {
     CScriptedUserInterface ui;
     platform::SetDisplayName("Lettrino");
     ui.Answer(MessageResult::No);
-    EXPECT_EQ(
-        platform::UserInterface().MessageBox("Save?", MessageIcon::Question, MessageButtons::YesNo),
-        MessageResult::No);
+    EXPECT_EQ(platform::UserInterface().MessageBox("Save?", MessageIcon::Question,
+                                                   MessageButtons::YesNo),
+              MessageResult::No);
     ASSERT_EQ(ui.Transcript().size(), 1u);
     EXPECT_EQ(ui.Transcript()[0].title, "Lettrino");
     EXPECT_EQ(ui.Transcript()[0].text, "Save?");
