@@ -5,6 +5,7 @@
 #include "framework/HelpWindow.h"
 #include "framework/QtUserInterface.h"
 #include "platform/PathCase.h"
+#include "platform/ProgramFile.h"
 #include "platform/ProgramPath.h"
 #include "platform/SystemStrings.h"
 #include "platform/UserInterface.h"
@@ -34,13 +35,6 @@ std::string ProgramBaseName(const std::string& programPath) {
     return programPath.substr(nameStart, end - nameStart);
 }
 
-std::string ProgramFileWithExtension(const std::string& programPath, const std::string& extension) {
-    std::size_t nameStart = 0;
-    std::size_t extStart = 0;
-    SplitFileName(programPath, nameStart, extStart);
-    return programPath.substr(0, extStart) + extension;
-}
-
 CWinApp::CWinApp() {
     // A second application object would make GetApp() ambiguous; the first stays.
     if (g_pApp == nullptr) {
@@ -64,7 +58,7 @@ CWinApp* CWinApp::GetApp() {
 void CWinApp::InitApplication() {
     const std::string programPath = platform::ProgramPath();
     platform::SetDisplayName(ProgramBaseName(programPath));
-    m_strHelpFilePath = ProgramFileWithExtension(programPath, ".HLP");
+    m_strHelpFilePath = platform::ReplaceFileExtension(programPath, ".HLP");
 }
 
 int CWinApp::Run() {

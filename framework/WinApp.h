@@ -52,10 +52,8 @@ private:
     QPointer<CHelpWindow> m_pHelpWindow;
 };
 
-// The program path's file name without its extension, and the program path with
-// the file name's extension replaced by `extension`; a dot in a directory name is
+// The program path's file name without its extension; a dot in a directory name is
 // never taken for an extension.
 std::string ProgramBaseName(const std::string& programPath);
-std::string ProgramFileWithExtension(const std::string& programPath, const std::string& extension);
 
 }  // namespace framework
