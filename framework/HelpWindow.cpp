@@ -8,7 +8,8 @@
 namespace framework {
 
 CHelpWindow::CHelpWindow() : QTextBrowser(nullptr) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    // Closed by the user it only hides: the application reopens the same window, and
+    // a deletion pending from an earlier close would take a reopened window away.
     setOpenExternalLinks(false);
     resize(560, 480);
 }

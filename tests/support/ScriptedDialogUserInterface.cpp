@@ -67,7 +67,6 @@ void ActivateWindow(QWidget& window) {
     window.show();
     window.activateWindow();
     QApplication::setActiveWindow(&window);
-    QCoreApplication::processEvents();
 }
 
 }  // namespace testing_support

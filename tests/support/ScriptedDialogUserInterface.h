@@ -68,7 +68,7 @@ private:
 };
 
 // Makes `window` the active window, so that focus changes inside it are delivered
-// as they are to a user's window. Only events already queued are processed.
+// as they are to a user's window. Posted events stay queued.
 void ActivateWindow(QWidget& window);
 
 }  // namespace testing_support
