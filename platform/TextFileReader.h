@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -30,6 +31,12 @@ public:
     // every further call gives the same result again.
     Result ReadLine(std::string& line);
 
+    // The same, without copying: `line` stays valid until the next call.
+    Result ReadLineView(std::string_view& line);
+
+    // The size of the open file in bytes, 0 when unknown; a hint for reserving memory.
+    std::size_t GetLength() const;
+
     void Close();
     bool IsOpen() const { return m_nDescriptor >= 0; }
 
@@ -44,6 +51,7 @@ private:
     std::size_t m_nEnd = 0;
     bool m_bEnded = false;
     bool m_bFailed = false;
+    std::string m_strPending;  // the start of a line that began in an earlier block
 };
 
 }  // namespace platform

@@ -68,17 +68,17 @@ void CDictionary::Load() {
     file.Close();
 }
 
-void CDictionary::Append(std::string entry) {
-    m_arrEntries.push_back(std::move(entry));
-}
-
 bool CDictionary::Transfer(platform::CTextFileReader& file) {
-    std::string line;
-    std::string entry;
+    // Reserving for the likely number of lines (a word and CR LF are 10 bytes on
+    // average) saves moving every entry each time the array grows.
+    m_arrEntries.reserve(m_arrEntries.size() + file.GetLength() / 8);
+    std::string_view line;
     platform::CTextFileReader::Result result;
-    while ((result = file.ReadLine(line)) == platform::CTextFileReader::Result::Line) {
-        if (PrepareWord(entry, line, true)) {
-            Append(entry);
+    while ((result = file.ReadLineView(line)) == platform::CTextFileReader::Result::Line) {
+        // Prepared in place: a line is copied once, straight into its entry.
+        m_arrEntries.emplace_back();
+        if (!PrepareWordView(m_arrEntries.back(), line, true)) {
+            m_arrEntries.pop_back();
         }
     }
     m_bModified = false;
@@ -157,11 +157,6 @@ bool CDictionary::Save() {
     return true;
 }
 
-void CDictionary::CatchUp() const {
-    m_index.CatchUp(m_arrEntries);
-    m_profiles.CatchUp(m_arrEntries);
-}
-
 bool CDictionary::Contains(const std::string& word) const {
     platform::CBusyScope busy;
     m_index.CatchUp(m_arrEntries);
@@ -188,7 +183,7 @@ void CDictionary::AddWord(const std::string& word) {
         }
     }
     m_qualifying = Qualifying::Unknown;
-    Append(std::move(entry));
+    m_arrEntries.push_back(std::move(entry));
     m_bModified = true;
 }
 
@@ -223,7 +218,7 @@ bool CDictionary::ChoosePuzzleWord(std::string& word, int& count) {
     if (size == 0 || m_qualifying == Qualifying::None) {
         return false;
     }
-    CatchUp();
+    m_profiles.CatchUp(m_arrEntries);
     const std::size_t drawable = std::min(size, kDrawableEntries);
     if (m_anFormableCounts.size() < drawable) {
         m_anFormableCounts.resize(drawable, -1);

@@ -75,7 +75,6 @@ public:
 private:
     enum class Qualifying { Unknown, None, Some };
 
-    void Append(std::string entry);
     // Writes the entries to a temporary file beside the dictionary and puts it in
     // place once it is completely on disk; reports and returns false on failure.
     bool Save();
@@ -84,7 +83,6 @@ private:
     int FormableCount(std::size_t index);
     // Whether any entry that a draw can reach is a puzzle word.
     bool AnyDrawableQualifies();
-    void CatchUp() const;
 
     bool m_bModified = false;
     std::vector<std::string> m_arrEntries;

@@ -5,7 +5,21 @@
 namespace lettrino {
 
 CLetterProfile::CLetterProfile(std::string_view word) {
-    // Counted as 8-bit counters like CountLetters, so a huge count wraps the same way.
+    // Each letter adds one to its byte of the packed counts directly.
+    for (char c : word) {
+        if (c >= 'A' && c <= 'Z') {
+            const unsigned letter = static_cast<unsigned>(c - 'A');
+            m_anCounts[letter / 8] += std::uint64_t{1} << (8 * (letter % 8));
+            m_nMask |= 1u << letter;
+        }
+    }
+    if (word.size() < 0x80) {
+        return;  // no letter can have reached 0x80
+    }
+    // A word this long may hold a letter 128 times or more. Count again with 8-bit
+    // counters like CountLetters (256 wraps to 0), so that no count carries into the
+    // next letter's byte, and mark the profile as not fit for the packed compare.
+    *this = CLetterProfile();
     std::array<std::uint8_t, 32> counts{};
     for (char c : word) {
         if (c >= 'A' && c <= 'Z') {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,18 +30,49 @@ public:
                          const CLetterProfile& profile, Visit visit) const {
         const std::uint32_t missing = ~profile.Mask();
         const std::size_t count = m_anMasks.size();
-        for (std::size_t i = 0; i < count; ++i) {
-            if ((m_anMasks[i] & missing) != 0 || !m_profiles[i].FitsIn(profile) ||
-                words[i] == word) {
-                continue;
+        // The letter sets of 64 entries at a time are tested in a loop without
+        // branches, which the compiler turns into vector instructions; only the few
+        // entries that pass are looked at one by one.
+        constexpr std::size_t kBlock = 64;
+        std::size_t base = 0;
+        for (; base + kBlock <= count; base += kBlock) {
+            alignas(16) std::uint8_t pass[kBlock];
+            const std::uint32_t* masks = m_anMasks.data() + base;
+            for (std::size_t j = 0; j < kBlock; ++j) {
+                pass[j] = (masks[j] & missing) == 0;
             }
-            if (!visit(i)) {
+            for (std::size_t part = 0; part < kBlock; part += 8) {
+                std::uint64_t hits;
+                std::memcpy(&hits, pass + part, sizeof hits);
+                while (hits != 0) {
+                    const std::size_t i = base + part + std::countr_zero(hits) / 8;
+                    hits &= hits - 1;
+                    if (!VisitIfFormable(words, word, profile, i, visit)) {
+                        return;
+                    }
+                }
+            }
+        }
+        for (; base < count; ++base) {
+            if ((m_anMasks[base] & missing) == 0 &&
+                !VisitIfFormable(words, word, profile, base, visit)) {
                 return;
             }
         }
     }
 
 private:
+    // Completes the formable test for an entry whose letter set passed; false when
+    // `visit` wants no more.
+    template <typename Visit>
+    bool VisitIfFormable(const std::vector<std::string>& words, const std::string& word,
+                         const CLetterProfile& profile, std::size_t index, Visit& visit) const {
+        if (!m_profiles[index].FitsIn(profile) || words[index] == word) {
+            return true;
+        }
+        return visit(index);
+    }
+
     std::vector<std::uint32_t> m_anMasks;
     std::vector<CLetterProfile> m_profiles;
 };

@@ -11,6 +11,10 @@ bool IsWhiteSpace(char c) {
 }  // namespace
 
 bool PrepareWord(std::string& target, const std::string& source, bool checkLength) {
+    return PrepareWordView(target, source, checkLength);
+}
+
+bool PrepareWordView(std::string& target, std::string_view source, bool checkLength) {
     std::size_t end = source.size();
     while (end > 0 && IsWhiteSpace(source[end - 1])) {
         --end;
@@ -19,14 +23,15 @@ bool PrepareWord(std::string& target, const std::string& source, bool checkLengt
     while (begin < end && IsWhiteSpace(source[begin])) {
         ++begin;
     }
-    target.assign(source, begin, end - begin);
+    target.assign(source.substr(begin, end - begin));
+    // One pass without branches per character: loading a dictionary runs every
+    // line through here.
     bool bLetters = true;
     for (char& c : target) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        } else if (c < 'A' || c > 'Z') {
-            bLetters = false;
-        }
+        unsigned value = static_cast<unsigned char>(c);
+        value -= (value - 'a' < 26u) ? 'a' - 'A' : 0u;
+        c = static_cast<char>(value);
+        bLetters &= value - 'A' < 26u;
     }
     if (checkLength && (target.size() < 3 || target.size() > 16)) {
         return false;

@@ -46,6 +46,14 @@ void CTextFileReader::Attach(int descriptor) {
     m_bEnded = m_bFailed = false;
 }
 
+std::size_t CTextFileReader::GetLength() const {
+    struct stat info;
+    if (m_nDescriptor < 0 || ::fstat(m_nDescriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        return 0;
+    }
+    return static_cast<std::size_t>(info.st_size);
+}
+
 void CTextFileReader::Close() {
     if (m_nDescriptor >= 0) {
         ::close(m_nDescriptor);
@@ -75,15 +83,19 @@ bool CTextFileReader::Fill() {
     }
 }
 
-CTextFileReader::Result CTextFileReader::ReadLine(std::string& line) {
-    line.clear();
-    bool bAny = false;  // whether this line has any byte at all, so "" is not a line at the end
+CTextFileReader::Result CTextFileReader::ReadLineView(std::string_view& line) {
+    // A line that lies inside the buffer is handed out in place; only a line that
+    // spans blocks is gathered in m_strPending.
+    m_strPending.clear();
     for (;;) {
         if (m_nPos == m_nEnd && !Fill()) {
             if (m_bFailed || m_nDescriptor < 0) {
                 return Result::Error;
             }
-            return bAny ? Result::Line : Result::End;
+            // A last line without a line end counts; nothing at all after the last
+            // line end is no line.
+            line = m_strPending;
+            return m_strPending.empty() ? Result::End : Result::Line;
         }
         const char* begin = m_buffer.data() + m_nPos;
         const std::size_t available = m_nEnd - m_nPos;
@@ -91,27 +103,37 @@ CTextFileReader::Result CTextFileReader::ReadLine(std::string& line) {
         const std::size_t span = newline ? static_cast<std::size_t>(newline - begin) : available;
         if (const void* stop = std::memchr(begin, kEndOfFile, span)) {
             // Everything after CTRL-Z is ignored, as if the file ended there.
-            const std::size_t kept =
-                static_cast<std::size_t>(static_cast<const char*>(stop) - begin);
-            line.append(begin, kept);
-            bAny = bAny || kept > 0;
+            m_strPending.append(begin, static_cast<const char*>(stop));
             m_nPos = m_nEnd;
             m_bEnded = true;
-            return bAny ? Result::Line : Result::End;
+            line = m_strPending;
+            return m_strPending.empty() ? Result::End : Result::Line;
         }
-        line.append(begin, span);
         if (newline == nullptr) {
-            bAny = bAny || span > 0;
+            m_strPending.append(begin, span);
             m_nPos = m_nEnd;
             continue;
         }
         m_nPos += span + 1;
-        // The CR may have come at the end of the previous block, so look at the line.
+        if (m_strPending.empty()) {
+            line = std::string_view(begin, span);
+        } else {
+            m_strPending.append(begin, span);
+            line = m_strPending;
+        }
+        // Looked for in the whole line: the CR may have ended the previous block.
         if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+            line.remove_suffix(1);
         }
         return Result::Line;
     }
+}
+
+CTextFileReader::Result CTextFileReader::ReadLine(std::string& line) {
+    std::string_view view;
+    const Result result = ReadLineView(view);
+    line.assign(result == Result::Line ? view : std::string_view());
+    return result;
 }
 
 }  // namespace platform

@@ -37,6 +37,20 @@ std::vector<std::string> ReadAll(const std::string& bytes) {
     }
     // The end stays the end.
     EXPECT_EQ(reader.ReadLine(line), CTextFileReader::Result::End);
+
+    // Reading without copies gives the same lines.
+    CTextFileReader viewer;
+    EXPECT_TRUE(viewer.Open(dir.File("words.txt")));
+    std::vector<std::string> viewed;
+    std::string_view view;
+    CTextFileReader::Result result;
+    while ((result = viewer.ReadLineView(view)) == CTextFileReader::Result::Line) {
+        viewed.emplace_back(view);
+    }
+    if (result == CTextFileReader::Result::Error) {
+        viewed.push_back("<error>");
+    }
+    EXPECT_EQ(viewed, lines);
     return lines;
 }
 
