@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
+#include <ostream>
 
 #include "framework/Button.h"
 #include "framework/DataExchange.h"
@@ -178,6 +179,8 @@ struct CEndingCase {
     std::function<void(CTestDialog&)> act;
     bool bEnded;
     int nResult;
+    // Names the case in test output instead of dumping its bytes.
+    friend void PrintTo(const CEndingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DialogEndingTest : public ::testing::TestWithParam<CEndingCase> {};

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QPushButton>
 #include <QTest>
+#include <ostream>
 
 #include "framework/Edit.h"
 #include "tests/support/ScriptedDialogUserInterface.h"
@@ -18,6 +19,8 @@ struct CInputCase {
     int nLimit;
     std::function<void(CEdit&)> act;
     const char* expected;
+    // Names the case in test output instead of dumping its bytes.
+    friend void PrintTo(const CInputCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class EditInputTest : public ::testing::TestWithParam<CInputCase> {};

@@ -1,5 +1,6 @@
 // Adding words: known, already listed, new with Yes and with No, and the score.
 #include <QTest>
+#include <ostream>
 
 #include "game/engine/Dictionary.h"
 #include "game/ui/Resource.h"
@@ -24,6 +25,8 @@ struct CAddCase {
     std::vector<std::string> found;
     const char* score;
     bool bModified;
+    // Names the case in test output instead of dumping its bytes.
+    friend void PrintTo(const CAddCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class AddWordPathTest : public CGameFixture, public ::testing::WithParamInterface<CAddCase> {};

@@ -2,6 +2,7 @@
 // the keyboard and from cube clicks. The puzzle is SPLATTER: cubes S P L A T T E R.
 #include <QApplication>
 #include <QTest>
+#include <ostream>
 
 #include "game/ui/Resource.h"
 #include "tests/game_ui/GameFixture.h"
@@ -17,6 +18,8 @@ struct CTypingCase {
     const char* field;
     int beeps;
     const char* cubes;  // lower case: disabled
+    // Names the case in test output instead of dumping its bytes.
+    friend void PrintTo(const CTypingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class InputFilterTest : public CGameFixture, public ::testing::WithParamInterface<CTypingCase> {};
@@ -63,6 +66,8 @@ struct CCubeCase {
     const char* field;
     int beeps;
     const char* cubes;
+    // Names the case in test output instead of dumping its bytes.
+    friend void PrintTo(const CCubeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CubeSyncTest : public CGameFixture, public ::testing::WithParamInterface<CCubeCase> {};

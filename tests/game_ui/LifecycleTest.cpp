@@ -1,5 +1,6 @@
 // Loading at start-up, leaving the game (Exit, close box, Escape) and help.
 #include <QTest>
+#include <ostream>
 
 #include "framework/WinApp.h"
 #include "game/engine/Dictionary.h"
@@ -49,6 +50,8 @@ struct CExitCase {
     std::function<void(CGameFixture&)> leave;
     bool bEnded;
     bool bSaved;
+    // Names the case in test output instead of dumping its bytes.
+    friend void PrintTo(const CExitCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ExitTest : public CGameFixture, public ::testing::WithParamInterface<CExitCase> {};
