@@ -116,18 +116,6 @@ TEST_F(DialogTest, PlacesControlsInDialogUnitsOfTheDialogFont) {
     }
 }
 
-TEST(DialogUnitsTest, RoundsToTheNearestPixel) {
-    const CDialogUnits units(QApplication::font());
-    struct Row {
-        int units;
-    };
-    for (const Row row : {Row{0}, Row{1}, Row{2}, Row{3}, Row{7}, Row{286}}) {
-        SCOPED_TRACE(row.units);
-        EXPECT_EQ(units.ToPixelsX(row.units), (row.units * units.BaseX() + 2) / 4);
-        EXPECT_EQ(units.ToPixelsY(row.units), (row.units * units.BaseY() + 4) / 8);
-    }
-}
-
 TEST_F(DialogTest, AppliesCaptionsStylesAndDataExchange) {
     EXPECT_EQ(m_dialog.windowTitle().toStdString(), "Test Dialog");
     EXPECT_EQ(m_dialog.GetDlgItemText(IDC_NAME_LABEL), "&Name:");

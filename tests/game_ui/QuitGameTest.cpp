@@ -40,7 +40,11 @@ TEST_F(QuitGameTest, FoundWordsAreListedSortedAndNotMissed) {
     for (const char* word : {"TRAP", "SEA", "ALES"}) {
         AddWord(word);
     }
+    const std::size_t busyBefore = m_ui.BusyChanges().size();
     const CQuitResult result = QuitGame();
+    // The search for missed words runs under the busy pointer, switched off again.
+    const std::vector<bool> busy(m_ui.BusyChanges().begin() + busyBefore, m_ui.BusyChanges().end());
+    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
     EXPECT_EQ(result.foundHeading, "&You found the following 3 words:");
     EXPECT_EQ(result.found, (std::vector<std::string>{"ALES", "SEA", "TRAP"}));
     EXPECT_EQ(result.missedHeading, "&In addition, you could have found the following 27 words:");

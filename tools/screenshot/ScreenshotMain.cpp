@@ -1,6 +1,6 @@
 // Plays a short scripted game on the offscreen platform and saves a picture of
 // every dialog on the way: the main dialog before, during and after a game, and
-// the Start Game, Quit Game and About dialogs.
+// the Start Game, Quit Game and About dialogs, and the help window.
 //
 //   lettrino_screenshots <output folder>
 //
@@ -70,6 +70,11 @@ int main(int argc, char* argv[]) {
     Click(dialog, lettrino::IDC_QUIT_GAME);
     ui.Save(dialog, "main-after-quit");
     Click(dialog, lettrino::IDC_ABOUT);
+    Click(dialog, lettrino::IDC_HELP_CONTENTS);
+    if (QWidget* pHelp = app.GetHelpWindow()) {
+        ui.Save(*pHelp, "help");
+    }
+    app.ShowHelp(framework::HelpCommand::Quit);
 
     app.m_pMainWnd = nullptr;
     platform::SetUserInterface(nullptr);
