@@ -1,5 +1,6 @@
 // Loading at start-up, leaving the game (Exit, close box, Escape) and help.
 #include <QTest>
+#include <filesystem>
 #include <ostream>
 
 #include "framework/WinApp.h"
@@ -113,6 +114,32 @@ INSTANTIATE_TEST_SUITE_P(
         CExitCase{"EscapeDoesNothing", true, {}, Escape, false, false},
         CExitCase{"EscapeInTheFieldDoesNothing", true, {}, EscapeInField, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LifecycleTest, FailedSaveKeepsTheGameOpenAndAsksAgain) {
+    OpenSplatterGame();
+    StartGame();
+    m_ui.Answer(MessageResult::Yes);
+    AddWord("TAPE");
+    // The new contents are written beside the dictionary first; a folder in the way
+    // makes that fail.
+    std::filesystem::create_directory(m_dir.Path() / "Lettrino.tmp");
+    m_ui.ClearTranscript();
+    m_ui.Answer(MessageResult::Yes);
+    m_ui.Answer(MessageResult::Ok);
+    Click(framework::CommandOk);
+    EXPECT_FALSE(m_pDlg->IsEnded());
+    ASSERT_EQ(m_ui.Transcript().size(), 2u);
+    EXPECT_NE(m_ui.Transcript()[1].text.find(m_dir.File("Lettrino.txt")), std::string::npos);
+
+    std::filesystem::remove(m_dir.Path() / "Lettrino.tmp");
+    m_ui.ClearTranscript();
+    m_ui.Answer(MessageResult::Yes);
+    Click(framework::CommandOk);
+    EXPECT_TRUE(m_pDlg->IsEnded());
+    ASSERT_EQ(m_ui.Transcript().size(), 1u);
+    EXPECT_EQ(m_ui.Transcript()[0].text, "Save changes to dictionary?");
+    EXPECT_NE(m_dir.Read("Lettrino.txt").find("TAPE\r\n"), std::string::npos);
+}
 
 TEST_F(LifecycleTest, EscapeLeavesTheGameAsItWas) {
     OpenSplatterGame();
