@@ -5,11 +5,8 @@
 
 namespace lettrino {
 
-using framework::CControlTemplate;
-using framework::CDialogTemplate;
-using framework::CommandOk;
-using K = framework::ControlKind;
-using namespace framework;  // style flags
+using namespace framework;
+using K = ControlKind;
 
 namespace {
 
