@@ -15,6 +15,11 @@ bool DeleteFile(const std::string& path);
 // Renames `from` to `to`, replacing nothing: fails when `to` exists.
 bool RenameFile(const std::string& from, const std::string& to);
 
+// Renames `from` to `to` in one step, replacing `to` when it exists: at every moment
+// `to` names either the old file or the new one, never nothing. For putting a
+// completely written replacement in place.
+bool ReplaceFile(const std::string& from, const std::string& to);
+
 // Copies `from` over `to` (created or truncated), keeping `from`'s permission bits
 // so that an installed program stays executable.
 bool CopyFileOverwrite(const std::string& from, const std::string& to);

@@ -3,7 +3,16 @@
 #include <cstddef>
 #include <string>
 
+#include <vector>
+
+#include "game/engine/LetterProfileTable.h"
+#include "game/engine/WordIndex.h"
 #include "platform/StringArray.h"
+
+namespace platform {
+class CRawFileWriter;
+class CTextFileReader;
+}  // namespace platform
 
 namespace lettrino {
 
@@ -25,6 +34,19 @@ public:
     // Fills the empty store from the dictionary file. When the file cannot be opened
     // it reports message 102 and ends the process.
     void Load();
+
+    // Appends every acceptable line of `file` (trimmed, upper-cased, 3 to 16 letters
+    // A-Z) and clears the modified flag. Returns false when a read failed: the lines
+    // read before the failure stay, the rest of the file is not read.
+    bool Transfer(platform::CTextFileReader& file);
+
+    // Writes every entry followed by CR LF to `file`. Clears the modified flag only
+    // when every write succeeded.
+    bool Transfer(platform::CRawFileWriter& file);
+
+    // Turns the current dictionary file into the backup file, replacing an older
+    // backup; reports message 100 when that fails. Does nothing without a file.
+    void MakeBackup();
 
     // Asks whether to save when the store was changed and, on Yes, saves it keeping
     // the previous file as the backup. Returns false when writing failed (the failure
@@ -51,8 +73,27 @@ public:
     bool IsModified() const { return m_bModified; }
 
 private:
+    enum class Qualifying { Unknown, None, Some };
+
+    // Writes the entries to a temporary file beside the dictionary and puts it in
+    // place once it is completely on disk; reports and returns false on failure.
+    bool Save();
+    // The number of entries formable from entry `index`, or kAboveMaximum when it is
+    // more than a puzzle may have: counting stops there.
+    int FormableCount(std::size_t index);
+    // Whether any entry that a draw can reach is a puzzle word.
+    bool AnyDrawableQualifies();
+
     bool m_bModified = false;
-    // Implementation members are added below this line.
+    std::vector<std::string> m_arrEntries;
+    // Derived from the entries and brought up to date when needed, so loading stays a
+    // plain read; entries are only ever appended, so nothing needs to be redone.
+    mutable CWordIndex m_index;
+    mutable CLetterProfileTable m_profiles;
+    // Per entry that a draw can reach: its formable count (capped), or -1 while not
+    // yet counted. Kept exact across AddWord.
+    std::vector<int> m_anFormableCounts;
+    Qualifying m_qualifying = Qualifying::Unknown;
 };
 
 }  // namespace lettrino

@@ -23,6 +23,23 @@ constexpr CStringEntry kStrings[] = {
     {IDS_NO_PUZZLE,
      "No puzzle can be drawn from this dictionary: it needs a word of 8 to 16 letters from "
      "which 25 to 100 other dictionary words can be formed."},
+    {IDS_MAIN_TITLE, "Lettrino"},
+    {IDS_CAPTION_FIND_WORDS, "Find words from the letters of:"},
+    {IDS_CAPTION_LETTER_CUBES, "Letter Cubes"},
+    {IDS_CAPTION_WORD, "&Word"},
+    {IDS_CAPTION_ADD_WORD, "Add Word to &List"},
+    {IDS_CAPTION_CLEAR, "&Clear"},
+    {IDS_CAPTION_AVERAGE_SCORE, "Average Score:"},
+    {IDS_CAPTION_START_GAME, "&Start Game"},
+    {IDS_CAPTION_QUIT_GAME, "&Quit Game"},
+    {IDS_CAPTION_HELP, "&Help..."},
+    {IDS_CAPTION_ABOUT, "&About..."},
+    {IDS_CAPTION_EXIT, "E&xit"},
+    {IDS_CAPTION_CLOSE, "&Close"},
+    {IDS_START_GAME_TITLE, "Start Game"},
+    {IDS_QUIT_GAME_TITLE, "Quit Game"},
+    {IDS_ABOUT_TITLE, "About"},
+    {IDS_ABOUT_TEXT, "Lettrino v. 1.00 for Windows 95, Windows 98, and NT"},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace lettrino {
 
@@ -10,6 +11,9 @@ namespace lettrino {
 // and tells whether it is acceptable: only letters A-Z and, with `checkLength`,
 // 3 to 16 of them. `target` receives the normalised text whatever the result.
 bool PrepareWord(std::string& target, const std::string& source, bool checkLength);
+
+// PrepareWord for a text that is not held in a string of its own.
+bool PrepareWordView(std::string& target, std::string_view source, bool checkLength);
 
 using CLetterCounts = std::array<std::uint8_t, 26>;
 

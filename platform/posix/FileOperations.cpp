@@ -30,6 +30,10 @@ bool RenameFile(const std::string& from, const std::string& to) {
     return std::rename(ResolveExistingCase(from).c_str(), target.c_str()) == 0;
 }
 
+bool ReplaceFile(const std::string& from, const std::string& to) {
+    return std::rename(ResolveExistingCase(from).c_str(), ResolveExistingCase(to).c_str()) == 0;
+}
+
 bool CopyFileOverwrite(const std::string& from, const std::string& to) {
     const int source = ::open(ResolveExistingCase(from).c_str(), O_RDONLY | O_CLOEXEC);
     if (source < 0) {

@@ -70,3 +70,15 @@ TEST(FileOperations, CopyOverwritesAndKeepsThePermissionBits) {
     EXPECT_FALSE(platform::CopyFileOverwrite(dir.File("missing"), dir.File("x")));
     EXPECT_FALSE(platform::CopyFileOverwrite(dir.File("program"), dir.File("no-dir/x")));
 }
+
+TEST(FileOperations, ReplaceFilePutsTheNewFileInPlaceOfTheOld) {
+    CTempDir dir;
+    dir.Write("Lettrino.txt", "OLD\r\n");
+    dir.Write("Lettrino.tmp", "NEW\r\n");
+    EXPECT_TRUE(platform::ReplaceFile(dir.File("Lettrino.tmp"), dir.File("LETTRINO.TXT")));
+    EXPECT_EQ(dir.Read("Lettrino.txt"), "NEW\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Lettrino.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "LETTRINO.TXT"));
+    EXPECT_FALSE(platform::ReplaceFile(dir.File("Lettrino.tmp"), dir.File("Lettrino.txt")));
+    EXPECT_EQ(dir.Read("Lettrino.txt"), "NEW\r\n");
+}

@@ -4,9 +4,13 @@
 
 namespace testing_support {
 
-CScriptedUserInterface::CScriptedUserInterface() { platform::SetUserInterface(this); }
+CScriptedUserInterface::CScriptedUserInterface() {
+    platform::SetUserInterface(this);
+}
 
-CScriptedUserInterface::~CScriptedUserInterface() { platform::SetUserInterface(nullptr); }
+CScriptedUserInterface::~CScriptedUserInterface() {
+    platform::SetUserInterface(nullptr);
+}
 
 platform::MessageResult CScriptedUserInterface::MessageBox(const std::string& text,
                                                            platform::MessageIcon icon,
@@ -24,6 +28,8 @@ platform::MessageResult CScriptedUserInterface::MessageBox(const std::string& te
     return answer;
 }
 
-void CScriptedUserInterface::ExitProcess(int exitCode) { throw CProcessExit(exitCode); }
+void CScriptedUserInterface::ExitProcess(int exitCode) {
+    throw CProcessExit(exitCode);
+}
 
 }  // namespace testing_support

@@ -1,0 +1,366 @@
+#include "framework/Dialog.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "framework/Button.h"
+#include "framework/DataExchange.h"
+#include "framework/DialogUserInterface.h"
+#include "framework/Edit.h"
+#include "framework/GroupBox.h"
+#include "framework/ListBox.h"
+#include "framework/Static.h"
+#include "framework/WinApp.h"
+
+namespace framework {
+
+namespace {
+
+QString Caption(const CDialogTemplate& dialogTemplate, int nCaptionId) {
+    if (nCaptionId == 0 || dialogTemplate.pfnLoadString == nullptr) {
+        return QString();
+    }
+    return QString::fromUtf8(dialogTemplate.pfnLoadString(nCaptionId));
+}
+
+bool TakesFocus(const CControlTemplate& control) {
+    return (control.style & StyleTabStop) != 0 && control.kind != ControlKind::Label &&
+           control.kind != ControlKind::GroupBox && control.kind != ControlKind::Icon;
+}
+
+}  // namespace
+
+void CDataExchange::Text(int nId, std::string& value) {
+    if (m_bSaveAndValidate) {
+        value = m_dialog.GetDlgItemText(nId);
+    } else {
+        m_dialog.SetDlgItemText(nId, value);
+    }
+}
+
+CDialog::CDialog(const CDialogTemplate& dialogTemplate, QWidget* pParent)
+    : QDialog(pParent),
+      m_template(dialogTemplate),
+      m_units(CDialogUnits::DialogFont(dialogTemplate.pszFontFace, dialogTemplate.nPointSize)) {
+    setFont(CDialogUnits::DialogFont(dialogTemplate.pszFontFace, dialogTemplate.nPointSize));
+    setWindowTitle(Caption(dialogTemplate, dialogTemplate.nCaptionId));
+}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal() {
+    if (CDialogUserInterface* pHook = DialogUserInterface()) {
+        return pHook->RunModalDialog(*this);
+    }
+    return RunModalLoop();
+}
+
+int CDialog::RunModalLoop() {
+    CreateAndInitialize();
+    if (m_bEnded) {
+        return m_nModalResult;
+    }
+    // Modal to its owner only, so that a modeless window such as the help stays
+    // usable while a dialog is open.
+    setWindowModality(Qt::WindowModal);
+    exec();
+    return m_nModalResult;
+}
+
+bool CDialog::CreateAndInitialize() {
+    if (m_bCreated) {
+        return false;
+    }
+    m_bCreated = true;
+    m_bEnded = false;
+    m_nModalResult = -1;
+
+    if (parentWidget() == nullptr) {
+        if (QWidget* pOwner = GetOwner()) {
+            setParent(pOwner);
+        }
+    }
+    ApplyWindowFlags();
+    const QRect client = m_units.ToPixels(0, 0, m_template.cx, m_template.cy);
+    setFixedSize(client.size());
+
+    QWidget* pPrevious = nullptr;
+    for (const CControlTemplate& control : m_template.controls) {
+        QWidget* pWidget = CreateControl(control);
+        m_controls.push_back(pWidget);
+        if (TakesFocus(control)) {
+            if (pPrevious) {
+                setTabOrder(pPrevious, pWidget);
+            }
+            pPrevious = pWidget;
+        }
+    }
+    // A label's or group box's mnemonic leads to the next control that takes focus.
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        QWidget* pBuddy = nullptr;
+        for (std::size_t j = i + 1; j < m_controls.size() && !pBuddy; ++j) {
+            if (TakesFocus(m_template.controls[j])) {
+                pBuddy = m_controls[j];
+            }
+        }
+        if (auto* pLabel = dynamic_cast<CStatic*>(m_controls[i])) {
+            pLabel->setBuddy(pBuddy);
+        } else if (auto* pGroup = dynamic_cast<CGroupBox*>(m_controls[i])) {
+            pGroup->SetBuddy(pBuddy);
+        }
+    }
+
+    UpdateData(false);
+    const bool bDefaultFocus = OnInitDialog();
+    if (bDefaultFocus) {
+        for (std::size_t i = 0; i < m_controls.size(); ++i) {
+            QWidget* pWidget = m_controls[i];
+            if (TakesFocus(m_template.controls[i]) && pWidget->isEnabled() &&
+                !pWidget->isHidden()) {
+                pWidget->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+    return bDefaultFocus;
+}
+
+void CDialog::ApplyWindowFlags() {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                            Qt::MSWindowsFixedSizeDialogHint;
+    if (m_template.style & DialogMinimizeBox) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    setWindowFlags(flags);
+}
+
+QWidget* CDialog::CreateControl(const CControlTemplate& control) {
+    const QString caption = Caption(m_template, control.nCaptionId);
+    QWidget* pWidget = nullptr;
+    switch (control.kind) {
+        case ControlKind::Label: {
+            auto* pLabel = new CStatic(this);
+            pLabel->setText(caption);
+            pWidget = pLabel;
+            break;
+        }
+        case ControlKind::Icon:
+            pWidget = new CStatic(this);
+            break;
+        case ControlKind::GroupBox: {
+            auto* pGroup = new CGroupBox(this);
+            pGroup->setTitle(caption);
+            pWidget = pGroup;
+            break;
+        }
+        case ControlKind::PushButton: {
+            auto* pButton = new CButton(this);
+            pButton->setText(caption);
+            pButton->setDefault((control.style & StyleDefaultButton) != 0);
+            const int nId = control.nId;
+            connect(pButton, &QPushButton::clicked, this,
+                    [this, nId] { OnCommand(nId, CommandCode::Clicked); });
+            pWidget = pButton;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* pEdit = new CEdit(this);
+            pEdit->SetUpperCase((control.style & StyleUpperCase) != 0);
+            pEdit->setText(caption);
+            pEdit->setFrame((control.style & StyleBorder) != 0);
+            const int nId = control.nId;
+            connect(pEdit, &QLineEdit::textChanged, this,
+                    [this, nId] { OnCommand(nId, CommandCode::Changed); });
+            pEdit->m_fnOnSetFocus = [this, nId] { OnCommand(nId, CommandCode::SetFocus); };
+            pWidget = pEdit;
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* pList = new CListBox(this);
+            pList->SetSorted((control.style & StyleSorted) != 0);
+            pList->SetMultiColumn((control.style & StyleMultiColumn) != 0);
+            pList->setHorizontalScrollBarPolicy(
+                (control.style & StyleHScroll) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+            if (!(control.style & StyleBorder)) {
+                pList->setFrameShape(QFrame::NoFrame);
+            }
+            pWidget = pList;
+            break;
+        }
+    }
+    pWidget->setGeometry(m_units.ToPixels(control.x, control.y, control.cx, control.cy));
+    pWidget->setFocusPolicy(TakesFocus(control) ? Qt::StrongFocus : Qt::NoFocus);
+    pWidget->setEnabled((control.style & StyleDisabled) == 0);
+    if (control.style & StyleHidden) {
+        pWidget->hide();
+    }
+    return pWidget;
+}
+
+QWidget* CDialog::GetDlgItem(int nId) const {
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_template.controls[i].nId == nId) {
+            return m_controls[i];
+        }
+    }
+    return nullptr;
+}
+
+std::string CDialog::GetDlgItemText(int nId) const {
+    QWidget* pWidget = GetDlgItem(nId);
+    if (auto* pEdit = dynamic_cast<CEdit*>(pWidget)) {
+        return pEdit->GetWindowText();
+    }
+    if (auto* pLabel = dynamic_cast<QLabel*>(pWidget)) {
+        return pLabel->text().toStdString();
+    }
+    if (auto* pButton = dynamic_cast<QAbstractButton*>(pWidget)) {
+        return pButton->text().toStdString();
+    }
+    if (auto* pGroup = dynamic_cast<QGroupBox*>(pWidget)) {
+        return pGroup->title().toStdString();
+    }
+    return std::string();
+}
+
+void CDialog::SetDlgItemText(int nId, const std::string& text) {
+    QWidget* pWidget = GetDlgItem(nId);
+    const QString value = QString::fromStdString(text);
+    if (auto* pEdit = dynamic_cast<CEdit*>(pWidget)) {
+        pEdit->SetWindowText(text);
+    } else if (auto* pLabel = dynamic_cast<QLabel*>(pWidget)) {
+        pLabel->setText(value);
+    } else if (auto* pButton = dynamic_cast<QAbstractButton*>(pWidget)) {
+        pButton->setText(value);
+    } else if (auto* pGroup = dynamic_cast<QGroupBox*>(pWidget)) {
+        pGroup->setTitle(value);
+    }
+}
+
+QWidget* CDialog::GetOwner() const {
+    if (QWidget* pParent = parentWidget()) {
+        return pParent;
+    }
+    CWinApp* pApp = CWinApp::GetApp();
+    QWidget* pMain = pApp ? pApp->m_pMainWnd : nullptr;
+    return pMain == this ? nullptr : pMain;
+}
+
+void CDialog::PostCommand(int nId) {
+    QMetaObject::invokeMethod(
+        this, [this, nId] { OnCommand(nId, CommandCode::Posted); }, Qt::QueuedConnection);
+}
+
+void CDialog::CenterWindow() {
+    QWidget* pOwner = GetOwner();
+    QRect area;
+    if (pOwner && pOwner->isVisible()) {
+        area = pOwner->frameGeometry();
+    } else {
+        QScreen* pScreen = QGuiApplication::primaryScreen();
+        area = pScreen ? pScreen->availableGeometry() : QRect(0, 0, width(), height());
+    }
+    QPoint topLeft(area.x() + (area.width() - width()) / 2,
+                   area.y() + (area.height() - height()) / 2);
+    // Keep the title bar reachable when the owner sits near the screen's edge.
+    if (QScreen* pScreen = QGuiApplication::primaryScreen()) {
+        const QRect screen = pScreen->availableGeometry();
+        topLeft.setX(std::max(screen.left(), std::min(topLeft.x(), screen.right() - width())));
+        topLeft.setY(std::max(screen.top(), std::min(topLeft.y(), screen.bottom() - height())));
+    }
+    move(topLeft);
+}
+
+void CDialog::GotoDlgCtrl(QWidget* pControl) {
+    if (pControl) {
+        pControl->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void CDialog::SetIcon(const QIcon& icon, bool) {
+    setWindowIcon(icon);
+}
+
+bool CDialog::UpdateData(bool bSaveAndValidate) {
+    CDataExchange dx(*this, bSaveAndValidate);
+    DoDataExchange(dx);
+    return !dx.Failed();
+}
+
+void CDialog::EndDialog(int nResult) {
+    m_bEnded = true;
+    m_nModalResult = nResult;
+    QDialog::done(nResult);
+}
+
+bool CDialog::OnCommand(int nId, CommandCode code) {
+    if (code != CommandCode::Clicked) {
+        return false;
+    }
+    if (nId == CommandOk) {
+        OnOK();
+        return true;
+    }
+    if (nId == CommandCancel) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+void CDialog::DoDataExchange(CDataExchange&) {}
+
+bool CDialog::OnInitDialog() {
+    return true;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true)) {
+        EndDialog(CommandOk);
+    }
+}
+
+void CDialog::OnCancel() {
+    EndDialog(CommandCancel);
+}
+
+void CDialog::OnClose() {
+    OnCancel();
+}
+
+void CDialog::keyPressEvent(QKeyEvent* pEvent) {
+    const Qt::KeyboardModifiers held =
+        pEvent->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (pEvent->key() == Qt::Key_Escape && held == Qt::NoModifier) {
+        pEvent->accept();
+        OnCancel();
+        return;
+    }
+    if (pEvent->key() == Qt::Key_F1 && held == Qt::NoModifier) {
+        pEvent->accept();
+        if (CWinApp* pApp = CWinApp::GetApp()) {
+            pApp->OnHelp();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
+}
+
+void CDialog::closeEvent(QCloseEvent* pEvent) {
+    // Ending the dialog hides it; only a close request of the user arrives here.
+    pEvent->ignore();
+    OnClose();
+}
+
+void CDialog::reject() {
+    OnCancel();
+}
+
+void CDialog::accept() {
+    OnOK();
+}
+
+}  // namespace framework

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "framework/DialogTemplate.h"
+#include "framework/DialogUnits.h"
+
+namespace framework {
+
+class CDataExchange;
+
+// How a control reached its dialog's command handler.
+enum class CommandCode { Clicked, Changed, SetFocus, Posted };
+
+// A dialog window built from a layout table. Modal runs go through the installed
+// user-interface hook; a dialog created without a parent is owned by the
+// application's main window while it runs.
+class CDialog : public QDialog {
+public:
+    explicit CDialog(const CDialogTemplate& dialogTemplate, QWidget* pParent = nullptr);
+    ~CDialog() override;
+
+    // Runs the dialog modally; returns the result passed to EndDialog.
+    int DoModal();
+
+    // Builds the controls, exchanges data and runs OnInitDialog; returns what
+    // OnInitDialog returned. Does nothing the second time.
+    bool CreateAndInitialize();
+
+    // Runs the platform's modal loop; used by the real hook.
+    int RunModalLoop();
+
+    void EndDialog(int nResult);
+    bool IsEnded() const { return m_bEnded; }
+    int GetModalResult() const { return m_nModalResult; }
+
+    const CDialogTemplate& GetTemplate() const { return m_template; }
+    QWidget* GetDlgItem(int nId) const;
+    template <class T>
+    T* GetDlgItemAs(int nId) const {
+        return dynamic_cast<T*>(GetDlgItem(nId));
+    }
+    std::string GetDlgItemText(int nId) const;
+    void SetDlgItemText(int nId, const std::string& text);
+    // The controls in tab order.
+    const std::vector<QWidget*>& GetControls() const { return m_controls; }
+
+    // The window this dialog belongs to: its parent, else the application's main
+    // window (unless that is this dialog).
+    QWidget* GetOwner() const;
+
+    // Queues command `nId` to this dialog; it runs from the event loop, so after a
+    // dialog that posts it during initialisation is on screen.
+    void PostCommand(int nId);
+
+    // Centres over the owner when it is on screen, else on the screen.
+    void CenterWindow();
+    void GotoDlgCtrl(QWidget* pControl);
+    void SetIcon(const QIcon& icon, bool bBigIcon);
+
+    // Moves data between controls and members; false when validation failed.
+    bool UpdateData(bool bSaveAndValidate = true);
+
+    const CDialogUnits& GetDialogUnits() const { return m_units; }
+
+    // Dispatches a control's notification; returns whether it was handled.
+    virtual bool OnCommand(int nId, CommandCode code);
+
+protected:
+    virtual void DoDataExchange(CDataExchange& dx);
+    // Returns true to let the platform choose the focus, false when it set it.
+    virtual bool OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    // The close box, Alt+F4 or the system menu's Close; cancels by default.
+    virtual void OnClose();
+
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void closeEvent(QCloseEvent* pEvent) override;
+    void reject() override;
+    void accept() override;
+
+private:
+    QWidget* CreateControl(const CControlTemplate& control);
+    void ApplyWindowFlags();
+
+    const CDialogTemplate& m_template;
+    CDialogUnits m_units;
+    std::vector<QWidget*> m_controls;
+    bool m_bCreated = false;
+    bool m_bEnded = false;
+    int m_nModalResult = -1;
+};
+
+}  // namespace framework

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <span>
+
+namespace framework {
+
+// The kinds of control a dialog layout can hold.
+enum class ControlKind { Label, GroupBox, PushButton, Edit, ListBox, Icon };
+
+// Style flags of a control in a layout; combined with |.
+enum ControlStyle : unsigned {
+    StyleNone = 0,
+    StyleDisabled = 1u << 0,
+    StyleHidden = 1u << 1,
+    StyleTabStop = 1u << 2,
+    StyleBorder = 1u << 3,
+    StyleHScroll = 1u << 4,
+    StyleDefaultButton = 1u << 5,  // the dialog's default button
+    StyleUpperCase = 1u << 6,      // every character put into the edit is upper-cased
+    StyleAutoHScroll = 1u << 7,    // the edit scrolls instead of refusing text at its edge
+    StyleSorted = 1u << 8,         // entries are kept in alphabetical order
+    StyleMultiColumn = 1u << 9     // entries flow top to bottom, then into further columns
+};
+
+// Style flags of the dialog window itself.
+enum DialogStyle : unsigned {
+    DialogStyleNone = 0,
+    DialogMinimizeBox = 1u << 0,
+};
+
+// Identifiers of the standard commands.
+enum StandardCommand { CommandOk = 1, CommandCancel = 2 };
+
+// One control: its kind, identifier, caption (a string-table number, 0 for none),
+// position and size in dialog units, and style.
+struct CControlTemplate {
+    ControlKind kind;
+    int nId;
+    int nCaptionId;
+    int x, y, cx, cy;
+    unsigned style;
+};
+
+// A dialog's layout as data. Controls are listed in tab order. Captions are looked
+// up through `pfnLoadString`, so the layout holds numbers and the program's string
+// table holds every text.
+struct CDialogTemplate {
+    int nId;
+    int nCaptionId;
+    int cx, cy;
+    const char* pszFontFace;
+    int nPointSize;
+    unsigned style;
+    std::span<const CControlTemplate> controls;
+    const char* (*pfnLoadString)(int id);
+};
+
+}  // namespace framework

@@ -1,0 +1,35 @@
+#include "framework/HelpWindow.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+#include "platform/UserInterface.h"
+
+namespace framework {
+
+CHelpWindow::CHelpWindow() : QTextBrowser(nullptr) {
+    // Closed by the user it only hides: the application reopens the same window, and
+    // a deletion pending from an earlier close would take a reopened window away.
+    setOpenExternalLinks(false);
+    resize(560, 480);
+}
+
+bool CHelpWindow::CanShow(const std::string& path) {
+    const QFileInfo info(QString::fromStdString(path));
+    return info.isFile() && info.isReadable();
+}
+
+void CHelpWindow::ShowContents(const std::string& path) {
+    setSource(QUrl::fromLocalFile(QString::fromStdString(path)), QTextDocument::HtmlResource);
+    scrollToAnchor(QString());
+    moveCursor(QTextCursor::Start);
+    // The document's own title names the window; the program's name stands in
+    // for a document without one.
+    const QString title = documentTitle();
+    setWindowTitle(title.isEmpty() ? QString::fromStdString(platform::DisplayName()) : title);
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace framework

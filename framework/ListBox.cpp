@@ -1,0 +1,68 @@
+#include "framework/ListBox.h"
+
+namespace framework {
+
+CListBox::CListBox(QWidget* pParent) : QListWidget(pParent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void CListBox::SetMultiColumn(bool bMultiColumn) {
+    if (bMultiColumn) {
+        setFlow(QListView::TopToBottom);
+        setWrapping(true);
+        setResizeMode(QListView::Adjust);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else {
+        setFlow(QListView::TopToBottom);
+        setWrapping(false);
+    }
+}
+
+int CListBox::AddString(const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    int index = count();
+    if (m_bSorted) {
+        // Before the first entry that sorts after the new one, so equal entries keep
+        // the order in which they came.
+        for (int i = 0; i < count(); ++i) {
+            if (QString::compare(item(i)->text(), value, Qt::CaseInsensitive) > 0) {
+                index = i;
+                break;
+            }
+        }
+    }
+    insertItem(index, value);
+    return index;
+}
+
+void CListBox::ResetContent() {
+    clear();
+}
+
+int CListBox::GetCount() const {
+    return count();
+}
+
+std::string CListBox::GetText(int nIndex) const {
+    const QListWidgetItem* pItem = item(nIndex);
+    return pItem ? pItem->text().toStdString() : std::string();
+}
+
+int CListBox::FindStringExact(int nStartAfter, const std::string& text) const {
+    const int total = count();
+    if (total == 0) {
+        return -1;
+    }
+    const QString value = QString::fromStdString(text);
+    const int first = (nStartAfter < 0 || nStartAfter >= total) ? 0 : nStartAfter + 1;
+    for (int step = 0; step < total; ++step) {
+        const int index = (first + step) % total;
+        if (QString::compare(item(index)->text(), value, Qt::CaseInsensitive) == 0) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+}  // namespace framework

@@ -1,0 +1,82 @@
+#include "framework/QtUserInterface.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+#include "framework/Dialog.h"
+#include "framework/WinApp.h"
+
+namespace framework {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(platform::MessageIcon icon) {
+    switch (icon) {
+        case platform::MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case platform::MessageIcon::Information:
+            return QMessageBox::Information;
+        case platform::MessageIcon::Question:
+            return QMessageBox::Question;
+        case platform::MessageIcon::Stop:
+            return QMessageBox::Critical;
+        case platform::MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The window a box belongs to: the modal dialog in front, else the main window.
+QWidget* BoxOwner() {
+    if (QWidget* pModal = QApplication::activeModalWidget()) {
+        return pModal;
+    }
+    CWinApp* pApp = CWinApp::GetApp();
+    return pApp ? pApp->m_pMainWnd : nullptr;
+}
+
+}  // namespace
+
+platform::MessageResult CQtUserInterface::MessageBox(const std::string& text,
+                                                     platform::MessageIcon icon,
+                                                     platform::MessageButtons buttons) {
+    QMessageBox box(ToQtIcon(icon), QString::fromStdString(platform::DisplayName()),
+                    QString::fromStdString(text), QMessageBox::NoButton, BoxOwner());
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == platform::MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        const int answer = box.exec();
+        return answer == QMessageBox::Yes ? platform::MessageResult::Yes
+                                          : platform::MessageResult::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return platform::MessageResult::Ok;
+}
+
+void CQtUserInterface::Beep() {
+    QApplication::beep();
+}
+
+void CQtUserInterface::ExitProcess(int exitCode) {
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
+}
+
+int CQtUserInterface::RunModalDialog(CDialog& dialog) {
+    return dialog.RunModalLoop();
+}
+
+void CQtUserInterface::ShowBusyPointer(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+}  // namespace framework

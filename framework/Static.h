@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QIcon>
+#include <QLabel>
+#include <string>
+
+namespace framework {
+
+// A label, or a static icon. A label's "&" marks a mnemonic that moves the focus to
+// the control after it in tab order; its text is never read as markup.
+class CStatic : public QLabel {
+public:
+    explicit CStatic(QWidget* pParent);
+
+    void SetWindowText(const std::string& text);
+    std::string GetWindowText() const;
+
+    // Shows `icon` at the platform's icon size instead of a text.
+    void SetIcon(const QIcon& icon);
+};
+
+}  // namespace framework

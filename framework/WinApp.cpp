@@ -1,0 +1,110 @@
+#include "framework/WinApp.h"
+
+#include <QApplication>
+
+#include "framework/HelpWindow.h"
+#include "framework/QtUserInterface.h"
+#include "platform/PathCase.h"
+#include "platform/ProgramFile.h"
+#include "platform/ProgramPath.h"
+#include "platform/SystemStrings.h"
+#include "platform/UserInterface.h"
+
+namespace framework {
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+// Where the file name starts and where its extension starts (npos: none).
+void SplitFileName(const std::string& path, std::size_t& nameStart, std::size_t& extStart) {
+    const std::size_t slash = path.find_last_of("/\\");
+    nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = path.rfind('.');
+    // A leading dot names a hidden file; it does not start an extension.
+    extStart = (dot == std::string::npos || dot <= nameStart) ? std::string::npos : dot;
+}
+
+}  // namespace
+
+std::string ProgramBaseName(const std::string& programPath) {
+    std::size_t nameStart = 0;
+    std::size_t extStart = 0;
+    SplitFileName(programPath, nameStart, extStart);
+    const std::size_t end = extStart == std::string::npos ? programPath.size() : extStart;
+    return programPath.substr(nameStart, end - nameStart);
+}
+
+CWinApp::CWinApp() {
+    // A second application object would make GetApp() ambiguous; the first stays.
+    if (g_pApp == nullptr) {
+        g_pApp = this;
+    }
+}
+
+CWinApp::~CWinApp() {
+    if (m_pHelpWindow && QCoreApplication::instance()) {
+        delete m_pHelpWindow.data();
+    }
+    if (g_pApp == this) {
+        g_pApp = nullptr;
+    }
+}
+
+CWinApp* CWinApp::GetApp() {
+    return g_pApp;
+}
+
+void CWinApp::InitApplication() {
+    const std::string programPath = platform::ProgramPath();
+    platform::SetDisplayName(ProgramBaseName(programPath));
+    m_strHelpFilePath = platform::ReplaceFileExtension(programPath, ".HLP");
+}
+
+int CWinApp::Run() {
+    InitApplication();
+    CQtUserInterface userInterface;
+    platform::SetUserInterface(&userInterface);
+    int exitCode = 0;
+    if (InitInstance()) {
+        exitCode = QApplication::exec();
+    }
+    exitCode = std::max(exitCode, ExitInstance());
+    ShowHelp(HelpCommand::Quit);
+    platform::SetUserInterface(nullptr);
+    return exitCode;
+}
+
+bool CWinApp::InitInstance() {
+    return false;
+}
+
+int CWinApp::ExitInstance() {
+    return 0;
+}
+
+void CWinApp::OnHelp() {
+    ShowHelp(HelpCommand::Contents);
+}
+
+void CWinApp::ShowHelp(HelpCommand command) {
+    if (command == HelpCommand::Quit) {
+        if (m_pHelpWindow) {
+            delete m_pHelpWindow.data();
+        }
+        return;
+    }
+    const std::string path = platform::ResolveExistingCase(m_strHelpFilePath);
+    if (m_strHelpFilePath.empty() || !CHelpWindow::CanShow(path)) {
+        platform::UserInterface().MessageBox(
+            platform::LoadSystemString(platform::IDS_SYS_HELP_FAILED),
+            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+        return;
+    }
+    if (!m_pHelpWindow) {
+        m_pHelpWindow = new CHelpWindow();
+    }
+    m_pHelpWindow->ShowContents(path);
+}
+
+}  // namespace framework

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPointer>
+
+#include <string>
+#include "framework/HelpWindow.h"
+
+class QWidget;
+
+namespace framework {
+
+enum class HelpCommand { Contents, Quit };
+
+// The application object: exactly one exists, a static object of the program's own
+// class constructed before main() runs. The framework's main() derives the display
+// name and the help file from the program path, installs the real user interface
+// and calls InitInstance; when that returns false the program ends.
+class CWinApp {
+public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    static CWinApp* GetApp();
+
+    // The framework's start: names, user interface, InitInstance. Returns the
+    // process exit code.
+    int Run();
+
+    // Takes the display name and the help file's path from the program path.
+    void InitApplication();
+
+    // The program's start routine. Returning false ends the program at once.
+    virtual bool InitInstance();
+    virtual int ExitInstance();
+
+    // The help command: F1 in the main dialog or one of its dialogs raises it.
+    virtual void OnHelp();
+
+    // Opens the help file at its contents, or closes the help window. Reports
+    // "Failed to launch help." when the file cannot be shown.
+    void ShowHelp(HelpCommand command);
+    CHelpWindow* GetHelpWindow() const { return m_pHelpWindow; }
+    const std::string& GetHelpFilePath() const { return m_strHelpFilePath; }
+
+    // The main window: owner of every dialog created without a parent.
+    QWidget* m_pMainWnd = nullptr;
+
+private:
+    std::string m_strHelpFilePath;
+    QPointer<CHelpWindow> m_pHelpWindow;
+};
+
+// The program path's file name without its extension; a dot in a directory name is
+// never taken for an extension.
+std::string ProgramBaseName(const std::string& programPath);
+
+}  // namespace framework

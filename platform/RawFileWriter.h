@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// Writes raw bytes to a new file, without any line-end translation. Every failure
+// counts, including one that only shows when the buffered bytes reach the disk or
+// when the file is closed; once a write failed, every later call reports failure.
+class CRawFileWriter {
+public:
+    CRawFileWriter();
+    ~CRawFileWriter();
+    CRawFileWriter(const CRawFileWriter&) = delete;
+    CRawFileWriter& operator=(const CRawFileWriter&) = delete;
+
+    // Creates `path` anew, truncating an existing file, with the usual permissions
+    // for a data file (read-write for all, less the process's umask).
+    bool Create(const std::string& path);
+
+    bool Write(std::string_view bytes);
+
+    // Hands everything written so far to the disk and waits until it is stored, so
+    // that a rename that follows can never expose a file with missing contents.
+    bool Sync();
+
+    // Writes what is buffered and closes the file; false when any write, the sync or
+    // the close failed. Closing a writer that is not open succeeds.
+    bool Close();
+
+    bool IsOpen() const { return m_nDescriptor >= 0; }
+
+private:
+    bool FlushBuffer();
+
+    int m_nDescriptor = -1;
+    std::vector<char> m_buffer;
+    bool m_bFailed = false;
+};
+
+}  // namespace platform

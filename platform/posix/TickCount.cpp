@@ -1,0 +1,16 @@
+#include "platform/TickCount.h"
+
+#include <time.h>
+
+namespace platform {
+
+std::uint32_t TickCount() {
+    // The monotonic clock never jumps with changes of the wall-clock time.
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    const std::uint64_t milliseconds = static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+                                       static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
+    return static_cast<std::uint32_t>(milliseconds);
+}
+
+}  // namespace platform

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the screenshot tool and renders every dialog of the game into screenshots/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel 2 --target lettrino_screenshots
+mkdir -p screenshots
+QT_QPA_PLATFORM=offscreen build/bin/lettrino_screenshots screenshots

@@ -1,0 +1,272 @@
+// The dialog base: building from a layout, the keys and close requests that end
+// (or do not end) a dialog, mnemonics, posted commands and modal runs through the
+// test seam.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QTest>
+#include <ostream>
+
+#include "framework/Button.h"
+#include "framework/DataExchange.h"
+#include "framework/Dialog.h"
+#include "framework/Edit.h"
+#include "framework/GroupBox.h"
+#include "framework/ListBox.h"
+#include "framework/Static.h"
+#include "framework/WinApp.h"
+#include "tests/support/ScriptedDialogUserInterface.h"
+
+namespace {
+
+using namespace framework;
+using testing_support::CScriptedDialogUserInterface;
+using testing_support::ShownKind;
+
+enum { IDC_NAME_LABEL = 10, IDC_NAME, IDC_GROUP, IDC_LIST, IDC_SPARE };
+
+const char* LoadTestString(int id) {
+    switch (id) {
+        case 1:
+            return "Test Dialog";
+        case 2:
+            return "&Name:";
+        case 3:
+            return "&Options";
+        case 4:
+            return "OK";
+        case 5:
+            return "Cancel";
+        default:
+            return "";
+    }
+}
+
+// clang-format off
+constexpr CControlTemplate kControls[] = {
+    {ControlKind::Label,      IDC_NAME_LABEL, 2,  4,  4, 40,  8, StyleNone},
+    {ControlKind::Edit,       IDC_NAME,       0, 48,  4, 60, 12, StyleBorder | StyleTabStop},
+    {ControlKind::GroupBox,   IDC_GROUP,      3,  4, 20, 104, 40, StyleNone},
+    {ControlKind::ListBox,    IDC_LIST,       0,  8, 32, 96, 24, StyleBorder | StyleTabStop},
+    {ControlKind::PushButton, IDC_SPARE,      0,  4, 64, 30, 12, StyleTabStop | StyleHidden},
+    {ControlKind::PushButton, CommandOk,      4, 40, 64, 30, 12, StyleTabStop | StyleDefaultButton},
+    {ControlKind::PushButton, CommandCancel,  5, 76, 64, 30, 12, StyleTabStop | StyleDisabled},
+};
+// clang-format on
+
+const CDialogTemplate kTemplate = {
+    77, 1, 112, 80, "No Such Face", 10, DialogStyleNone, kControls, &LoadTestString};
+
+class CTestDialog : public CDialog {
+public:
+    explicit CTestDialog(QWidget* pParent = nullptr) : CDialog(kTemplate, pParent) {}
+
+    std::string m_strName = "ada";
+    std::vector<int> m_posted;
+    int m_nInitCalls = 0;
+
+    bool OnCommand(int nId, CommandCode code) override {
+        if (code == CommandCode::Posted) {
+            m_posted.push_back(nId);
+            return true;
+        }
+        return CDialog::OnCommand(nId, code);
+    }
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override { dx.Text(IDC_NAME, m_strName); }
+    bool OnInitDialog() override {
+        ++m_nInitCalls;
+        PostCommand(500);
+        return CDialog::OnInitDialog();
+    }
+};
+
+class CCountingApp : public CWinApp {
+public:
+    void OnHelp() override { ++m_nHelpRequests; }
+    int m_nHelpRequests = 0;
+};
+
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dialog.CreateAndInitialize();
+        m_dialog.show();
+    }
+
+    CScriptedDialogUserInterface m_ui;
+    CTestDialog m_dialog;
+};
+
+TEST_F(DialogTest, PlacesControlsInDialogUnitsOfTheDialogFont) {
+    // The named face is missing, so the system font at the template's size is used.
+    EXPECT_EQ(m_dialog.font().pointSize(), 10);
+    const CDialogUnits& units = m_dialog.GetDialogUnits();
+    const QFontMetrics metrics(m_dialog.font());
+    const double average =
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
+    EXPECT_NEAR(units.BaseX(), average, 0.5);
+    EXPECT_EQ(units.BaseY(), metrics.height());
+    EXPECT_EQ(m_dialog.size(), units.ToPixels(0, 0, 112, 80).size());
+    for (std::size_t i = 0; i < std::size(kControls); ++i) {
+        const CControlTemplate& control = kControls[i];
+        SCOPED_TRACE(control.nId);
+        EXPECT_EQ(m_dialog.GetDlgItem(control.nId)->geometry(),
+                  units.ToPixels(control.x, control.y, control.cx, control.cy));
+    }
+}
+
+TEST_F(DialogTest, AppliesCaptionsStylesAndDataExchange) {
+    EXPECT_EQ(m_dialog.windowTitle().toStdString(), "Test Dialog");
+    EXPECT_EQ(m_dialog.GetDlgItemText(IDC_NAME_LABEL), "&Name:");
+    EXPECT_EQ(m_dialog.GetDlgItemText(IDC_NAME), "ada");  // moved in before OnInitDialog
+    EXPECT_TRUE(m_dialog.GetDlgItem(IDC_SPARE)->isHidden());
+    EXPECT_FALSE(m_dialog.GetDlgItem(CommandCancel)->isEnabled());
+    EXPECT_TRUE(m_dialog.GetDlgItemAs<CButton>(CommandOk)->isDefault());
+    EXPECT_EQ(m_dialog.GetDlgItem(IDC_NAME_LABEL)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(m_dialog.GetDlgItemAs<CEdit>(IDC_GROUP), nullptr);
+
+    m_dialog.SetDlgItemText(IDC_NAME, "grace");
+    ASSERT_TRUE(m_dialog.UpdateData(true));
+    EXPECT_EQ(m_dialog.m_strName, "grace");
+}
+
+TEST_F(DialogTest, InitialisesOnceAndFocusesTheFirstTabStop) {
+    EXPECT_FALSE(m_dialog.CreateAndInitialize());
+    EXPECT_EQ(m_dialog.m_nInitCalls, 1);
+    EXPECT_EQ(m_dialog.focusWidget(), m_dialog.GetDlgItem(IDC_NAME));
+}
+
+TEST_F(DialogTest, TabOrderAndMnemonicsFollowTheTable) {
+    // Tab skips labels, group boxes, hidden and disabled controls.
+    testing_support::ActivateWindow(m_dialog);
+    m_dialog.GetDlgItem(IDC_NAME)->setFocus();
+    for (const int id :
+         {static_cast<int>(IDC_LIST), static_cast<int>(CommandOk), static_cast<int>(IDC_NAME)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), m_dialog.GetDlgItem(id)) << id;
+    }
+    EXPECT_EQ(m_dialog.GetDlgItemAs<CStatic>(IDC_NAME_LABEL)->buddy(),
+              m_dialog.GetDlgItem(IDC_NAME));
+
+    // The group box frames controls that are not its children: its mnemonic must
+    // still reach the list that follows it.
+    QEvent shortcut(QEvent::Shortcut);
+    QApplication::sendEvent(m_dialog.GetDlgItem(IDC_GROUP), &shortcut);
+    EXPECT_EQ(m_dialog.focusWidget(), m_dialog.GetDlgItem(IDC_LIST));
+}
+
+TEST_F(DialogTest, PostedCommandsWaitForTheEventLoop) {
+    EXPECT_TRUE(m_dialog.m_posted.empty());
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(m_dialog.m_posted, std::vector<int>{500});
+}
+
+struct CEndingCase {
+    const char* name;
+    std::function<void(CTestDialog&)> act;
+    bool bEnded;
+    int nResult;
+    // Names the case in test output instead of dumping its bytes.
+    friend void PrintTo(const CEndingCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class DialogEndingTest : public ::testing::TestWithParam<CEndingCase> {};
+
+TEST_P(DialogEndingTest, EndsAsTheUserAsked) {
+    CScriptedDialogUserInterface ui;
+    CTestDialog dialog;
+    dialog.CreateAndInitialize();
+    dialog.show();
+    GetParam().act(dialog);
+    EXPECT_EQ(dialog.IsEnded(), GetParam().bEnded);
+    if (GetParam().bEnded) {
+        EXPECT_EQ(dialog.GetModalResult(), GetParam().nResult);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, DialogEndingTest,
+    ::testing::Values(
+        CEndingCase{"Escape", [](CTestDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, true,
+                    CommandCancel},
+        CEndingCase{"ShiftEscape",
+                    [](CTestDialog& d) { QTest::keyClick(&d, Qt::Key_Escape, Qt::ShiftModifier); },
+                    false, 0},
+        CEndingCase{"CloseBox", [](CTestDialog& d) { d.close(); }, true, CommandCancel},
+        CEndingCase{"EnterInEdit",
+                    [](CTestDialog& d) { QTest::keyClick(d.GetDlgItem(IDC_NAME), Qt::Key_Return); },
+                    true, CommandOk},
+        CEndingCase{"EnterWithDefaultDisabled",
+                    [](CTestDialog& d) {
+                        d.GetDlgItem(CommandOk)->setEnabled(false);
+                        QTest::keyClick(d.GetDlgItem(IDC_NAME), Qt::Key_Return);
+                    },
+                    false, 0},
+        CEndingCase{
+            "ClickOk",
+            [](CTestDialog& d) { QTest::mouseClick(d.GetDlgItem(CommandOk), Qt::LeftButton); },
+            true, CommandOk}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DialogHelpKeyTest, F1WithoutModifiersRaisesTheHelpCommand) {
+    CScriptedDialogUserInterface ui;
+    CCountingApp app;
+    CTestDialog dialog;
+    dialog.CreateAndInitialize();
+    dialog.show();
+    struct Row {
+        Qt::KeyboardModifiers modifiers;
+        int expected;
+    };
+    int expected = 0;
+    for (const Row row : {Row{Qt::NoModifier, 1}, Row{Qt::ShiftModifier, 0},
+                          Row{Qt::ControlModifier, 0}, Row{Qt::AltModifier, 0}}) {
+        QTest::keyClick(dialog.GetDlgItem(IDC_NAME), Qt::Key_F1, row.modifiers);
+        expected += row.expected;
+        EXPECT_EQ(app.m_nHelpRequests, expected) << row.modifiers;
+    }
+    EXPECT_FALSE(dialog.IsEnded());
+}
+
+TEST(DialogModalTest, ModalRunsGoThroughTheSeamOwnedByTheMainWindow) {
+    CScriptedDialogUserInterface ui;
+    CCountingApp app;
+    CTestDialog mainDialog;
+    mainDialog.CreateAndInitialize();
+    mainDialog.show();
+    app.m_pMainWnd = &mainDialog;
+
+    CTestDialog owned;
+    ui.OnNextDialog([&](CDialog& dialog) {
+        EXPECT_EQ(&dialog, &owned);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.GetOwner(), &mainDialog);
+        EXPECT_EQ(dialog.parentWidget(), &mainDialog);
+        dialog.EndDialog(CommandCancel);
+    });
+    EXPECT_EQ(owned.DoModal(), CommandCancel);
+    ASSERT_EQ(ui.Transcript().size(), 1u);
+    EXPECT_EQ(ui.Transcript()[0].kind, ShownKind::Dialog);
+    EXPECT_EQ(ui.Transcript()[0].title, "Test Dialog");
+    EXPECT_EQ(ui.Transcript()[0].text, "&Name:");
+    EXPECT_EQ(ui.Transcript()[0].nTemplateId, 77);
+    EXPECT_TRUE(ui.ScriptUsedUp());
+    EXPECT_EQ(mainDialog.GetOwner(), nullptr);  // the main window is nobody's
+    app.m_pMainWnd = nullptr;
+}
+
+TEST(DialogModalTest, CentresOverTheOwner) {
+    CScriptedDialogUserInterface ui;
+    QWidget owner;
+    owner.setGeometry(100, 120, 600, 400);
+    owner.show();
+    CTestDialog dialog(&owner);
+    dialog.CreateAndInitialize();
+    dialog.CenterWindow();
+    const QPoint centre = dialog.geometry().center();
+    EXPECT_NEAR(centre.x(), owner.frameGeometry().center().x(), 1);
+    EXPECT_NEAR(centre.y(), owner.frameGeometry().center().y(), 1);
+}
+
+}  // namespace

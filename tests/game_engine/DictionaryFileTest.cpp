@@ -1,0 +1,297 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "game/engine/Dictionary.h"
+#include "tests/game_engine/DictionaryFixture.h"
+
+using lettrino::CDictionary;
+using platform::MessageButtons;
+using platform::MessageIcon;
+using platform::MessageResult;
+using testing_support::CProcessExit;
+using Words = std::vector<std::string>;
+
+namespace {
+
+// Makes every write beyond `bytes` into a regular file fail, as on a full disk.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        ::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    sighandler_t m_oldHandler;
+};
+
+}  // namespace
+
+using DictionaryFile = DictionaryFixture;
+
+TEST_F(DictionaryFile, NamesItsFilesAfterTheProgramInItsOwnDirectory) {
+    CDictionary dictionary;
+    EXPECT_EQ(dictionary.GetFilePath(".txt"), TextPath());
+    EXPECT_EQ(dictionary.GetFilePath(".bak"), BackupPath());
+    platform::OverrideProgramPath("C:\\Games\\Lettrino.exe");
+    EXPECT_EQ(dictionary.GetFilePath(".bak"), "C:\\Games\\Lettrino.bak");
+}
+
+TEST_F(DictionaryFile, LoadKeepsOnlyValidWordsInFileOrder) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        Words entries;
+    };
+    const Case cases[] = {
+        {"trim and upper-case", "  apple  \r\nApple\r\n", {"APPLE", "APPLE"}},
+        {"skipped lines",
+         "ice-cream\r\ndon't\r\ntwo words\r\ncaf\xc3\xa9\r\n\r\nR2D2\r\nCAT\r\n",
+         {"CAT"}},
+        {"length limits",
+         "ox\nCAT\nABCDEFGHIJKLMNOP\nABCDEFGHIJKLMNOPQ\n",
+         {"CAT", "ABCDEFGHIJKLMNOP"}},
+        {"duplicates stay", "CAT\r\nDOG\r\nCAT\r\n", {"CAT", "DOG", "CAT"}},
+        {"LF, CR LF and no end", "CAT\nDOG\r\nEEL", {"CAT", "DOG", "EEL"}},
+        {"CR alone joins everything", "CAT\rDOG\rEEL\r", {}},
+        {"CTRL-Z ends the file",
+         "CAT\r\n\x1A"
+         "DOG\r\n",
+         {"CAT"}},
+        {"empty file", "", {}},
+    };
+    for (const Case& c : cases) {
+        WriteText(c.bytes);
+        CDictionary dictionary;
+        dictionary.Load();
+        EXPECT_EQ(Entries(dictionary), c.entries) << c.name;
+        EXPECT_FALSE(dictionary.IsModified()) << c.name;
+    }
+    EXPECT_TRUE(m_ui.Transcript().empty());
+    // Each load shows the busy pointer once, and hides it again.
+    std::vector<bool> expected;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        expected.insert(expected.end(), {true, false});
+    }
+    EXPECT_EQ(m_ui.BusyChanges(), expected);
+}
+
+TEST_F(DictionaryFile, MissingFileEndsTheProcessAfterMessage102) {
+    CDictionary dictionary;
+    m_ui.Answer(MessageResult::Ok);
+    try {
+        dictionary.Load();
+        FAIL() << "the load went on without a dictionary";
+    } catch (const CProcessExit& exit) {
+        EXPECT_EQ(exit.exitCode, 0);
+    }
+    ASSERT_EQ(m_ui.Transcript().size(), 1u);
+    EXPECT_EQ(m_ui.Transcript()[0].text, "Cannot load dictionary file \"" + TextPath() + "\".");
+    EXPECT_EQ(m_ui.Transcript()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(m_ui.Transcript()[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(m_ui.Transcript()[0].busyDepth, 1);
+}
+
+TEST_F(DictionaryFile, LoadFindsTheFileWhateverItsLetterCase) {
+    m_dir.Write("games-1.2/LETTRINO.TXT", "cat\r\n");
+    CDictionary dictionary;
+    dictionary.Load();
+    EXPECT_EQ(Entries(dictionary), Words{"CAT"});
+}
+
+TEST_F(DictionaryFile, ReadErrorIsReportedAndTheGameGoesOn) {
+    // Reading from offset 0 of the process's own memory fails: a read error, not the end.
+    std::filesystem::create_symlink("/proc/self/mem", TextPath());
+    CDictionary dictionary;
+    m_ui.Answer(MessageResult::Ok);
+    dictionary.Load();
+    ASSERT_EQ(m_ui.Transcript().size(), 1u);
+    EXPECT_EQ(m_ui.Transcript()[0].text,
+              "An unknown error occurred while accessing " + TextPath() + ".");
+    EXPECT_EQ(m_ui.Transcript()[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(dictionary.GetSize(), 0u);
+    EXPECT_FALSE(dictionary.IsModified());
+}
+
+TEST_F(DictionaryFile, AddWordAppendsOnlyNewValidWords) {
+    struct Case {
+        const char* word;
+        Words entries;
+        bool modified;
+    };
+    const Case cases[] = {
+        {"CAT", {"CAT", "DOG"}, false},          // an exact entry changes nothing
+        {"cat", {"CAT", "DOG", "CAT"}, true},    // compared as passed, stored upper-cased
+        {" EEL ", {"CAT", "DOG", "EEL"}, true},  // trimmed before storing
+        {"OX", {"CAT", "DOG"}, false},
+        {"ICE-CREAM", {"CAT", "DOG"}, false},
+        {"", {"CAT", "DOG"}, false},
+    };
+    for (const Case& c : cases) {
+        auto dictionary = LoadWords({"CAT", "DOG"});
+        dictionary->AddWord(c.word);
+        EXPECT_EQ(Entries(*dictionary), c.entries) << c.word;
+        EXPECT_EQ(dictionary->IsModified(), c.modified) << c.word;
+        EXPECT_EQ(dictionary->Contains(c.entries.back()), true) << c.word;
+    }
+}
+
+TEST_F(DictionaryFile, ContainsComparesExactlyAndSeesAddedWords) {
+    auto dictionary = LoadWords({"CAT", "DOG", "CAT"});
+    struct Case {
+        const char* word;
+        bool present;
+    };
+    const Case cases[] = {{"CAT", true}, {"DOG", true},   {"cat", false}, {" CAT", false},
+                          {"CA", false}, {"CATS", false}, {"", false},    {"EEL", false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(dictionary->Contains(c.word), c.present) << c.word;
+    }
+    dictionary->AddWord("eel");
+    EXPECT_TRUE(dictionary->Contains("EEL"));
+    // Enough new words to make the index grow several times.
+    for (int i = 0; i < 3000; ++i) {
+        std::string word = "AAA";
+        word[0] = static_cast<char>('A' + i % 26);
+        word[1] = static_cast<char>('A' + i / 26 % 26);
+        word[2] = static_cast<char>('A' + i / 676);
+        dictionary->AddWord(word);
+        ASSERT_TRUE(dictionary->Contains(word)) << word;
+    }
+    EXPECT_TRUE(dictionary->Contains("CAT"));
+    EXPECT_FALSE(dictionary->Contains("ZZZZ"));
+    EXPECT_EQ(m_ui.BusyDepth(), 0);
+}
+
+TEST_F(DictionaryFile, SaveIfModifiedAsksAndKeepsTheBackup) {
+    enum class Before { Unchanged, Added };
+    struct Case {
+        const char* name;
+        Before before;
+        std::vector<MessageResult> answers;
+        bool textThere;
+        std::string text;    // after the save
+        std::string backup;  // after the save; "-" for none
+        bool modified;
+    };
+    const std::string original = "cat\n  Dog\nox\r\nCAT\r\n";
+    const Case cases[] = {
+        {"nothing added: no question", Before::Unchanged, {}, true, original, "old backup", false},
+        {"answer No", Before::Added, {MessageResult::No}, true, original, "old backup", true},
+        {"answer Yes",
+         Before::Added,
+         {MessageResult::Yes},
+         true,
+         "CAT\r\nDOG\r\nCAT\r\nEEL\r\n",
+         original,
+         false},
+        {"file vanished",
+         Before::Added,
+         {MessageResult::Yes},
+         false,
+         "CAT\r\nDOG\r\nCAT\r\nEEL\r\n",
+         "old backup",
+         false},
+    };
+    for (const Case& c : cases) {
+        m_ui.ClearTranscript();
+        WriteText(original);
+        WriteBackup("old backup");
+        CDictionary dictionary;
+        dictionary.Load();
+        if (c.before == Before::Added) {
+            dictionary.AddWord("EEL");
+        }
+        if (!c.textThere) {
+            std::filesystem::remove(TextPath());
+        }
+        for (MessageResult answer : c.answers) {
+            m_ui.Answer(answer);
+        }
+        EXPECT_TRUE(dictionary.SaveIfModified()) << c.name;
+        EXPECT_EQ(ReadText(), c.text) << c.name;
+        EXPECT_EQ(ReadBackup(), c.backup) << c.name;
+        EXPECT_EQ(dictionary.IsModified(), c.modified) << c.name;
+        ASSERT_EQ(m_ui.Transcript().size(), c.answers.size()) << c.name;
+        if (!c.answers.empty()) {
+            EXPECT_EQ(m_ui.Transcript()[0].text, "Save changes to dictionary?");
+            EXPECT_EQ(m_ui.Transcript()[0].icon, MessageIcon::Question);
+            EXPECT_EQ(m_ui.Transcript()[0].buttons, MessageButtons::YesNo);
+            EXPECT_EQ(m_ui.Transcript()[0].busyDepth, 1);
+        }
+        EXPECT_FALSE(std::filesystem::exists(m_dir.Path() / "games-1.2" / "Lettrino.tmp"));
+        EXPECT_EQ(m_ui.BusyDepth(), 0);
+    }
+}
+
+TEST_F(DictionaryFile, FailedBackupIsReportedAndTheSaveGoesOn) {
+    auto dictionary = LoadWords({"CAT"});
+    dictionary->AddWord("DOG");
+    // A backup name taken by a folder with something in it can be neither removed
+    // nor renamed over.
+    std::filesystem::create_directories(m_dir.Path() / "games-1.2" / "Lettrino.bak" / "x");
+    m_ui.Answer(MessageResult::Yes);
+    m_ui.Answer(MessageResult::Ok);
+    EXPECT_TRUE(dictionary->SaveIfModified());
+    ASSERT_EQ(m_ui.Transcript().size(), 2u);
+    EXPECT_EQ(m_ui.Transcript()[1].text, "Cannot save backup file \"" + BackupPath() + "\".");
+    EXPECT_EQ(m_ui.Transcript()[1].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(ReadText(), "CAT\r\nDOG\r\n");
+    EXPECT_FALSE(dictionary->IsModified());
+}
+
+TEST_F(DictionaryFile, FailedWriteLosesNothingAndCanBeRetried) {
+    struct Case {
+        const char* name;
+        bool diskFull;  // else the temporary file cannot even be created
+        std::string message;
+    };
+    const Case cases[] = {
+        {"disk full", true, "Disk full while accessing " + TextPath() + "."},
+        {"cannot create", false, "An unknown error occurred while accessing " + TextPath() + "."},
+    };
+    for (const Case& c : cases) {
+        m_ui.ClearTranscript();
+        std::vector<std::string> words(50, "ABCDEFGHIJ");
+        auto dictionary = LoadWords(words);
+        WriteBackup("old backup");
+        const std::string original = ReadText();
+        dictionary->AddWord("NEWWORD");
+        m_ui.Answer(MessageResult::Yes);
+        m_ui.Answer(MessageResult::Ok);
+        const std::filesystem::path blocker = m_dir.Path() / "games-1.2" / "Lettrino.tmp" / "x";
+        {
+            std::unique_ptr<CFileSizeLimit> limit;
+            if (c.diskFull) {
+                limit = std::make_unique<CFileSizeLimit>(100);
+            } else {
+                std::filesystem::create_directories(blocker);
+            }
+            EXPECT_FALSE(dictionary->SaveIfModified()) << c.name;
+        }
+        ASSERT_EQ(m_ui.Transcript().size(), 2u) << c.name;
+        EXPECT_EQ(m_ui.Transcript()[1].text, c.message);
+        EXPECT_EQ(m_ui.Transcript()[1].icon, MessageIcon::Stop);
+        EXPECT_EQ(ReadText(), original) << c.name;
+        EXPECT_EQ(ReadBackup(), "old backup") << c.name;
+        EXPECT_TRUE(dictionary->IsModified()) << c.name;
+        EXPECT_EQ(m_ui.BusyDepth(), 0);
+
+        // Once the cause is gone, leaving again asks again and saves.
+        std::filesystem::remove_all(blocker.parent_path());
+        m_ui.Answer(MessageResult::Yes);
+        EXPECT_TRUE(dictionary->SaveIfModified()) << c.name;
+        EXPECT_EQ(ReadBackup(), original) << c.name;
+        EXPECT_EQ(ReadText(), original + "NEWWORD\r\n") << c.name;
+        EXPECT_FALSE(dictionary->IsModified()) << c.name;
+    }
+}

@@ -1,0 +1,130 @@
+// The two states of the main dialog and the switches between them.
+#include <QTest>
+
+#include "framework/Static.h"
+#include "game/engine/StringTable.h"
+#include "game/ui/Resource.h"
+#include "tests/game_ui/GameFixture.h"
+
+namespace game_ui_test {
+namespace {
+
+using namespace lettrino;
+using testing_support::ShownKind;
+
+using GameStateTest = CGameFixture;
+
+// Which of the state-dependent controls are enabled, in a fixed order.
+std::string EnabledControls(const CGameFixture& f) {
+    std::string state;
+    constexpr int kIds[] = {IDC_START_GAME,    IDC_QUIT_GAME, IDC_WORD,
+                            IDC_FOUND_LIST,    IDC_ADD_WORD,  IDC_CLEAR,
+                            IDC_HELP_CONTENTS, IDC_ABOUT,     framework::CommandOk};
+    for (const int id : kIds) {
+        state += f.IsEnabled(id) ? '1' : '0';
+    }
+    return state;
+}
+
+TEST_F(GameStateTest, OpensWithoutAGame) {
+    OpenSplatterGame();
+    EXPECT_EQ(EnabledControls(*this), "100000111");
+    EXPECT_EQ(Cubes(), "________________");  // all 16 visible, empty and disabled
+    EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "Average Score:");
+    EXPECT_EQ(Text(IDC_GAME_SCORE), "");
+    EXPECT_EQ(Text(IDC_PUZZLE_WORD), "");
+    EXPECT_EQ(FoundWords().size(), 0u);
+    EXPECT_EQ(QApplication::focusWidget(), m_pDlg->GetDlgItem(IDC_START_GAME));
+    EXPECT_EQ(m_pDlg->windowTitle().toStdString(), "Lettrino");
+    EXPECT_FALSE(m_pDlg->windowIcon().isNull());
+}
+
+TEST_F(GameStateTest, StartGameAnnouncesThePuzzleAndEnablesPlay) {
+    OpenSplatterGame();
+    std::string startText;
+    StartGame(&startText);
+    EXPECT_EQ(startText,
+              "Find words from the letters of:\nSPLATTER\n\nAt least 30 words can be found.");
+    ASSERT_EQ(m_ui.Transcript().size(), 1u);
+    EXPECT_EQ(m_ui.Transcript()[0].kind, ShownKind::Dialog);
+    EXPECT_EQ(m_ui.Transcript()[0].title, "Start Game");
+    EXPECT_EQ(m_ui.Transcript()[0].nTemplateId, IDD_START_GAME);
+
+    EXPECT_EQ(EnabledControls(*this), "011100111");
+    EXPECT_EQ(Cubes(), "SPLATTER");  // cubes 9 to 16 hidden
+    EXPECT_EQ(Text(IDC_PUZZLE_WORD), "SPLATTER");
+    EXPECT_EQ(Text(IDC_GAME_SCORE), "&Found 0 words from a maximum of 30 (0%):");
+    EXPECT_EQ(Word().GetLimitText(), 8);
+    EXPECT_EQ(QApplication::focusWidget(), &Word());
+    EXPECT_EQ(m_pDlg->GetTotalMax(), 30);
+}
+
+TEST_F(GameStateTest, QuitKeepsTheResultsGreyedUntilTheNextStart) {
+    OpenSplatterGame();
+    StartGame();
+    AddWord("SEA");
+    Type("PA");
+    QuitGame();
+    EXPECT_EQ(EnabledControls(*this), "100000111");
+    EXPECT_EQ(Field(), "");
+    EXPECT_EQ(Cubes(), "splatter");
+    EXPECT_EQ(FoundWords(), std::vector<std::string>{"SEA"});
+    EXPECT_EQ(Text(IDC_PUZZLE_WORD), "SPLATTER");
+    EXPECT_EQ(Text(IDC_GAME_SCORE), "&Found 1 words from a maximum of 30 (3%):");
+    EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "Average Score: 3%\n");
+    EXPECT_EQ(QApplication::focusWidget(), m_pDlg->GetDlgItem(IDC_START_GAME));
+
+    StartGame();
+    EXPECT_TRUE(FoundWords().empty());
+    EXPECT_EQ(Cubes(), "SPLATTER");
+    QuitGame();
+    // The average is taken over the totals: 1 of 60.
+    EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "Average Score: 1%\n");
+    EXPECT_EQ(m_pDlg->GetTotalFound(), 1);
+    EXPECT_EQ(m_pDlg->GetTotalMax(), 60);
+}
+
+TEST_F(GameStateTest, SixteenLetterPuzzleUsesEveryCube) {
+    OpenGame(
+        {"CHARACTERIZATION", "ACHE",    "ARCHAIC", "CARAT", "CATER",  "CHICER",  "COCAINE", "COIN",
+         "CONCEIT",          "CORNET",  "HAZE",    "HERON", "IRONIC", "ITCHIER", "NACHO",   "OAR",
+         "OCTANE",           "ONCE",    "ORC",     "ORE",   "RANTER", "RATIO",   "REACH",   "REACT",
+         "RETAIN",           "RETRAIN", "RHINO",   "TEN",   "TRENCH", "ZENITH",  "ZINC"});
+    StartGame();
+    EXPECT_EQ(Cubes(), "CHARACTERIZATION");
+    Type("CHARACTERIZATIO");
+    Type("N");
+    EXPECT_EQ(Field(), "CHARACTERIZATIO");
+    EXPECT_EQ(Cubes(), "characterizatioN");
+}
+
+TEST_F(GameStateTest, NoPuzzleWordSaysSoAndStaysWithoutAGame) {
+    OpenGame({"SEA", "TEA", "PLATTERS"});
+    m_ui.Answer(platform::MessageResult::Ok);
+    Click(IDC_START_GAME);
+    ASSERT_EQ(m_ui.Transcript().size(), 1u);
+    EXPECT_EQ(m_ui.Transcript()[0].kind, ShownKind::MessageBox);
+    EXPECT_EQ(m_ui.Transcript()[0].icon, platform::MessageIcon::Exclamation);
+    EXPECT_EQ(m_ui.Transcript()[0].text, LoadGameString(IDS_NO_PUZZLE));
+    EXPECT_EQ(EnabledControls(*this), "100000111");
+    EXPECT_EQ(Text(IDC_PUZZLE_WORD), "");
+    EXPECT_EQ(m_pDlg->GetTotalMax(), 0);
+}
+
+TEST_F(GameStateTest, AboutShowsNameVersionAndIcon) {
+    OpenSplatterGame();
+    bool bIconShown = false;
+    m_ui.OnNextDialog([&](framework::CDialog& dialog) {
+        auto* pIcon = dialog.GetDlgItemAs<framework::CStatic>(IDC_ABOUT_ICON);
+        bIconShown = pIcon && !pIcon->pixmap().isNull();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Click(IDC_ABOUT);
+    EXPECT_TRUE(bIconShown);
+    ASSERT_EQ(m_ui.Transcript().size(), 1u);
+    EXPECT_EQ(m_ui.Transcript()[0].title, "About");
+    EXPECT_EQ(m_ui.Transcript()[0].text, "Lettrino v. 1.00 for Windows 95, Windows 98, and NT");
+}
+
+}  // namespace
+}  // namespace game_ui_test

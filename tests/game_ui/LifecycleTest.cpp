@@ -1,0 +1,197 @@
+// Loading at start-up, leaving the game (Exit, close box, Escape) and help.
+#include <QTest>
+#include <filesystem>
+#include <ostream>
+
+#include "framework/WinApp.h"
+#include "game/engine/Dictionary.h"
+#include "game/ui/Resource.h"
+#include "tests/game_ui/GameFixture.h"
+#include "tests/support/ScriptedUserInterface.h"
+
+namespace game_ui_test {
+namespace {
+
+using namespace lettrino;
+using platform::MessageResult;
+using testing_support::CProcessExit;
+
+using LifecycleTest = CGameFixture;
+
+TEST_F(LifecycleTest, DictionaryLoadsOnlyOnceTheDialogIsUp) {
+    m_dir.Write("Lettrino.txt", "SEA\r\n");
+    OpenDialogOnly();
+    EXPECT_EQ(m_pDlg->GetDictionary(), nullptr);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_NE(m_pDlg->GetDictionary(), nullptr);
+    EXPECT_EQ(m_pDlg->GetDictionary()->GetSize(), 1u);
+    EXPECT_EQ(m_ui.BusyChanges(), (std::vector<bool>{true, false}));
+}
+
+TEST_F(LifecycleTest, MissingDictionaryEndsTheProgramWithMessage102) {
+    m_ui.Answer(MessageResult::Ok);
+    OpenDialogOnly();
+    try {
+        QCoreApplication::sendPostedEvents();
+        ADD_FAILURE() << "the program went on without a dictionary";
+    } catch (const CProcessExit& exit) {
+        EXPECT_EQ(exit.exitCode, 0);
+    }
+    ASSERT_EQ(m_ui.Transcript().size(), 1u);
+    EXPECT_EQ(m_ui.Transcript()[0].text,
+              "Cannot load dictionary file \"" + m_dir.File("Lettrino.txt") + "\".");
+    EXPECT_EQ(m_ui.Transcript()[0].icon, platform::MessageIcon::Exclamation);
+    EXPECT_EQ(m_ui.Transcript()[0].title, "Lettrino");
+}
+
+struct CExitCase {
+    const char* name;
+    bool bAddWord;
+    std::vector<MessageResult> answers;
+    std::function<void(CGameFixture&)> leave;
+    bool bEnded;
+    bool bSaved;
+    // Names the case in test output instead of dumping its bytes.
+    friend void PrintTo(const CExitCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ExitTest : public CGameFixture, public ::testing::WithParamInterface<CExitCase> {};
+
+TEST_P(ExitTest, LeavesAsAskedAndSavesOnlyWhenTold) {
+    OpenSplatterGame();
+    const std::string original = m_dir.Read("Lettrino.txt");
+    StartGame();
+    if (GetParam().bAddWord) {
+        m_ui.Answer(MessageResult::Yes);
+        AddWord("TAPE");
+    }
+    m_ui.ClearTranscript();
+    for (MessageResult answer : GetParam().answers) {
+        m_ui.Answer(answer);
+    }
+    GetParam().leave(*this);
+    EXPECT_EQ(m_pDlg->IsEnded(), GetParam().bEnded);
+    if (GetParam().bEnded) {
+        EXPECT_EQ(m_pDlg->GetModalResult(), framework::CommandOk);
+    }
+    std::vector<std::string> boxes;
+    for (const auto& shown : m_ui.Transcript()) {
+        boxes.push_back(shown.text);
+    }
+    EXPECT_EQ(boxes,
+              std::vector<std::string>(GetParam().answers.size(), "Save changes to dictionary?"));
+    const std::string now = m_dir.Read("Lettrino.txt");
+    if (GetParam().bSaved) {
+        EXPECT_NE(now.find("TAPE\r\n"), std::string::npos);
+        EXPECT_EQ(m_dir.Read("Lettrino.bak"), original);
+    } else {
+        EXPECT_EQ(now, original);
+    }
+    EXPECT_TRUE(m_ui.ScriptUsedUp());
+}
+
+void ClickExit(CGameFixture& f) {
+    f.Click(framework::CommandOk);
+}
+void CloseBox(CGameFixture& f) {
+    f.m_pDlg->close();
+}
+void Escape(CGameFixture& f) {
+    QTest::keyClick(f.m_pDlg.get(), Qt::Key_Escape);
+}
+void EscapeInField(CGameFixture& f) {
+    f.Press(Qt::Key_Escape);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ExitTest,
+    ::testing::Values(
+        CExitCase{"ExitNothingAdded", false, {}, ClickExit, true, false},
+        CExitCase{"ExitAddedNo", true, {MessageResult::No}, ClickExit, true, false},
+        CExitCase{"ExitAddedYes", true, {MessageResult::Yes}, ClickExit, true, true},
+        CExitCase{"CloseBoxNothingAdded", false, {}, CloseBox, true, false},
+        CExitCase{"CloseBoxAddedYes", true, {MessageResult::Yes}, CloseBox, true, true},
+        CExitCase{"EscapeDoesNothing", true, {}, Escape, false, false},
+        CExitCase{"EscapeInTheFieldDoesNothing", true, {}, EscapeInField, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LifecycleTest, FailedSaveKeepsTheGameOpenAndAsksAgain) {
+    OpenSplatterGame();
+    StartGame();
+    m_ui.Answer(MessageResult::Yes);
+    AddWord("TAPE");
+    // The new contents are written beside the dictionary first; a folder in the way
+    // makes that fail.
+    std::filesystem::create_directory(m_dir.Path() / "Lettrino.tmp");
+    m_ui.ClearTranscript();
+    m_ui.Answer(MessageResult::Yes);
+    m_ui.Answer(MessageResult::Ok);
+    Click(framework::CommandOk);
+    EXPECT_FALSE(m_pDlg->IsEnded());
+    ASSERT_EQ(m_ui.Transcript().size(), 2u);
+    EXPECT_NE(m_ui.Transcript()[1].text.find(m_dir.File("Lettrino.txt")), std::string::npos);
+
+    std::filesystem::remove(m_dir.Path() / "Lettrino.tmp");
+    m_ui.ClearTranscript();
+    m_ui.Answer(MessageResult::Yes);
+    Click(framework::CommandOk);
+    EXPECT_TRUE(m_pDlg->IsEnded());
+    ASSERT_EQ(m_ui.Transcript().size(), 1u);
+    EXPECT_EQ(m_ui.Transcript()[0].text, "Save changes to dictionary?");
+    EXPECT_NE(m_dir.Read("Lettrino.txt").find("TAPE\r\n"), std::string::npos);
+}
+
+TEST_F(LifecycleTest, EscapeLeavesTheGameAsItWas) {
+    OpenSplatterGame();
+    StartGame();
+    Type("SEA");
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(m_pDlg->IsEnded());
+    EXPECT_TRUE(m_pDlg->isVisible());
+    EXPECT_EQ(Field(), "SEA");
+    EXPECT_TRUE(IsEnabled(IDC_QUIT_GAME));
+}
+
+TEST_F(LifecycleTest, HelpOpensFromButtonAndF1AndClosesOnExit) {
+    m_dir.Write("Lettrino.HLP", "<html><body><h1>Lettrino Help</h1></body></html>");
+    OpenSplatterGame();
+    Click(IDC_HELP_CONTENTS);
+    QPointer<framework::CHelpWindow> pHelp = m_app.GetHelpWindow();
+    ASSERT_FALSE(pHelp.isNull());
+    EXPECT_TRUE(pHelp->isVisible());
+    pHelp->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(pHelp.isNull());
+    EXPECT_FALSE(pHelp->isVisible());
+
+    QTest::keyClick(m_pDlg->GetDlgItem(IDC_START_GAME), Qt::Key_F1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(m_app.GetHelpWindow(), pHelp.data());
+    EXPECT_TRUE(pHelp->isVisible());
+
+    // F1 inside a dialog the game opened reaches the same help command.
+    pHelp->close();
+    m_ui.OnNextDialog([](framework::CDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_F1); });
+    Click(IDC_ABOUT);
+    ASSERT_FALSE(pHelp.isNull());
+    EXPECT_TRUE(pHelp->isVisible());
+
+    Click(framework::CommandOk);
+    EXPECT_TRUE(m_pDlg->IsEnded());
+    EXPECT_TRUE(pHelp.isNull());
+    EXPECT_EQ(m_ui.Transcript().size(), 1u);  // the About box; no message
+}
+
+TEST_F(LifecycleTest, HelpThatCannotBeShownIsReportedAndTheGameGoesOn) {
+    OpenSplatterGame();
+    m_ui.Answer(MessageResult::Ok);
+    Click(IDC_HELP_CONTENTS);
+    ASSERT_EQ(m_ui.Transcript().size(), 1u);
+    EXPECT_EQ(m_ui.Transcript()[0].text, "Failed to launch help.");
+    EXPECT_EQ(m_ui.Transcript()[0].icon, platform::MessageIcon::Exclamation);
+    EXPECT_EQ(m_app.GetHelpWindow(), nullptr);
+    EXPECT_FALSE(m_pDlg->IsEnded());
+}
+
+}  // namespace
+}  // namespace game_ui_test
