@@ -10,7 +10,8 @@ namespace lettrino {
 class CDictionary;
 
 // The percentage of one game: found * 100 / maximum, truncated; 0 when nothing was
-// found (or no maximum). Not capped at 100: words added to the dictionary during a game count too.
+// found (or there is no maximum). Not capped at 100: words added to the dictionary
+// during a game count too.
 int GamePercentage(int found, int maximum);
 
 // The running average over the totals of all games quit in this run, truncated.
