@@ -168,6 +168,15 @@ void Register(CDictionaryCase& c) {
                                  })
         ->Unit(benchmark::kMillisecond)
         ->Iterations(kDrawIterations);
+    benchmark::RegisterBenchmark(("BM_ChoosePuzzleWordFirst_Reference" + suffix).c_str(),
+                                 [p](benchmark::State& state) {
+                                     std::size_t next = 0;
+                                     for (auto _ : state) {
+                                         DrawOnce(*p->pReference, next++);
+                                     }
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kDrawIterations);
     // The letter profiles are built before the clock runs: the engine builds them
     // once, at its first draw or search (measured on its own below).
     RegisterFreshDraw("BM_ChoosePuzzleWord" + suffix, p, true);

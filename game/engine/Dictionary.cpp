@@ -69,9 +69,11 @@ void CDictionary::Load() {
 }
 
 bool CDictionary::Transfer(platform::CTextFileReader& file) {
-    // Reserving for the likely number of lines (a word and CR LF are 10 bytes on
-    // average) saves moving every entry each time the array grows.
-    m_arrEntries.reserve(m_arrEntries.size() + file.GetLength() / 8);
+    // Reserving for the likely number of words (with CR LF a line takes 10 bytes on
+    // average) saves moving every entry each time the array grows. A huge file of
+    // anything but words must not make it reserve gigabytes, hence the cap.
+    constexpr std::size_t kMaxReserve = std::size_t{1} << 20;
+    m_arrEntries.reserve(m_arrEntries.size() + std::min(file.GetLength() / 8, kMaxReserve));
     std::string_view line;
     platform::CTextFileReader::Result result;
     while ((result = file.ReadLineView(line)) == platform::CTextFileReader::Result::Line) {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <string>
-
 #include <vector>
 
 #include "game/engine/LetterProfileTable.h"

@@ -11,9 +11,4 @@ void CLetterProfileTable::CatchUp(const std::vector<std::string>& words) {
     }
 }
 
-void CLetterProfileTable::Clear() {
-    m_profiles.clear();
-    m_anMasks.clear();
-}
-
 }  // namespace lettrino

@@ -19,8 +19,6 @@ public:
     // Profiles the entries of `words` appended since the last call.
     void CatchUp(const std::vector<std::string>& words);
 
-    void Clear();
-
     const CLetterProfile& At(std::size_t index) const { return m_profiles[index]; }
 
     // Calls `visit(index)` for every entry, in order, that is formable from `word`,

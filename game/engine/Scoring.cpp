@@ -21,7 +21,9 @@ std::string LowerCase(const std::string& text) {
 }  // namespace
 
 int GamePercentage(int found, int maximum) {
-    if (found == 0) {
+    // The dialog never passes a maximum of 0 with words found, but a division by
+    // zero would end the program, so it is refused here rather than trusted away.
+    if (found == 0 || maximum <= 0) {
         return 0;
     }
     // In 64 bits: found * 100 must not overflow for any count the dialog can hold.
@@ -29,6 +31,9 @@ int GamePercentage(int found, int maximum) {
 }
 
 int AverageScore(int totalFound, int totalMaximum) {
+    if (totalMaximum <= 0) {
+        return 0;
+    }
     return static_cast<int>(static_cast<long long>(totalFound) * 100 / totalMaximum);
 }
 

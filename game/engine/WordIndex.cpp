@@ -11,11 +11,6 @@ std::uint64_t CWordIndex::Hash(std::string_view text) {
     return hash ^ (hash >> 32);
 }
 
-void CWordIndex::Clear() {
-    m_anSlots.clear();
-    m_nIndexed = 0;
-}
-
 void CWordIndex::Grow(const std::vector<std::string>& words) {
     std::vector<std::uint32_t> old;
     old.swap(m_anSlots);

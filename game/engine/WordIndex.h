@@ -18,8 +18,6 @@ public:
     // Whether `word` equals one of the indexed entries of `words`, byte for byte.
     bool Contains(const std::vector<std::string>& words, std::string_view word) const;
 
-    void Clear();
-
 private:
     static std::uint64_t Hash(std::string_view text);
     void Grow(const std::vector<std::string>& words);

@@ -113,3 +113,32 @@ TEST_F(EngineMatchesReference, OnRandomDictionaries) {
         }
     }
 }
+
+TEST(PrepareWordMatchesReference, ForEveryByteAndLength) {
+    // Every byte value at every position of texts of up to 20 characters, around
+    // the length where the engine switches from eight characters at a time to one.
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> letter('a', 'z');
+    for (int length = 0; length <= 20; ++length) {
+        for (int position = 0; position < std::max(length, 1); ++position) {
+            for (int value = 0; value < 256; ++value) {
+                std::string text;
+                for (int i = 0; i < length; ++i) {
+                    text += static_cast<char>(random() % 3 == 0 ? byte(random) : letter(random));
+                }
+                if (length > 0) {
+                    text[position] = static_cast<char>(value);
+                }
+                for (const bool checkLength : {true, false}) {
+                    std::string expected;
+                    std::string actual = "previous";
+                    ASSERT_EQ(lettrino::PrepareWord(actual, text, checkLength),
+                              reference::PrepareWord(expected, text, checkLength))
+                        << text;
+                    ASSERT_EQ(actual, expected) << text;
+                }
+            }
+        }
+    }
+}

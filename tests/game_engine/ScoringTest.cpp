@@ -15,6 +15,7 @@ TEST(Scoring, GamePercentageTruncatesAndIsNotCapped) {
     const Case cases[] = {
         {0, 37, 0},    {1, 26, 3},    {13, 26, 50}, {25, 25, 100},
         {27, 25, 108}, {99, 100, 99}, {0, 0, 0},  // nothing found: no division at all
+        {5, 0, 0},                                // no maximum: no division by zero either
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GamePercentage(c.found, c.maximum), c.percentage)
@@ -30,7 +31,7 @@ TEST(Scoring, AverageIsTakenOverTheTotals) {
     };
     const Case cases[] = {
         {10, 40, 25}, {31, 70, 44},  // not the 47 of the mean of 25% and 70%
-        {0, 25, 0},   {27, 25, 108}, {2, 300, 0},
+        {0, 25, 0},   {27, 25, 108}, {2, 300, 0}, {3, 0, 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AverageScore(c.totalFound, c.totalMaximum), c.average)
