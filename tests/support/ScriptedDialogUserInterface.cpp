@@ -1,42 +1,13 @@
 #include "tests/support/ScriptedDialogUserInterface.h"
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
 
 #include "framework/Dialog.h"
-#include "tests/support/ScriptedUserInterface.h"
 
 namespace testing_support {
 
-CScriptedDialogUserInterface::CScriptedDialogUserInterface() {
-    platform::SetUserInterface(this);
-}
-
-CScriptedDialogUserInterface::~CScriptedDialogUserInterface() {
-    platform::SetUserInterface(nullptr);
-}
-
-platform::MessageResult CScriptedDialogUserInterface::MessageBox(const std::string& text,
-                                                                 platform::MessageIcon icon,
-                                                                 platform::MessageButtons buttons) {
-    m_transcript.push_back(
-        {ShownKind::MessageBox, platform::DisplayName(), text, icon, buttons, BusyDepth(), 0});
-    const platform::MessageResult fallback = buttons == platform::MessageButtons::YesNo
-                                                 ? platform::MessageResult::Yes
-                                                 : platform::MessageResult::Ok;
-    if (m_answers.empty()) {
-        ADD_FAILURE() << "unexpected message box: " << text;
-        return fallback;
-    }
-    const platform::MessageResult answer = m_answers.front();
-    m_answers.pop_front();
-    return answer;
-}
-
-void CScriptedDialogUserInterface::ExitProcess(int exitCode) {
-    throw CProcessExit(exitCode);
-}
+template class CScriptedMessages<framework::CDialogUserInterface, CShownWindow>;
 
 int CScriptedDialogUserInterface::RunModalDialog(framework::CDialog& dialog) {
     dialog.CreateAndInitialize();
@@ -46,9 +17,11 @@ int CScriptedDialogUserInterface::RunModalDialog(framework::CDialog& dialog) {
             labels += (labels.empty() ? "" : "\n") + pLabel->text().toStdString();
         }
     }
-    m_transcript.push_back({ShownKind::Dialog, dialog.windowTitle().toStdString(), labels,
-                            platform::MessageIcon::None, platform::MessageButtons::Ok, BusyDepth(),
-                            dialog.GetTemplate().nId});
+    CShownWindow shown{{dialog.windowTitle().toStdString(), labels, platform::MessageIcon::None,
+                        platform::MessageButtons::Ok, BusyDepth()}};
+    shown.kind = ShownKind::Dialog;
+    shown.nTemplateId = dialog.GetTemplate().nId;
+    Record(std::move(shown));
     if (!dialog.IsEnded()) {
         dialog.show();
     }

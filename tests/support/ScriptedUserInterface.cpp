@@ -4,32 +4,10 @@
 
 namespace testing_support {
 
-CScriptedUserInterface::CScriptedUserInterface() {
-    platform::SetUserInterface(this);
+void ReportUnexpectedBox(const std::string& text) {
+    ADD_FAILURE() << "unexpected message box: " << text;
 }
 
-CScriptedUserInterface::~CScriptedUserInterface() {
-    platform::SetUserInterface(nullptr);
-}
-
-platform::MessageResult CScriptedUserInterface::MessageBox(const std::string& text,
-                                                           platform::MessageIcon icon,
-                                                           platform::MessageButtons buttons) {
-    m_transcript.push_back({platform::DisplayName(), text, icon, buttons, BusyDepth()});
-    const platform::MessageResult fallback = buttons == platform::MessageButtons::YesNo
-                                                 ? platform::MessageResult::Yes
-                                                 : platform::MessageResult::Ok;
-    if (m_script.empty()) {
-        ADD_FAILURE() << "unexpected message box: " << text;
-        return fallback;
-    }
-    const platform::MessageResult answer = m_script.front();
-    m_script.pop_front();
-    return answer;
-}
-
-void CScriptedUserInterface::ExitProcess(int exitCode) {
-    throw CProcessExit(exitCode);
-}
+template class CScriptedMessages<platform::CUserInterface, CShownBox>;
 
 }  // namespace testing_support

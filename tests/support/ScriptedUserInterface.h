@@ -24,35 +24,57 @@ struct CShownBox {
     int busyDepth;  // the busy pointer's count while the box was up
 };
 
+// Fails the running test for a box the script did not expect.
+void ReportUnexpectedBox(const std::string& text);
+
 // Records every message box into a transcript and answers from a script. A box
 // that finds the script empty fails the running test and is answered with its
 // default (OK, or Yes), so an unexpected question never blocks.
-class CScriptedUserInterface : public platform::CUserInterface {
+//
+// `TInterface` is the user-interface hook being stood in for (the plain one or the
+// dialog-capable one); `TShown` is the transcript entry, a CShownBox or a type
+// that can be built from one.
+template <class TInterface, class TShown>
+class CScriptedMessages : public TInterface {
 public:
-    CScriptedUserInterface();
-    ~CScriptedUserInterface() override;
+    CScriptedMessages() { platform::SetUserInterface(this); }
+    ~CScriptedMessages() override { platform::SetUserInterface(nullptr); }
 
-    void Answer(platform::MessageResult result) { m_script.push_back(result); }
-    const std::vector<CShownBox>& Transcript() const { return m_transcript; }
+    void Answer(platform::MessageResult result) { m_answers.push_back(result); }
+    const std::vector<TShown>& Transcript() const { return m_transcript; }
     void ClearTranscript() { m_transcript.clear(); }
-    int Beeps() const { return m_beeps; }
-    bool ScriptUsedUp() const { return m_script.empty(); }
+    int Beeps() const { return m_nBeeps; }
+    bool ScriptUsedUp() const { return m_answers.empty(); }
     // Every time the pointer was switched on or off, in order.
     const std::vector<bool>& BusyChanges() const { return m_busyChanges; }
 
     platform::MessageResult MessageBox(const std::string& text, platform::MessageIcon icon,
-                                       platform::MessageButtons buttons) override;
-    void Beep() override { ++m_beeps; }
-    [[noreturn]] void ExitProcess(int exitCode) override;
+                                       platform::MessageButtons buttons) override {
+        Record(TShown{CShownBox{platform::DisplayName(), text, icon, buttons, this->BusyDepth()}});
+        if (m_answers.empty()) {
+            ReportUnexpectedBox(text);
+            return buttons == platform::MessageButtons::YesNo ? platform::MessageResult::Yes
+                                                              : platform::MessageResult::Ok;
+        }
+        const platform::MessageResult answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+    void Beep() override { ++m_nBeeps; }
+    [[noreturn]] void ExitProcess(int exitCode) override { throw CProcessExit(exitCode); }
 
 protected:
     void ShowBusyPointer(bool busy) override { m_busyChanges.push_back(busy); }
+    void Record(TShown shown) { m_transcript.push_back(std::move(shown)); }
 
 private:
-    std::deque<platform::MessageResult> m_script;
-    std::vector<CShownBox> m_transcript;
+    std::deque<platform::MessageResult> m_answers;
+    std::vector<TShown> m_transcript;
     std::vector<bool> m_busyChanges;
-    int m_beeps = 0;
+    int m_nBeeps = 0;
 };
+
+using CScriptedUserInterface = CScriptedMessages<platform::CUserInterface, CShownBox>;
+extern template class CScriptedMessages<platform::CUserInterface, CShownBox>;
 
 }  // namespace testing_support
