@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QColor>
 #include <QImage>
 
-#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -161,13 +159,3 @@ TEST(PencilIcon, OffersTheSmallAndTheLargeClassicPicture) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Pictures are rendered without a display.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    }
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

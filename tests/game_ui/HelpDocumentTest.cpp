@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <cstdlib>
 #include <string>
 
 #include "game/engine/StringTable.h"
@@ -99,13 +97,3 @@ TEST_F(HelpDocument, QuotesTheGamesMessagesAsTheyAreShown) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Rich text needs a GUI application, but no display.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    }
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
