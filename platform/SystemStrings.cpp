@@ -1,18 +1,21 @@
 #include "platform/SystemStrings.h"
 
+#include "platform/StringTable.h"
+
 namespace platform {
 
+namespace {
+
+constexpr CStringEntry kStrings[] = {
+    {IDS_SYS_FILE_GENERIC, "An unknown error occurred while accessing %1."},
+    {IDS_SYS_FILE_DISK_FULL, "Disk full while accessing %1."},
+    {IDS_SYS_HELP_FAILED, "Failed to launch help."},
+};
+
+}  // namespace
+
 const char* LoadSystemString(int id) {
-    switch (id) {
-        case IDS_SYS_FILE_GENERIC:
-            return "An unknown error occurred while accessing %1.";
-        case IDS_SYS_FILE_DISK_FULL:
-            return "Disk full while accessing %1.";
-        case IDS_SYS_HELP_FAILED:
-            return "Failed to launch help.";
-        default:
-            return "";
-    }
+    return LookUpString(kStrings, id);
 }
 
 }  // namespace platform

@@ -1,15 +1,12 @@
 #include "game/engine/StringTable.h"
 
+#include "platform/StringTable.h"
+
 namespace lettrino {
 
 namespace {
 
-struct CStringEntry {
-    int id;
-    const char* text;
-};
-
-constexpr CStringEntry kStrings[] = {
+constexpr platform::CStringEntry kStrings[] = {
     {IDS_BACKUP_FAILED, "Cannot save backup file \"%s\"."},
     {IDS_SAVE_CHANGES, "Save changes to dictionary?"},
     {IDS_LOAD_FAILED, "Cannot load dictionary file \"%s\"."},
@@ -45,12 +42,7 @@ constexpr CStringEntry kStrings[] = {
 }  // namespace
 
 const char* LoadGameString(int id) {
-    for (const CStringEntry& entry : kStrings) {
-        if (entry.id == id) {
-            return entry.text;
-        }
-    }
-    return "";
+    return platform::LookUpString(kStrings, id);
 }
 
 }  // namespace lettrino

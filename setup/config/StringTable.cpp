@@ -1,16 +1,13 @@
 #include "setup/config/StringTable.h"
 
+#include "platform/StringTable.h"
+
 namespace setup {
 
 namespace {
 
-struct CStringEntry {
-    int id;
-    const char* text;
-};
-
 // The messages about missing or bad SETUP.INI values.
-constexpr CStringEntry kStrings[] = {
+constexpr platform::CStringEntry kStrings[] = {
     {IDS_NO_DISK_SPACE_VALUE, "Warning:  Could not determine required disk space."},
     {IDS_NO_FILES_VALUE, "Error:  Files= value not specified in SETUP.INI."},
     {IDS_FILES_NOT_LISTED, "Error:  Not all files are listed in SETUP.INI."},
@@ -22,12 +19,7 @@ constexpr CStringEntry kStrings[] = {
 }  // namespace
 
 const char* LoadSetupString(int id) {
-    for (const CStringEntry& entry : kStrings) {
-        if (entry.id == id) {
-            return entry.text;
-        }
-    }
-    return "";
+    return platform::LookUpString(kStrings, id);
 }
 
 }  // namespace setup
