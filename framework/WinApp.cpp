@@ -16,23 +16,12 @@ namespace {
 
 CWinApp* g_pApp = nullptr;
 
-// Where the file name starts and where its extension starts (npos: none).
-void SplitFileName(const std::string& path, std::size_t& nameStart, std::size_t& extStart) {
-    const std::size_t slash = path.find_last_of("/\\");
-    nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t dot = path.rfind('.');
-    // A leading dot names a hidden file; it does not start an extension.
-    extStart = (dot == std::string::npos || dot <= nameStart) ? std::string::npos : dot;
-}
-
 }  // namespace
 
 std::string ProgramBaseName(const std::string& programPath) {
-    std::size_t nameStart = 0;
-    std::size_t extStart = 0;
-    SplitFileName(programPath, nameStart, extStart);
-    const std::size_t end = extStart == std::string::npos ? programPath.size() : extStart;
-    return programPath.substr(nameStart, end - nameStart);
+    // The extension goes by the same rule as for the files named after the program.
+    const std::string withoutExtension = platform::ReplaceFileExtension(programPath, "");
+    return withoutExtension.substr(withoutExtension.find_last_of("/\\") + 1);  // npos + 1 == 0
 }
 
 CWinApp::CWinApp() {
