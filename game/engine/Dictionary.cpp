@@ -200,13 +200,18 @@ int CDictionary::FormableCount(std::size_t index) {
     return count;
 }
 
+bool CDictionary::IsPuzzleWord(std::size_t index) {
+    if (m_arrEntries[index].size() < kMinPuzzleLength) {
+        return false;
+    }
+    const int count = FormableCount(index);
+    return count >= kMinFormable && count <= kMaxFormable;
+}
+
 bool CDictionary::AnyDrawableQualifies() {
     for (std::size_t i = 0; i < m_anFormableCounts.size(); ++i) {
-        if (m_arrEntries[i].size() >= kMinPuzzleLength) {
-            const int count = FormableCount(i);
-            if (count >= kMinFormable && count <= kMaxFormable) {
-                return true;
-            }
+        if (IsPuzzleWord(i)) {
+            return true;
         }
     }
     return false;
@@ -241,14 +246,11 @@ bool CDictionary::ChoosePuzzleWord(std::string& word, int& count) {
     platform::CRuntimeRandom& random = platform::RuntimeRandom();
     for (;;) {
         const std::size_t index = static_cast<std::size_t>(random.Next()) % size;
-        if (m_arrEntries[index].size() >= kMinPuzzleLength) {
-            const int found = FormableCount(index);
-            if (found >= kMinFormable && found <= kMaxFormable) {
-                m_qualifying = Qualifying::Some;
-                word = m_arrEntries[index];
-                count = found;
-                return true;
-            }
+        if (IsPuzzleWord(index)) {
+            m_qualifying = Qualifying::Some;
+            word = m_arrEntries[index];
+            count = m_anFormableCounts[index];
+            return true;
         }
         if (++misses == patience && m_qualifying == Qualifying::Unknown) {
             if (!AnyDrawableQualifies()) {

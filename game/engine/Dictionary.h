@@ -80,6 +80,9 @@ private:
     // The number of entries formable from entry `index`, or kAboveMaximum when it is
     // more than a puzzle may have: counting stops there.
     int FormableCount(std::size_t index);
+    // Whether drawable entry `index` is long enough and has the right number of
+    // formable entries to be a puzzle word.
+    bool IsPuzzleWord(std::size_t index);
     // Whether any entry that a draw can reach is a puzzle word.
     bool AnyDrawableQualifies();
 
