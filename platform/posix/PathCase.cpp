@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/AsciiCase.h"
+
 namespace platform {
 
 namespace {
@@ -14,19 +16,6 @@ namespace {
 bool Exists(const std::string& path) {
     struct stat info;
     return ::lstat(path.c_str(), &info) == 0;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The entry of `directory` that equals `name` ignoring case, or empty.

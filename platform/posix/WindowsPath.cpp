@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/AsciiCase.h"
 #include "platform/DriveMap.h"
 #include "platform/PathCase.h"
 #include "platform/ProgramPath.h"
@@ -19,10 +20,6 @@ bool IsSeparator(char c) {
 
 bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-char UpperLetter(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
 }
 
 std::string HostCurrentDirectory() {
@@ -112,7 +109,7 @@ std::string AbsoluteWindowsPath(const std::string& path) {
     std::string base;  // absolute Windows directory that `rest` is relative to
     std::string rest;
     if (path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':') {
-        drive = UpperLetter(path[0]);
+        drive = ToUpperAscii(path[0]);
         rest = path.substr(2);
         if (rest.empty() || !IsSeparator(rest[0])) {
             const std::string current = ToWindowsPath(HostCurrentDirectory());

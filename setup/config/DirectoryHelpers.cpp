@@ -1,5 +1,6 @@
 #include "setup/config/DirectoryHelpers.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/Directories.h"
 #include "platform/DiskSpace.h"
@@ -68,10 +69,7 @@ void RemoveDirectoryList(platform::CStringArray& created) {
 }
 
 float GetFreeDiskSpace(char letter) {
-    if (letter >= 'a' && letter <= 'z') {
-        letter = static_cast<char>(letter - 32);
-    }
-    const std::string root{letter, ':', '\\'};
+    const std::string root{platform::ToUpperAscii(letter), ':', '\\'};
     platform::CDiskFreeSpace space;
     if (!platform::QueryDiskFreeSpace(root, space)) {
         return 0.0f;

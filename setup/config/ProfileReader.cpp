@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/AsciiCase.h"
 #include "setup/config/CountText.h"
 
 namespace setup {
@@ -22,22 +23,6 @@ std::string_view Trim(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
-}
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-bool NamesMatch(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::string ValueOf(std::string_view raw) {
@@ -113,7 +98,7 @@ CProfileReader CProfileReader::FromFile(const std::string& hostPath) {
 
 const CProfileReader::CSection* CProfileReader::FindSection(std::string_view name) const {
     for (const CSection& section : m_sections) {
-        if (NamesMatch(section.m_strName, name)) {
+        if (platform::EqualsIgnoringAsciiCase(section.m_strName, name)) {
             return &section;
         }
     }
@@ -124,7 +109,7 @@ std::optional<std::string> CProfileReader::Find(std::string_view section,
                                                 std::string_view key) const {
     if (const CSection* found = FindSection(section)) {
         for (const CEntry& entry : found->m_entries) {
-            if (NamesMatch(entry.m_strKey, key)) {
+            if (platform::EqualsIgnoringAsciiCase(entry.m_strKey, key)) {
                 return entry.m_strValue;
             }
         }
