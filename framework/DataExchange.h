@@ -13,7 +13,6 @@ public:
     CDataExchange(CDialog& dialog, bool bSaveAndValidate)
         : m_dialog(dialog), m_bSaveAndValidate(bSaveAndValidate) {}
 
-    bool IsSaving() const { return m_bSaveAndValidate; }
     bool Failed() const { return m_bFailed; }
 
     // Binds `pMember` to the control `nId`, which must be of the member's class;

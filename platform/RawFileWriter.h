@@ -30,7 +30,6 @@ public:
     // the close failed. Closing a writer that is not open succeeds.
     bool Close();
 
-    bool IsOpen() const { return m_nDescriptor >= 0; }
 
 private:
     bool FlushBuffer();

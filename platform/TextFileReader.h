@@ -38,7 +38,6 @@ public:
     std::size_t GetLength() const;
 
     void Close();
-    bool IsOpen() const { return m_nDescriptor >= 0; }
 
 private:
     // Reads the next block into the buffer; false at the end of the file or on a
