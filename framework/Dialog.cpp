@@ -32,14 +32,6 @@ bool TakesFocus(const CControlTemplate& control) {
 
 }  // namespace
 
-void CDataExchange::Text(int nId, std::string& value) {
-    if (m_bSaveAndValidate) {
-        value = m_dialog.GetDlgItemText(nId);
-    } else {
-        m_dialog.SetDlgItemText(nId, value);
-    }
-}
-
 CDialog::CDialog(const CDialogTemplate& dialogTemplate, QWidget* pParent)
     : QDialog(pParent),
       m_template(dialogTemplate),
