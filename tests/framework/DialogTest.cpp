@@ -230,15 +230,17 @@ TEST_P(MessageBoxEndingTest, EndsOnlyWithAnAnswer) {
     // Ends a box that the steps left open, so a failing case cannot hang.
     steps.push_back([](QMessageBox& box) { box.done(-1); });
     std::size_t next = 0;
+    // Timers still queued when the test ends go with this object.
+    QObject context;
     std::function<void()> runNext = [&] {
         auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (pBox == nullptr || next == steps.size()) {
             return;
         }
         steps[next++](*pBox);
-        QTimer::singleShot(0, runNext);
+        QTimer::singleShot(0, &context, runNext);
     };
-    QTimer::singleShot(0, runNext);
+    QTimer::singleShot(0, &context, runNext);
     EXPECT_EQ(ui.MessageBox("Save?", platform::MessageIcon::Question, GetParam().buttons),
               GetParam().expected);
     EXPECT_EQ(next, steps.size() - 1);  // the box ended with the last step
