@@ -4,6 +4,27 @@
 
 namespace framework {
 
+namespace {
+
+// Upper-cases one character for one: a letter whose capital is several characters
+// (German sharp s) keeps its place, and a letter outside ASCII never becomes an
+// ASCII one (dotless i, long s), so the owner's checks see what was typed.
+QString UpperCased(const QString& text) {
+    QString result = text;
+    for (QChar& c : result) {
+        if (c.unicode() < 0x80) {
+            if (c >= u'a' && c <= u'z') {
+                c = QChar(c.unicode() - (u'a' - u'A'));
+            }
+        } else if (const QChar upper = c.toUpper(); upper.unicode() >= 0x80) {
+            c = upper;
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
 // The field's own rules, applied to every change before it is shown: the line edit
 // runs its validator on typed, pasted and programmatic changes alike, and takes over
 // any text the validator rewrites, so upper-casing here covers every way in.
@@ -13,7 +34,7 @@ public:
 
     State validate(QString& input, int&) const override {
         if (m_edit.m_bUpperCase) {
-            input = input.toUpper();
+            input = UpperCased(input);
         }
         if (!m_edit.m_bProgramChange && m_edit.m_nLimit > 0 && input.size() > m_edit.m_nLimit) {
             return Invalid;
@@ -41,7 +62,7 @@ void CEdit::SetUpperCase(bool bUpperCase) {
 void CEdit::SetWindowText(const std::string& text) {
     QString value = QString::fromStdString(text);
     if (m_bUpperCase) {
-        value = value.toUpper();
+        value = UpperCased(value);
     }
     // Restored afterwards rather than reset, because setting the text notifies the
     // owner, which may set the text again from inside that notification.

@@ -1,6 +1,8 @@
 #include "framework/QtUserInterface.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +30,38 @@ QMessageBox::Icon ToQtIcon(platform::MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box of the program's own. A question has exactly two answers: Escape and the
+// close box would answer No unasked (and No to saving throws the player's new
+// words away), so a Yes/No box ignores both and has no close box.
+class CMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+    void RequireAnswer() {
+        m_bAnswerRequired = true;
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* pEvent) override {
+        if (m_bAnswerRequired && pEvent->matches(QKeySequence::Cancel)) {
+            pEvent->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(pEvent);
+    }
+    void closeEvent(QCloseEvent* pEvent) override {
+        if (m_bAnswerRequired) {
+            pEvent->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(pEvent);
+    }
+
+private:
+    bool m_bAnswerRequired = false;
+};
+
 // The window a box belongs to: the modal dialog in front, else the main window.
 QWidget* BoxOwner() {
     if (QWidget* pModal = QApplication::activeModalWidget()) {
@@ -42,10 +76,11 @@ QWidget* BoxOwner() {
 platform::MessageResult CQtUserInterface::MessageBox(const std::string& text,
                                                      platform::MessageIcon icon,
                                                      platform::MessageButtons buttons) {
-    QMessageBox box(ToQtIcon(icon), QString::fromStdString(platform::DisplayName()),
+    CMessageBox box(ToQtIcon(icon), QString::fromStdString(platform::DisplayName()),
                     QString::fromStdString(text), QMessageBox::NoButton, BoxOwner());
     box.setTextFormat(Qt::PlainText);
     if (buttons == platform::MessageButtons::YesNo) {
+        box.RequireAnswer();
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         const int answer = box.exec();

@@ -1,9 +1,12 @@
 // The dialog base: building from a layout, the keys and close requests that end
-// (or do not end) a dialog, mnemonics, posted commands and modal runs through the
-// test seam.
+// (or do not end) a dialog or a message box, mnemonics, posted commands and modal
+// runs through the test seam.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <ostream>
 
 #include "framework/Button.h"
@@ -12,6 +15,7 @@
 #include "framework/Edit.h"
 #include "framework/GroupBox.h"
 #include "framework/ListBox.h"
+#include "framework/QtUserInterface.h"
 #include "framework/Static.h"
 #include "framework/WinApp.h"
 #include "tests/support/ScriptedDialogUserInterface.h"
@@ -208,6 +212,67 @@ INSTANTIATE_TEST_SUITE_P(
             [](CTestDialog& d) { QTest::mouseClick(d.GetDlgItem(CommandOk), Qt::LeftButton); },
             true, CommandOk}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct CBoxCase {
+    const char* name;
+    platform::MessageButtons buttons;
+    std::vector<std::function<void(QMessageBox&)>> steps;  // taken while the box is up
+    platform::MessageResult expected;
+    friend void PrintTo(const CBoxCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MessageBoxEndingTest : public ::testing::TestWithParam<CBoxCase> {};
+
+// The real boxes, run in their own modal loop; each step is queued behind the last.
+TEST_P(MessageBoxEndingTest, EndsOnlyWithAnAnswer) {
+    CQtUserInterface ui;
+    std::vector<std::function<void(QMessageBox&)>> steps = GetParam().steps;
+    // Ends a box that the steps left open, so a failing case cannot hang.
+    steps.push_back([](QMessageBox& box) { box.done(-1); });
+    std::size_t next = 0;
+    // Timers still queued when the test ends go with this object.
+    QObject context;
+    std::function<void()> runNext = [&] {
+        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (pBox == nullptr || next == steps.size()) {
+            return;
+        }
+        steps[next++](*pBox);
+        QTimer::singleShot(0, &context, runNext);
+    };
+    QTimer::singleShot(0, &context, runNext);
+    EXPECT_EQ(ui.MessageBox("Save?", platform::MessageIcon::Question, GetParam().buttons),
+              GetParam().expected);
+    EXPECT_EQ(next, steps.size() - 1);  // the box ended with the last step
+}
+
+void PressEscape(QMessageBox& box) {
+    QTest::keyClick(&box, Qt::Key_Escape);
+}
+void CloseBox(QMessageBox& box) {
+    box.close();
+}
+void PressEnter(QMessageBox& box) {
+    QTest::keyClick(&box, Qt::Key_Return);
+}
+void ClickNo(QMessageBox& box) {
+    box.button(QMessageBox::No)->click();
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, MessageBoxEndingTest,
+                         ::testing::Values(CBoxCase{"QuestionIgnoresEscapeAndClose",
+                                                    platform::MessageButtons::YesNo,
+                                                    {PressEscape, CloseBox, PressEnter},
+                                                    platform::MessageResult::Yes},
+                                           CBoxCase{"QuestionAnsweredNo",
+                                                    platform::MessageButtons::YesNo,
+                                                    {PressEscape, ClickNo},
+                                                    platform::MessageResult::No},
+                                           CBoxCase{"NoticeEndsWithEscape",
+                                                    platform::MessageButtons::Ok,
+                                                    {PressEscape},
+                                                    platform::MessageResult::Ok}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DialogHelpKeyTest, F1WithoutModifiersRaisesTheHelpCommand) {
     CScriptedDialogUserInterface ui;

@@ -48,6 +48,18 @@ INSTANTIATE_TEST_SUITE_P(
                        e.paste();
                    },
                    "PASTE"},
+        // Only one-for-one capitals, and none that turns a foreign letter into A-Z.
+        CInputCase{"TypedForeignLetters", 0,
+                   [](CEdit& e) {
+                       // Keys without an ASCII key code arrive as text only.
+                       for (const QChar c : QString::fromUtf8("stra\u00DFe \u0131\u017F\u00E9")) {
+                           QTest::sendKeyEvent(QTest::Click, &e, Qt::Key_unknown, QString(c),
+                                               Qt::NoModifier);
+                       }
+                   },
+                   "STRA\u00DFE \u0131\u017F\u00C9"},
+        CInputCase{"ForeignLettersSetByProgram", 0,
+                   [](CEdit& e) { e.SetWindowText("\u00DF\u0131\u017F"); }, "\u00DF\u0131\u017F"},
         CInputCase{"TypedBeyondTheLimit", 3, [](CEdit& e) { QTest::keyClicks(&e, "abcde"); },
                    "ABC"},
         CInputCase{"PastedBeyondTheLimit", 3,

@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, AddWordPathTest,
                                                     true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(AddWordTest, EnterBeforeTheThirdLetterDoesNothing) {
+TEST_F(AddWordTest, EnterAddsOnlyFromTheThirdLetterOn) {
     OpenSplatterGame();
     StartGame();
     for (const char* keys : {"S", "E"}) {
@@ -116,7 +116,7 @@ TEST_F(AddWordTest, EnterBeforeTheThirdLetterDoesNothing) {
         Press(Qt::Key_Return);
     }
     EXPECT_EQ(Field(), "SE");
-    Type("A");
+    ClickCube(4);  // A; the clicked cube must not stay the button Enter presses
     EXPECT_TRUE(IsEnabled(IDC_ADD_WORD));
     Press(Qt::Key_Return);
     EXPECT_EQ(FoundWords(), std::vector<std::string>{"SEA"});

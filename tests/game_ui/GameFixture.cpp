@@ -83,7 +83,14 @@ CGameFixture::CQuitResult CGameFixture::QuitGame() {
 void CGameFixture::Type(const std::string& keys) {
     QWidget* pFocus = QApplication::focusWidget();
     ASSERT_NE(pFocus, nullptr);
-    QTest::keyClicks(pFocus, QString::fromStdString(keys));
+    for (const QChar c : QString::fromStdString(keys)) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(pFocus, c.toLatin1());
+        } else {
+            // A key without an ASCII key code arrives as text only.
+            QTest::sendKeyEvent(QTest::Click, pFocus, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 void CGameFixture::ClickCube(int nCube) {

@@ -111,6 +111,47 @@ TEST_F(GameStateTest, NoPuzzleWordSaysSoAndStaysWithoutAGame) {
     EXPECT_EQ(m_pDlg->GetTotalMax(), 0);
 }
 
+// During a game every control is in reach of the keyboard: Tab walks the layout's
+// order over the enabled controls, and a label's or group box's mnemonic leads to
+// the control after it, in the main dialog and in the Quit Game dialog alike.
+TEST_F(GameStateTest, KeyboardReachesTheControlsInLayoutOrder) {
+    OpenSplatterGame();
+    StartGame();
+    Type("SEA");
+    ClickCube(2);  // P; the field keeps the focus
+    std::vector<int> expected = {IDC_WORD,      IDC_ADD_WORD,      IDC_CLEAR, IDC_FOUND_LIST,
+                                 IDC_QUIT_GAME, IDC_HELP_CONTENTS, IDC_ABOUT, framework::CommandOk};
+    for (const int cube : {3, 5, 6, 8}) {  // S, P, A and E are taken
+        expected.push_back(IDC_CUBE1 + cube - 1);
+    }
+    expected.push_back(IDC_WORD);
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), m_pDlg->GetDlgItem(expected[i])) << i;
+    }
+
+    struct Row {
+        char key;
+        int nFocus;
+    };
+    for (const Row row : {Row{'F', IDC_FOUND_LIST}, Row{'W', IDC_WORD}}) {
+        m_pDlg->GetDlgItem(IDC_HELP_CONTENTS)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), row.key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), m_pDlg->GetDlgItem(row.nFocus)) << row.key;
+    }
+
+    m_ui.OnNextDialog([](framework::CDialog& dialog) {
+        testing_support::ActivateWindow(dialog);
+        for (const Row row : {Row{'Y', IDC_QUIT_FOUND_LIST}, Row{'I', IDC_MISSED_LIST}}) {
+            dialog.GetDlgItem(framework::CommandOk)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), row.key, Qt::AltModifier);
+            EXPECT_EQ(QApplication::focusWidget(), dialog.GetDlgItem(row.nFocus)) << row.key;
+        }
+    });
+    Click(IDC_QUIT_GAME);
+    EXPECT_TRUE(m_ui.ScriptUsedUp());
+}
+
 TEST_F(GameStateTest, AboutShowsNameVersionAndIcon) {
     OpenSplatterGame();
     bool bIconShown = false;

@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         CTypingCase{"SpaceInside", "SP A", "SPA", 1, "spLaTTER"},
         CTypingCase{"LeadingSpace", " S", "S", 1, "sPLATTER"},
         CTypingCase{"Punctuation", "S-P.", "SP", 2, "spLATTER"},
+        CTypingCase{"LongSIsNoLetterS", "\u017FPA", "PA", 1, "SpLaTTER"},
         CTypingCase{"LetterNotInPuzzle", "SPZ", "SP", 1, "spLATTER"},
         CTypingCase{"OneCopyTooMany", "SS", "S", 1, "sPLATTER"},
         CTypingCase{"DoubleLetterUsedUp", "TTT", "TT", 1, "SPLAttER"},
