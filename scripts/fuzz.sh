@@ -40,11 +40,16 @@ for target in "${targets[@]}"; do
     if [ -d "fuzz/corpus/$name" ]; then
         cp -R "fuzz/corpus/$name/." "$work/corpus/"
     fi
-    echo "== fuzzing $name for ${seconds}s"
-    # -timeout: one input running longer than this counts as a hang.
-    if ! (cd "$work" && "$target" -max_total_time="$seconds" -timeout=10 \
+    # libFuzzer reports every new input; keep that in a log and show it only when
+    # something went wrong. -timeout: one input running longer counts as a hang.
+    log="$work/fuzz.log"
+    if (cd "$work" && "$target" -max_total_time="$seconds" -timeout=10 \
             -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
-            -artifact_prefix="$work/artifacts/" "$work/corpus"); then
+            -artifact_prefix="$work/artifacts/" "$work/corpus") >"$log" 2>&1; then
+        runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+        echo "fuzz.sh: $name: ${runs:-?} inputs in ${seconds}s, no failure"
+    else
+        tail -n 60 "$log" >&2
         echo "fuzz.sh: $name failed; the input that did it:" >&2
         ls -l "$work/artifacts" >&2
         for artifact in "$work/artifacts"/*; do
