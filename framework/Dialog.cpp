@@ -36,7 +36,7 @@ CDialog::CDialog(const CDialogTemplate& dialogTemplate, QWidget* pParent)
     : QDialog(pParent),
       m_template(dialogTemplate),
       m_units(CDialogUnits::DialogFont(dialogTemplate.pszFontFace, dialogTemplate.nPointSize)) {
-    setFont(CDialogUnits::DialogFont(dialogTemplate.pszFontFace, dialogTemplate.nPointSize));
+    setFont(m_units.Font());
     setWindowTitle(Caption(dialogTemplate, dialogTemplate.nCaptionId));
 }
 

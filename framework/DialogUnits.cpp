@@ -17,7 +17,7 @@ int MulDivRound(int a, int b, int c) {
 
 }  // namespace
 
-CDialogUnits::CDialogUnits(const QFont& font) {
+CDialogUnits::CDialogUnits(const QFont& font) : m_font(font) {
     const QFontMetrics metrics(font);
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     // The average over the 52 letters, rounded to the nearest pixel.

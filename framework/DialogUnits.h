@@ -12,6 +12,9 @@ class CDialogUnits {
 public:
     explicit CDialogUnits(const QFont& font);
 
+    // The font the units were measured in.
+    const QFont& Font() const { return m_font; }
+
     // The named face at `pointSize` when it is installed, else the system's user
     // interface font at that size.
     static QFont DialogFont(const char* pszFace, int pointSize);
@@ -23,6 +26,7 @@ public:
     QRect ToPixels(int x, int y, int cx, int cy) const;
 
 private:
+    QFont m_font;
     int m_nBaseX;
     int m_nBaseY;
 };
