@@ -28,6 +28,15 @@ public:
     // Ends the process at once, running no clean-up of the program's own.
     [[noreturn]] virtual void ExitProcess(int exitCode) = 0;
 
+    // Long work on the program's only thread calls these between its steps so that
+    // its windows stay alive. PumpEvents handles what is pending: repaints and mouse
+    // clicks (a click on Cancel, the close box), but no keyboard handling of the
+    // dialogs except the space bar on a focused button. RepaintWindows only lets the
+    // windows repaint; input stays queued for the next PumpEvents. Without windows
+    // both do nothing.
+    virtual void PumpEvents() {}
+    virtual void RepaintWindows() {}
+
     // The busy pointer is counted: only the first Begin shows it and only the
     // matching last End hides it, so nested operations need not know of each other.
     void BeginBusy();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -41,10 +42,14 @@ public:
     ~CScriptedMessages() override { platform::SetUserInterface(nullptr); }
 
     void Answer(platform::MessageResult result) { m_answers.push_back(result); }
+    // The next PumpEvents call runs `step` in place of the pending events (a click
+    // on Cancel, say); a pump that finds no step does nothing.
+    void OnNextPump(std::function<void()> step) { m_pumpSteps.push_back(std::move(step)); }
+    int Pumps() const { return m_nPumps; }
     const std::vector<TShown>& Transcript() const { return m_transcript; }
     void ClearTranscript() { m_transcript.clear(); }
     int Beeps() const { return m_nBeeps; }
-    bool ScriptUsedUp() const { return m_answers.empty(); }
+    bool ScriptUsedUp() const { return m_answers.empty() && m_pumpSteps.empty(); }
     // Every time the pointer was switched on or off, in order.
     const std::vector<bool>& BusyChanges() const { return m_busyChanges; }
 
@@ -61,6 +66,15 @@ public:
         return answer;
     }
     void Beep() override { ++m_nBeeps; }
+    void PumpEvents() override {
+        ++m_nPumps;
+        if (m_pumpSteps.empty()) {
+            return;
+        }
+        const std::function<void()> step = std::move(m_pumpSteps.front());
+        m_pumpSteps.pop_front();
+        step();
+    }
     [[noreturn]] void ExitProcess(int exitCode) override { throw CProcessExit(exitCode); }
 
 protected:
@@ -71,7 +85,9 @@ private:
     std::deque<platform::MessageResult> m_answers;
     std::vector<TShown> m_transcript;
     std::vector<bool> m_busyChanges;
+    std::deque<std::function<void()>> m_pumpSteps;
     int m_nBeeps = 0;
+    int m_nPumps = 0;
 };
 
 using CScriptedUserInterface = CScriptedMessages<platform::CUserInterface, CShownBox>;
