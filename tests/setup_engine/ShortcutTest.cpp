@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 
@@ -125,16 +126,43 @@ TEST_F(ShortcutTest, TheLauncherNamesTheInstalledProgramByItsHostPath) {
     }
 }
 
-TEST_F(ShortcutTest, ADescriptionBecomesTheComment) {
+TEST_F(ShortcutTest, TheLinkNameAndDescriptionAreWrittenFaithfullyOrNotAtAll) {
+    struct Case {
+        const char* linkName;
+        const char* description;
+        const char* launcher;  // nullptr: nothing may be written
+        const char* lines;     // after Exec and Path
+    };
+    const Case cases[] = {
+        {"Tool.lnk", "Finds words; 100% \\ sure", "Tool.desktop",
+         "Comment=Finds words; 100% \\\\ sure\n"},
+        {" Lead.lnk", "", " Lead.desktop", ""},
+        {"..\\..\\Escape.lnk", "", "Escape.desktop", ""},
+        {"Tool.lnk", "two\nlines", nullptr, ""},
+        {"Tool.lnk", "caf\xE9", nullptr, ""},
+        {"Caf\xE9.lnk", "", nullptr, ""},
+    };
     InstallProgram("Tools");
-    platform::CreateShortcut("C:\\Tools\\Lettrino", "Tool.lnk", "C:\\Tools",
-                             "Finds words; 100% \\ sure", platform::kFolderPrograms);
     const std::string drive = Canonical("");
-    EXPECT_EQ(m_scope.Drive().Read(kApplications + std::string("Tool.desktop")),
-              "[Desktop Entry]\nType=Application\nName=Tool\nExec=" + drive +
-                  "/Tools/LETTRINO\nPath=" + drive +
-                  "/Tools\nComment=Finds words; 100% \\\\ sure\n");
-    EXPECT_EQ(Validate(m_scope.Host(kApplications + std::string("Tool.desktop"))), "0:");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.linkName);
+        platform::CreateShortcut("C:\\Tools\\Lettrino", c.linkName, "C:\\Tools", c.description,
+                                 platform::kFolderPrograms);
+        const std::vector<std::string> files = FilesOnDrive();
+        if (c.launcher == nullptr) {
+            EXPECT_EQ(files, std::vector<std::string>{"Tools/LETTRINO"});
+            continue;
+        }
+        const std::string launcher = kApplications + std::string(c.launcher);
+        EXPECT_EQ(files, (std::vector<std::string>{"Tools/LETTRINO", launcher}));
+        const std::string name = std::string(c.launcher).substr(0, std::strlen(c.launcher) - 8);
+        EXPECT_EQ(m_scope.Drive().Read(launcher),
+                  "[Desktop Entry]\nType=Application\nName=" +
+                      (name[0] == ' ' ? "\\s" + name.substr(1) : name) + "\nExec=" + drive +
+                      "/Tools/LETTRINO\nPath=" + drive + "/Tools\n" + c.lines);
+        EXPECT_EQ(Validate(m_scope.Host(launcher)), "0:");
+        std::filesystem::remove(m_scope.Host(launcher));
+    }
 }
 
 TEST_F(ShortcutTest, LaunchersGoToTheSpecialFoldersThatExist) {
