@@ -26,17 +26,18 @@ std::string Success(const std::string& name) {
            " desktop icon if you created one.";
 }
 
-std::string Replace(std::string text, char from, const std::string& to) {
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t pos = text.find(from); pos != std::string::npos;
          pos = text.find(from, pos + to.size())) {
-        text.replace(pos, 1, to);
+        text.replace(pos, from.size(), to);
     }
     return text;
 }
 
 // What desktop-file-validate says about `path`, with its exit status in front.
 std::string Validate(const std::string& path) {
-    const std::string command = "desktop-file-validate '" + Replace(path, '\'', "'\\''") + "' 2>&1";
+    const std::string command =
+        "desktop-file-validate '" + ReplaceAll(path, "'", "'\\''") + "' 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) {
         return "cannot run desktop-file-validate";
@@ -66,102 +67,74 @@ protected:
                                      std::filesystem::perm_options::add);
     }
     static std::string Windows(const std::string& directory) {
-        return "C:\\" + Replace(directory, '/', "\\");
+        return "C:\\" + ReplaceAll(directory, "/", "\\");
     }
 };
 
-TEST_F(ShortcutTest, TheLauncherNamesTheInstalledProgramByItsHostPath) {
+// '@' stands for C:'s folder in the expected launcher; a row without a launcher
+// expects nothing to be written.
+TEST_F(ShortcutTest, TheLauncherHoldsTheInstalledProgramFaithfullyOrNothingIsWritten) {
     struct Case {
-        const char* name;
-        const char* directory;  // below C:
+        const char* directory;  // below C:, holding LETTRINO
         const char* exeName;
-        const char* lnkName;
-        const char* launcher;  // its file, and its Name without ".desktop"
-        const char* exec;      // '@' stands for C:'s folder
-        const char* path;
-    };
-    const Case cases[] = {
-        {"plain", "Games", "Lettrino", "Word Game.lnk", "Word Game", "@/Games/LETTRINO", "@/Games"},
-        {"blanks", "Program Files/Word Game", "LETTRINO", "Word Game.lnk", "Word Game",
-         "\"@/Program Files/Word Game/LETTRINO\"", "@/Program Files/Word Game"},
-        {"double quotes", "Say \"Hi\"", "lettrino", "Word Game.lnk", "Word Game",
-         "\"@/Say \\\\\"Hi\\\\\"/LETTRINO\"", "@/Say \"Hi\""},
-        {"percent and blank", "100% Fun", "Lettrino", "Fun.lnk", "Fun", "\"@/100%% Fun/LETTRINO\"",
-         "@/100% Fun"},
-        {"percent alone", "Fun%", "Lettrino", "Fun.lnk", "Fun", "@/Fun%%/LETTRINO", "@/Fun%"},
-        {"shell characters", "Cash $5 `x` & it's (1)", "Lettrino", "Cash.lnk", "Cash",
-         "\"@/Cash \\\\$5 \\\\`x\\\\` & it's (1)/LETTRINO\"", "@/Cash $5 `x` & it's (1)"},
-        {"non-ASCII letters", "Jeux été", "lettrino", "Célébration.lnk", "Célébration",
-         "\"@/Jeux été/LETTRINO\"", "@/Jeux été"},
-        {"link name with a folder and no extension", "Games", "Lettrino", "Menu\\Word Game",
-         "Word Game", "@/Games/LETTRINO", "@/Games"},
-    };
-    const std::string drive = Canonical("");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        InstallProgram(c.directory);
-        WriteIni(std::string("[Setup]\nName=Word Game\n[Shortcuts]\nExeName=") + c.exeName +
-                 "\nLnkName=" + c.lnkName + "\n");
-        // An earlier launcher of the same name gives way to the new one.
-        m_scope.MakeDirectories(kApplications);
-        const std::string launcher =
-            m_scope.Host(kApplications + std::string(c.launcher) + ".desktop");
-        m_scope.Drive().Write(kApplications + std::string(c.launcher) + ".desktop", "old");
-        m_ui.Answer(MessageResult::No);
-        m_ui.Answer(MessageResult::Ok);
-
-        setup::CreateProductShortcuts(Windows(c.directory));
-
-        EXPECT_EQ(m_scope.Drive().Read(kApplications + std::string(c.launcher) + ".desktop"),
-                  std::string("[Desktop Entry]\nType=Application\nName=") + c.launcher + "\nExec=" +
-                      Replace(c.exec, '@', drive) + "\nPath=" + Replace(c.path, '@', drive) + "\n");
-        EXPECT_EQ(Validate(launcher), "0:");
-        EXPECT_EQ(Mode(launcher), 0644u);
-        // Nothing else is left in the folder: no temporary file, no desktop launcher.
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_scope.Host(kApplications)),
-                                std::filesystem::directory_iterator()),
-                  1);
-        EXPECT_TRUE(std::filesystem::is_empty(m_scope.Host("home/Desktop")));
-        std::filesystem::remove_all(m_scope.Host(kApplications));
-    }
-}
-
-TEST_F(ShortcutTest, TheLinkNameAndDescriptionAreWrittenFaithfullyOrNotAtAll) {
-    struct Case {
         const char* linkName;
         const char* description;
-        const char* launcher;  // nullptr: nothing may be written
-        const char* lines;     // after Exec and Path
+        const char* launcher;  // the file's name
+        const char* text;      // after "[Desktop Entry]\nType=Application\n"
     };
     const Case cases[] = {
-        {"Tool.lnk", "Finds words; 100% \\ sure", "Tool.desktop",
-         "Comment=Finds words; 100% \\\\ sure\n"},
-        {" Lead.lnk", "", " Lead.desktop", ""},
-        {"..\\..\\Escape.lnk", "", "Escape.desktop", ""},
-        {"Tool.lnk", "two\nlines", nullptr, ""},
-        {"Tool.lnk", "caf\xE9", nullptr, ""},
-        {"Caf\xE9.lnk", "", nullptr, ""},
+        {"Games", "Lettrino", "Word Game.lnk", "", "Word Game.desktop",
+         "Name=Word Game\nExec=@/Games/LETTRINO\nPath=@/Games\n"},
+        {"Program Files/Word Game", "lettrino", "Word Game.lnk", "", "Word Game.desktop",
+         "Name=Word Game\nExec=\"@/Program Files/Word Game/LETTRINO\"\nPath=@/Program Files/Word "
+         "Game\n"},
+        {"Say \"Hi\"", "LETTRINO", "Hi", "", "Hi.desktop",
+         "Name=Hi\nExec=\"@/Say \\\\\"Hi\\\\\"/LETTRINO\"\nPath=@/Say \"Hi\"\n"},
+        {"100% Fun", "Lettrino", "Fun.lnk", "", "Fun.desktop",
+         "Name=Fun\nExec=\"@/100%% Fun/LETTRINO\"\nPath=@/100% Fun\n"},
+        {"Fun%", "Lettrino", "Fun.lnk", "", "Fun.desktop",
+         "Name=Fun\nExec=@/Fun%%/LETTRINO\nPath=@/Fun%\n"},
+        {"Cash $5 `x` & it's (1)", "Lettrino", "Cash.lnk", "", "Cash.desktop",
+         "Name=Cash\nExec=\"@/Cash \\\\$5 \\\\`x\\\\` & it's (1)/LETTRINO\"\nPath=@/Cash $5 `x` & "
+         "it's (1)\n"},
+        {"Jeux été", "lettrino", "Célébration.lnk", "", "Célébration.desktop",
+         "Name=Célébration\nExec=\"@/Jeux été/LETTRINO\"\nPath=@/Jeux été\n"},
+        {"Tools", "Lettrino", "Tool.lnk", "Finds words; 100% \\ sure", "Tool.desktop",
+         "Name=Tool\nExec=@/Tools/LETTRINO\nPath=@/Tools\nComment=Finds words; 100% \\\\ sure\n"},
+        {"Tools", "Lettrino", " Lead.lnk", "", " Lead.desktop",
+         "Name=\\sLead\nExec=@/Tools/LETTRINO\nPath=@/Tools\n"},
+        {"Tools", "Lettrino", "..\\..\\Escape.lnk", "", "Escape.desktop",
+         "Name=Escape\nExec=@/Tools/LETTRINO\nPath=@/Tools\n"},
+        {"Tools", "Lettrino", "Tool.lnk", "two\nlines", nullptr, nullptr},
+        {"Tools", "Lettrino", "Tool.lnk", "caf\xE9", nullptr, nullptr},
+        {"Tools", "Lettrino", "Caf\xE9.lnk", "", nullptr, nullptr},
     };
-    InstallProgram("Tools");
     const std::string drive = Canonical("");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.linkName);
-        platform::CreateShortcut("C:\\Tools\\Lettrino", c.linkName, "C:\\Tools", c.description,
-                                 platform::kFolderPrograms);
-        const std::vector<std::string> files = FilesOnDrive();
-        if (c.launcher == nullptr) {
-            EXPECT_EQ(files, std::vector<std::string>{"Tools/LETTRINO"});
-            continue;
+        InstallProgram(c.directory);
+        // An earlier launcher of the same name gives way to the new one.
+        m_scope.MakeDirectories(kApplications);
+        const std::string launcher = kApplications + std::string(c.launcher ? c.launcher : "");
+        if (c.launcher != nullptr) {
+            m_scope.Drive().Write(launcher, "old");
         }
-        const std::string launcher = kApplications + std::string(c.launcher);
-        EXPECT_EQ(files, (std::vector<std::string>{"Tools/LETTRINO", launcher}));
-        const std::string name = std::string(c.launcher).substr(0, std::strlen(c.launcher) - 8);
-        EXPECT_EQ(m_scope.Drive().Read(launcher),
-                  "[Desktop Entry]\nType=Application\nName=" +
-                      (name[0] == ' ' ? "\\s" + name.substr(1) : name) + "\nExec=" + drive +
-                      "/Tools/LETTRINO\nPath=" + drive + "/Tools\n" + c.lines);
-        EXPECT_EQ(Validate(m_scope.Host(launcher)), "0:");
-        std::filesystem::remove(m_scope.Host(launcher));
+
+        platform::CreateShortcut(Windows(c.directory) + "\\" + c.exeName, c.linkName,
+                                 Windows(c.directory), c.description, platform::kFolderPrograms);
+
+        std::vector<std::string> expected = {c.directory + std::string("/LETTRINO")};
+        if (c.launcher != nullptr) {
+            expected.push_back(launcher);
+            EXPECT_EQ(m_scope.Drive().Read(launcher),
+                      "[Desktop Entry]\nType=Application\n" + ReplaceAll(c.text, "@", drive));
+            EXPECT_EQ(Validate(m_scope.Host(launcher)), "0:");
+            EXPECT_EQ(Mode(m_scope.Host(launcher)), 0644u);
+        }
+        // Nothing else: no temporary file, no launcher elsewhere.
+        EXPECT_EQ(FilesOnDrive(), expected);
+        std::filesystem::remove_all(m_scope.Host(c.directory));
+        std::filesystem::remove_all(m_scope.Host(kApplications));
     }
 }
 
