@@ -85,7 +85,8 @@ bool StartDetachedProcess(const std::string& program, const std::vector<std::str
         argv.push_back(text.data());
     }
     argv.push_back(nullptr);
-    const long openMax = ::sysconf(_SC_OPEN_MAX) > 0 ? ::sysconf(_SC_OPEN_MAX) : 1024;
+    long openMax = ::sysconf(_SC_OPEN_MAX);
+    openMax = openMax > 0 ? openMax : 1024;
 
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0) {
