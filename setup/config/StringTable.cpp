@@ -14,6 +14,18 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_NO_NAME_VALUE, "Error:  Name item not specified in the [Setup] section in SETUP.INI."},
     {IDS_NO_SHORTCUT_VALUES,
      "Error:  ExeName and/or LnkName not specified in [Shortcuts] section in SETUP.INI."},
+
+    // The post-copy actions. 1032 keeps its line breaks as written, the LF CR pairs
+    // after "or:" included; a window showing it normalises them (LineBreaks.h).
+    {IDS_ASK_DESKTOP_SHORTCUT, "Create desktop shortcut?"},
+    {IDS_INSTALL_SUCCEEDED,
+     "%s was successfully installed.\r\n\r\nTo run %s:\r\n\r\n"
+     "1) Press the Start button with the mouse.\r\n"
+     "2) Click \"Programs\" with the mouse.\r\n"
+     "3) Click the %s icon with the mouse.\r\n\r\n"
+     "or:\n\r\n\rDouble-click the %s desktop icon if you created one."},
+    {IDS_CANNOT_REGISTER, "Cannot register %s."},
+    {IDS_CANNOT_RUN_PROGRAM, "Error running program %s."},
 };
 
 }  // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The special folders shortcuts are written to, by the numbers the installer's
+// configuration was designed around.
+enum SpecialFolder {
+    kFolderDesktop = 0,   // the user's desktop
+    kFolderPrograms = 2,  // the programs menu
+};
+
+// The host path of special folder `folder`, without a trailing '/'; empty when the
+// folder cannot be given. On a freedesktop system:
+// - kFolderPrograms is $XDG_DATA_HOME/applications (by default
+//   ~/.local/share/applications), created with its missing parents (mode 0700, as the
+//   base directory rules ask) since every desktop's menu reads it;
+// - kFolderDesktop is XDG_DESKTOP_DIR of $XDG_CONFIG_HOME/user-dirs.dirs (by default
+//   ~/.config), else ~/Desktop; it is never created: a session without a desktop
+//   folder shows no desktop icons, so a launcher there would only be clutter.
+// Relative values of the XDG variables are ignored, as those rules require; without
+// an absolute HOME the defaults are not available. Other numbers give nothing.
+std::string GetSpecialFolderPath(int folder);
+
+}  // namespace platform

@@ -1,0 +1,88 @@
+#include "platform/Shortcut.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "platform/DesktopEntry.h"
+#include "platform/ProgramFile.h"
+#include "platform/SpecialFolder.h"
+#include "platform/WindowsPath.h"
+
+namespace platform {
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+        if (put < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(put));
+    }
+    return true;
+}
+
+// Writes `text` to `path` through a temporary file in the same folder, so that a
+// reader (the menu, the desktop) sees the old launcher or the complete new one.
+bool ReplaceWith(const std::string& folder, const std::string& path, const std::string& text,
+                 mode_t mode) {
+    std::string temporary = folder + "/.launcher-XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = WriteAll(fd, text) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+    }
+    return ok;
+}
+
+}  // namespace
+
+void CreateShortcut(const std::string& target, const std::string& linkName,
+                    const std::string& workingDirectory, const std::string& description,
+                    int folder) {
+    // Without its folder the launcher would land wherever the bare name points.
+    const std::string folderPath = GetSpecialFolderPath(folder);
+    if (folderPath.empty()) {
+        return;
+    }
+    // Menus are not folders here, so only the name part of the link name counts; it
+    // also keeps the launcher inside its folder whatever the name holds.
+    const std::size_t separator = linkName.find_last_of("/\\");
+    const std::string fileName =
+        separator == std::string::npos ? linkName : linkName.substr(separator + 1);
+    const std::string name = ReplaceFileExtension(fileName, "");
+    if (name.empty()) {
+        return;
+    }
+    CDesktopEntry entry;
+    entry.name = name;
+    entry.program = ToHostPath(target);
+    entry.workingDirectory = ToHostPath(workingDirectory);
+    entry.comment = description;
+    if (entry.program.empty() || entry.workingDirectory.empty()) {
+        return;
+    }
+    const std::string text = DesktopEntryText(entry);
+    if (text.empty()) {
+        return;
+    }
+    const mode_t mode = folder == kFolderDesktop ? 0755 : 0644;
+    ReplaceWith(folderPath, folderPath + "/" + name + ".desktop", text, mode);
+}
+
+}  // namespace platform

@@ -1,0 +1,40 @@
+#include <cstdint>
+#include <string>
+
+#include "platform/SharedLibrary.h"
+#include "platform/WindowsPath.h"
+#include "setup/config/SetupIni.h"
+#include "setup/engine/PostCopyActions.h"
+
+namespace setup {
+
+namespace {
+
+// The entry point of a self-registering component; its status result is not used.
+using CRegisterServer = std::int32_t (*)();
+
+void RegisterObject(const std::string& windowsPath) {
+    // The copy upper-cased the names; the host path finds them in any case.
+    const std::string host = platform::ToHostPath(windowsPath);
+    platform::CSharedLibrary component;
+    if (host.empty() || !component.Load(host)) {
+        return;
+    }
+    if (const auto entry = component.FindEntryPoint("DllRegisterServer")) {
+        reinterpret_cast<CRegisterServer>(entry)();
+    }
+}
+
+}  // namespace
+
+void RegisterObjects(const std::string& installDirectoryWithSeparator) {
+    const int count = ReadIniInt("Register", "Objects", 0);
+    // Component registration needs no library start-up here, unlike on the platform
+    // the components were first written for.
+    for (int n = 1; n <= count; ++n) {
+        const std::string value = ReadIniString("Register", "Object" + std::to_string(n));
+        RegisterObject(installDirectoryWithSeparator + value);
+    }
+}
+
+}  // namespace setup
