@@ -1,7 +1,11 @@
 // Loading at start-up, leaving the game (Exit, close box, Escape) and help.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QTest>
 #include <filesystem>
 #include <ostream>
+#include <set>
 
 #include "framework/WinApp.h"
 #include "game/engine/Dictionary.h"
@@ -115,30 +119,72 @@ INSTANTIATE_TEST_SUITE_P(
         CExitCase{"EscapeInTheFieldDoesNothing", true, {}, EscapeInField, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(LifecycleTest, FailedSaveKeepsTheGameOpenAndAsksAgain) {
-    OpenSplatterGame();
-    StartGame();
-    m_ui.Answer(MessageResult::Yes);
-    AddWord("TAPE");
-    // The new contents are written beside the dictionary first; a folder in the way
-    // makes that fail.
-    std::filesystem::create_directory(m_dir.Path() / "Lettrino.tmp");
-    m_ui.ClearTranscript();
-    m_ui.Answer(MessageResult::Yes);
-    m_ui.Answer(MessageResult::Ok);
-    Click(framework::CommandOk);
-    EXPECT_FALSE(m_pDlg->IsEnded());
-    ASSERT_EQ(m_ui.Transcript().size(), 2u);
-    EXPECT_NE(m_ui.Transcript()[1].text.find(m_dir.File("Lettrino.txt")), std::string::npos);
+// Sets a resource limit of the process for its lifetime.
+class CLimitScope {
+public:
+    CLimitScope(int resource, rlim_t value) : m_resource(resource) {
+        ::getrlimit(m_resource, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = value;
+        ::setrlimit(m_resource, &limit);
+    }
+    ~CLimitScope() { ::setrlimit(m_resource, &m_old); }
+    CLimitScope(const CLimitScope&) = delete;
+    CLimitScope& operator=(const CLimitScope&) = delete;
 
-    std::filesystem::remove(m_dir.Path() / "Lettrino.tmp");
-    m_ui.ClearTranscript();
-    m_ui.Answer(MessageResult::Yes);
-    Click(framework::CommandOk);
-    EXPECT_TRUE(m_pDlg->IsEnded());
-    ASSERT_EQ(m_ui.Transcript().size(), 1u);
-    EXPECT_EQ(m_ui.Transcript()[0].text, "Save changes to dictionary?");
-    EXPECT_NE(m_dir.Read("Lettrino.txt").find("TAPE\r\n"), std::string::npos);
+private:
+    int m_resource;
+    rlimit m_old{};
+};
+
+// The lowest descriptor number that is free: as a limit, no file can be opened.
+rlim_t LowestFreeDescriptor() {
+    const int descriptor = ::dup(0);
+    ::close(descriptor);
+    return static_cast<rlim_t>(descriptor);
+}
+
+TEST_F(LifecycleTest, FailedSaveKeepsTheGameOpenAndAsksAgain) {
+    struct Case {
+        const char* name;
+        int resource;
+        std::string message;  // the text after the path
+    };
+    // The file-size limit relies on the program's start-up: without it the signal
+    // sent at the limit would end the process, and the player's words with it.
+    const Case cases[] = {
+        {"no file can be opened", RLIMIT_NOFILE, "An unknown error occurred while accessing "},
+        {"file-size limit reached", RLIMIT_FSIZE, "Disk full while accessing "},
+    };
+    for (const Case& c : cases) {
+        m_pDlg.reset();
+        OpenSplatterGame();
+        StartGame();
+        m_ui.Answer(MessageResult::Yes);
+        AddWord("TAPE");
+        const std::string original = m_dir.Read("Lettrino.txt");
+        m_ui.ClearTranscript();
+        m_ui.Answer(MessageResult::Yes);
+        m_ui.Answer(MessageResult::Ok);
+        {
+            CLimitScope limit(c.resource,
+                              c.resource == RLIMIT_NOFILE ? LowestFreeDescriptor() : 100);
+            Click(framework::CommandOk);
+        }
+        EXPECT_FALSE(m_pDlg->IsEnded()) << c.name;
+        ASSERT_EQ(m_ui.Transcript().size(), 2u) << c.name;
+        EXPECT_EQ(m_ui.Transcript()[1].text, c.message + m_dir.File("Lettrino.txt") + ".");
+        EXPECT_EQ(m_dir.Read("Lettrino.txt"), original) << c.name;
+        EXPECT_EQ(FoundWords(), std::vector<std::string>{"TAPE"}) << c.name;
+
+        m_ui.ClearTranscript();
+        m_ui.Answer(MessageResult::Yes);
+        Click(framework::CommandOk);
+        EXPECT_TRUE(m_pDlg->IsEnded()) << c.name;
+        ASSERT_EQ(m_ui.Transcript().size(), 1u) << c.name;
+        EXPECT_EQ(m_ui.Transcript()[0].text, "Save changes to dictionary?");
+        EXPECT_NE(m_dir.Read("Lettrino.txt").find("TAPE\r\n"), std::string::npos) << c.name;
+    }
 }
 
 TEST_F(LifecycleTest, EscapeLeavesTheGameAsItWas) {
