@@ -1,9 +1,13 @@
 #include "framework/Dialog.h"
 
 #include <QCloseEvent>
+#include <QDeadlineTimer>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include "framework/Button.h"
 #include "framework/DataExchange.h"
@@ -24,6 +28,10 @@ QString Caption(const CDialogTemplate& dialogTemplate, int nCaptionId) {
     }
     return QString::fromUtf8(dialogTemplate.pfnLoadString(nCaptionId));
 }
+
+// How long UpdateWindow waits for the window system to show a new window. A window
+// that starts minimized is never exposed; the work must not wait for it.
+constexpr int kExposeWaitMs = 2000;
 
 bool TakesFocus(const CControlTemplate& control) {
     return (control.style & StyleTabStop) != 0 && control.kind != ControlKind::Label &&
@@ -244,6 +252,27 @@ QWidget* CDialog::GetOwner() const {
 void CDialog::PostCommand(int nId) {
     QMetaObject::invokeMethod(
         this, [this, nId] { OnCommand(nId, CommandCode::Posted); }, Qt::QueuedConnection);
+}
+
+void CDialog::UpdateWindow() {
+    if (!isVisible()) {
+        return;
+    }
+    // A window just shown is exposed by the window system a moment later, and until
+    // then nothing painted reaches the screen. Pending events are taken (the exposure
+    // among them, which paints), user input is left queued for later.
+    QWindow* pWindow = window()->windowHandle();
+    if (pWindow && !pWindow->isExposed()) {
+        const QDeadlineTimer deadline(kExposeWaitMs);
+        QTimer alarm;  // wakes the wait below when the deadline passes
+        alarm.setSingleShot(true);
+        alarm.start(kExposeWaitMs);
+        do {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                            QEventLoop::WaitForMoreEvents);
+        } while (isVisible() && !pWindow->isExposed() && !deadline.hasExpired());
+    }
+    repaint();
 }
 
 void CDialog::CenterWindow() {

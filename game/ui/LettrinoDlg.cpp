@@ -104,6 +104,10 @@ void CLettrinoDlg::OnLoadDictionary() {
     if (m_pDictionary != nullptr) {
         return;
     }
+    // Reading a large dictionary takes a while without taking events: show the
+    // window complete, under the busy pointer, before it starts.
+    platform::CBusyScope busy;
+    UpdateWindow();
     m_pDictionary = new CDictionary();
     // Ends the process with its message when the file cannot be read.
     m_pDictionary->Load();

@@ -32,6 +32,46 @@ TEST_F(LifecycleTest, DictionaryLoadsOnlyOnceTheDialogIsUp) {
     EXPECT_EQ(m_ui.BusyChanges(), (std::vector<bool>{true, false}));
 }
 
+// Notes every widget painted while the dialog has no dictionary yet, and whether
+// the busy pointer was on for each of those paints.
+class CPaintWatcher : public QObject {
+public:
+    explicit CPaintWatcher(CGameFixture& f) : m_f(f) {
+        m_f.m_pDlg->installEventFilter(this);
+        for (QWidget* pControl : m_f.m_pDlg->GetControls()) {
+            pControl->installEventFilter(this);
+        }
+    }
+    std::set<QObject*> m_painted;
+    bool m_bPaintedIdle = false;
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::Paint && m_f.m_pDlg->GetDictionary() == nullptr) {
+            m_painted.insert(pObject);
+            m_bPaintedIdle = m_bPaintedIdle || m_f.m_ui.BusyDepth() == 0;
+        }
+        return false;
+    }
+
+private:
+    CGameFixture& m_f;
+};
+
+TEST_F(LifecycleTest, TheWindowIsPaintedBeforeTheDictionaryIsRead) {
+    m_dir.Write("Lettrino.txt", "SEA\r\n");
+    OpenDialogOnly();
+    CPaintWatcher watcher(*this);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_NE(m_pDlg->GetDictionary(), nullptr);
+    EXPECT_TRUE(watcher.m_painted.contains(m_pDlg.get()));
+    for (QWidget* pControl : m_pDlg->GetControls()) {
+        EXPECT_TRUE(watcher.m_painted.contains(pControl) || pControl->isHidden())
+            << pControl->metaObject()->className();
+    }
+    EXPECT_FALSE(watcher.m_bPaintedIdle);
+}
+
 TEST_F(LifecycleTest, MissingDictionaryEndsTheProgramWithMessage102) {
     m_ui.Answer(MessageResult::Ok);
     OpenDialogOnly();
