@@ -106,9 +106,10 @@ bool CDialog::CreateAndInitialize() {
             }
         }
         if (auto* pLabel = dynamic_cast<CStatic*>(m_controls[i])) {
-            pLabel->setBuddy(pBuddy);
+            pLabel->SetMnemonicTarget(pBuddy);
         } else if (auto* pGroup = dynamic_cast<CGroupBox*>(m_controls[i])) {
             pGroup->SetBuddy(pBuddy);
+            NameAfterCaption(pBuddy, pGroup->title());
         }
     }
 
@@ -144,6 +145,10 @@ QWidget* CDialog::CreateControl(const CControlTemplate& control) {
         case ControlKind::Label: {
             auto* pLabel = new CStatic(this);
             pLabel->setText(caption);
+            // A label laid out one line high keeps its text on that line: wrapped, the
+            // end would go to a second line that the label has no room to show.
+            const QFontMetrics metrics(m_units.Font());
+            pLabel->setWordWrap(m_units.ToPixelsY(control.cy) >= 2 * metrics.lineSpacing());
             pWidget = pLabel;
             break;
         }
@@ -231,6 +236,8 @@ void CDialog::SetDlgItemText(int nId, const std::string& text) {
     const QString value = QString::fromStdString(text);
     if (auto* pEdit = dynamic_cast<CEdit*>(pWidget)) {
         pEdit->SetWindowText(text);
+    } else if (auto* pStatic = dynamic_cast<CStatic*>(pWidget)) {
+        pStatic->SetWindowText(text);
     } else if (auto* pLabel = dynamic_cast<QLabel*>(pWidget)) {
         pLabel->setText(value);
     } else if (auto* pButton = dynamic_cast<QAbstractButton*>(pWidget)) {
