@@ -1,9 +1,13 @@
 #include "framework/Dialog.h"
 
 #include <QCloseEvent>
+#include <QDeadlineTimer>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include "framework/Button.h"
 #include "framework/DataExchange.h"
@@ -24,6 +28,10 @@ QString Caption(const CDialogTemplate& dialogTemplate, int nCaptionId) {
     }
     return QString::fromUtf8(dialogTemplate.pfnLoadString(nCaptionId));
 }
+
+// How long UpdateWindow waits for the window system to show a new window. A window
+// that starts minimized is never exposed; the work must not wait for it.
+constexpr int kExposeWaitMs = 2000;
 
 bool TakesFocus(const CControlTemplate& control) {
     return (control.style & StyleTabStop) != 0 && control.kind != ControlKind::Label &&
@@ -98,9 +106,10 @@ bool CDialog::CreateAndInitialize() {
             }
         }
         if (auto* pLabel = dynamic_cast<CStatic*>(m_controls[i])) {
-            pLabel->setBuddy(pBuddy);
+            pLabel->SetMnemonicTarget(pBuddy);
         } else if (auto* pGroup = dynamic_cast<CGroupBox*>(m_controls[i])) {
             pGroup->SetBuddy(pBuddy);
+            NameAfterCaption(pBuddy, pGroup->title());
         }
     }
 
@@ -136,6 +145,10 @@ QWidget* CDialog::CreateControl(const CControlTemplate& control) {
         case ControlKind::Label: {
             auto* pLabel = new CStatic(this);
             pLabel->setText(caption);
+            // A label laid out one line high keeps its text on that line: wrapped, the
+            // end would go to a second line that the label has no room to show.
+            const QFontMetrics metrics(m_units.Font());
+            pLabel->setWordWrap(m_units.ToPixelsY(control.cy) >= 2 * metrics.lineSpacing());
             pWidget = pLabel;
             break;
         }
@@ -223,6 +236,8 @@ void CDialog::SetDlgItemText(int nId, const std::string& text) {
     const QString value = QString::fromStdString(text);
     if (auto* pEdit = dynamic_cast<CEdit*>(pWidget)) {
         pEdit->SetWindowText(text);
+    } else if (auto* pStatic = dynamic_cast<CStatic*>(pWidget)) {
+        pStatic->SetWindowText(text);
     } else if (auto* pLabel = dynamic_cast<QLabel*>(pWidget)) {
         pLabel->setText(value);
     } else if (auto* pButton = dynamic_cast<QAbstractButton*>(pWidget)) {
@@ -244,6 +259,27 @@ QWidget* CDialog::GetOwner() const {
 void CDialog::PostCommand(int nId) {
     QMetaObject::invokeMethod(
         this, [this, nId] { OnCommand(nId, CommandCode::Posted); }, Qt::QueuedConnection);
+}
+
+void CDialog::UpdateWindow() {
+    if (!isVisible()) {
+        return;
+    }
+    // A window just shown is exposed by the window system a moment later, and until
+    // then nothing painted reaches the screen. Pending events are taken (the exposure
+    // among them, which paints), user input is left queued for later.
+    QWindow* pWindow = window()->windowHandle();
+    if (pWindow && !pWindow->isExposed()) {
+        const QDeadlineTimer deadline(kExposeWaitMs);
+        QTimer alarm;  // wakes the wait below when the deadline passes
+        alarm.setSingleShot(true);
+        alarm.start(kExposeWaitMs);
+        do {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                            QEventLoop::WaitForMoreEvents);
+        } while (isVisible() && !pWindow->isExposed() && !deadline.hasExpired());
+    }
+    repaint();
 }
 
 void CDialog::CenterWindow() {

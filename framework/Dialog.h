@@ -55,6 +55,11 @@ public:
     // dialog that posts it during initialisation is on screen.
     void PostCommand(int nId);
 
+    // Paints the dialog and its controls now, once the window system has put the
+    // window on screen; before long work that takes no events, so that the window is
+    // not left unpainted meanwhile. Does nothing while the dialog is hidden.
+    void UpdateWindow();
+
     // Centres over the owner when it is on screen, else on the screen.
     void CenterWindow();
     void GotoDlgCtrl(QWidget* pControl);

@@ -1,5 +1,6 @@
 #include "framework/Static.h"
 
+#include <QAbstractButton>
 #include <QStyle>
 
 namespace framework {
@@ -12,15 +13,51 @@ CStatic::CStatic(QWidget* pParent) : QLabel(pParent) {
 
 void CStatic::SetWindowText(const std::string& text) {
     setText(QString::fromStdString(text));
+    UpdateTarget();
 }
 
 std::string CStatic::GetWindowText() const {
     return text().toStdString();
 }
 
+void CStatic::SetMnemonicTarget(QWidget* pTarget) {
+    m_pTarget = pTarget;
+    UpdateTarget();
+}
+
+void CStatic::UpdateTarget() {
+    // A label without a mnemonic is no buddy: assistive technology would otherwise
+    // announce the control after it by the label's text.
+    const bool bMnemonic = !MnemonicCaption(text()).isEmpty();
+    setBuddy(bMnemonic ? m_pTarget.data() : nullptr);
+    if (bMnemonic) {
+        NameAfterCaption(m_pTarget, text());
+    }
+}
+
 void CStatic::SetIcon(const QIcon& icon) {
     const int extent = style()->pixelMetric(QStyle::PM_LargeIconSize);
     setPixmap(icon.pixmap(extent, extent));
+}
+
+QString MnemonicCaption(const QString& caption) {
+    QString shown;
+    bool bMnemonic = false;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;
+            bMnemonic = bMnemonic || caption[i] != u'&';
+        }
+        shown += caption[i];
+    }
+    return bMnemonic ? shown : QString();
+}
+
+void NameAfterCaption(QWidget* pControl, const QString& caption) {
+    const QString name = MnemonicCaption(caption);
+    if (pControl && !name.isEmpty() && !qobject_cast<QAbstractButton*>(pControl)) {
+        pControl->setAccessibleName(name);
+    }
 }
 
 }  // namespace framework

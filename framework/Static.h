@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QPointer>
 #include <string>
 
 namespace framework {
@@ -12,11 +13,30 @@ class CStatic : public QLabel {
 public:
     explicit CStatic(QWidget* pParent);
 
+    // Sets the text. While it holds a mnemonic the label stands for the control it
+    // leads to: that control is its buddy and, unless it is a button with a caption
+    // of its own, takes the text (without the "&") as its accessible name.
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
 
+    // The control the mnemonic leads to: the next one in tab order.
+    void SetMnemonicTarget(QWidget* pTarget);
+
     // Shows `icon` at the platform's icon size instead of a text.
     void SetIcon(const QIcon& icon);
+
+private:
+    void UpdateTarget();
+
+    QPointer<QWidget> m_pTarget;
 };
+
+// `caption` as it reads on screen, without its mnemonic marks ("&&" stands for "&");
+// empty when it holds no mnemonic.
+QString MnemonicCaption(const QString& caption);
+
+// Names `pControl` for assistive technology after the caption that leads to it by
+// mnemonic, unless the control is a button, which its own caption names.
+void NameAfterCaption(QWidget* pControl, const QString& caption);
 
 }  // namespace framework

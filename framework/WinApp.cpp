@@ -5,6 +5,7 @@
 #include "framework/HelpWindow.h"
 #include "framework/QtUserInterface.h"
 #include "platform/PathCase.h"
+#include "platform/ProcessStart.h"
 #include "platform/ProgramFile.h"
 #include "platform/ProgramPath.h"
 #include "platform/SystemStrings.h"
@@ -45,6 +46,7 @@ CWinApp* CWinApp::GetApp() {
 }
 
 void CWinApp::InitApplication() {
+    platform::InitializeProcess();
     const std::string programPath = platform::ProgramPath();
     platform::SetDisplayName(ProgramBaseName(programPath));
     m_strHelpFilePath = platform::ReplaceFileExtension(programPath, ".HLP");

@@ -28,7 +28,8 @@ public:
     // process exit code.
     int Run();
 
-    // Takes the display name and the help file's path from the program path.
+    // Sets up the process (platform::InitializeProcess) and takes the display name
+    // and the help file's path from the program path.
     void InitApplication();
 
     // The program's start routine. Returning false ends the program at once.

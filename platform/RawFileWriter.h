@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,16 @@ public:
     // for a data file (read-write for all, less the process's umask).
     bool Create(const std::string& path);
 
+    // Creates a new file beside `path` that is to take its place once written: named
+    // after `path` with a random suffix, created exclusively (never an existing file,
+    // never through a symbolic link, so two programs saving at once never share one),
+    // with `path`'s permission bits and, where allowed, its group; without a `path`,
+    // with the permissions Create gives. GetPath() names the file.
+    bool CreateReplacement(const std::string& path);
+
+    // The file last created; empty before.
+    const std::string& GetPath() const { return m_strPath; }
+
     bool Write(std::string_view bytes);
 
     // Hands everything written so far to the disk and waits until it is stored, so
@@ -30,10 +42,12 @@ public:
     // the close failed. Closing a writer that is not open succeeds.
     bool Close();
 
-
 private:
     bool FlushBuffer();
+    // Sets the permission bits and group of the new file to those of `original`.
+    bool TakeAttributesOf(const struct stat& original);
 
+    std::string m_strPath;
     int m_nDescriptor = -1;
     std::vector<char> m_buffer;
     bool m_bFailed = false;

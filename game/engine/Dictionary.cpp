@@ -130,13 +130,15 @@ bool CDictionary::Save() {
     // Nothing touches the dictionary or its backup until the new contents are
     // completely on disk: a full disk or a failing write then leaves both as they
     // were, and a second attempt cannot back up a half-written file over the backup.
+    // The new file has a name of its own, so a file of the player's is never taken
+    // for it, and it gets the dictionary's permissions and group.
     const std::string textPath = GetFilePath(".txt");
-    const std::string temporaryPath = GetFilePath(".tmp");
     platform::CRawFileWriter file;
-    if (!file.Create(temporaryPath)) {
+    if (!file.CreateReplacement(textPath)) {
         ShowFileError(platform::IDS_SYS_FILE_GENERIC, textPath);
         return false;
     }
+    const std::string temporaryPath = file.GetPath();
     bool bWritten = Transfer(file) && file.Sync();
     bWritten = file.Close() && bWritten;
     if (!bWritten) {

@@ -37,6 +37,8 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_QUIT_GAME_TITLE, "Quit Game"},
     {IDS_ABOUT_TITLE, "About"},
     {IDS_ABOUT_TEXT, "Lettrino v. 1.00 for Windows 95, Windows 98, and NT"},
+    {IDS_NAME_EMPTY_CUBE, "empty"},
+    {IDS_NAME_FOUND_LIST, "Found words"},
 };
 
 }  // namespace

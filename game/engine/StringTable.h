@@ -35,6 +35,10 @@ enum StringId {
     IDS_QUIT_GAME_TITLE = 1014,
     IDS_ABOUT_TITLE = 1015,
     IDS_ABOUT_TEXT = 1016,
+
+    // Names under which assistive technology announces controls without a text.
+    IDS_NAME_EMPTY_CUBE = 1017,
+    IDS_NAME_FOUND_LIST = 1018,
 };
 
 // The text of `id`; an unknown id gives the empty text.

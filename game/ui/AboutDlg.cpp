@@ -1,6 +1,7 @@
 #include "game/ui/AboutDlg.h"
 
 #include "framework/Static.h"
+#include "game/engine/StringTable.h"
 #include "game/ui/LettrinoLayout.h"
 #include "game/ui/PencilIcon.h"
 #include "game/ui/Resource.h"
@@ -14,6 +15,8 @@ bool CAboutDlg::OnInitDialog() {
     CenterWindow();
     if (auto* pIcon = GetDlgItemAs<framework::CStatic>(IDC_ABOUT_ICON)) {
         pIcon->SetIcon(PencilIcon());
+        // The icon stands for the program and is announced by its name.
+        pIcon->setAccessibleName(QString::fromUtf8(LoadGameString(IDS_MAIN_TITLE)));
     }
     return true;
 }

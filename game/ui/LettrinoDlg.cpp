@@ -48,6 +48,11 @@ bool CLettrinoDlg::OnInitDialog() {
     SetIcon(m_hIcon, false);
     // The dialogs this one opens show the same icon in their title bars.
     QApplication::setWindowIcon(m_hIcon);
+    for (int i = 1; i <= kCubeCount; ++i) {
+        SetCubeLetter(i, std::string());
+    }
+    // Until a game gives the list its heading.
+    m_pFoundList->setAccessibleName(QString::fromUtf8(LoadGameString(IDS_NAME_FOUND_LIST)));
     PostCommand(ID_LOAD_DICTIONARY);
     GotoDlgCtrl(m_pStartGame);
     return false;
@@ -104,6 +109,10 @@ void CLettrinoDlg::OnLoadDictionary() {
     if (m_pDictionary != nullptr) {
         return;
     }
+    // Reading a large dictionary takes a while without taking events: show the
+    // window complete, under the busy pointer, before it starts.
+    platform::CBusyScope busy;
+    UpdateWindow();
     m_pDictionary = new CDictionary();
     // Ends the process with its message when the file cannot be read.
     m_pDictionary->Load();
@@ -159,6 +168,17 @@ framework::CButton* CLettrinoDlg::GetCube(int nCube) const {
     return GetDlgItemAs<framework::CButton>(IDC_CUBE1 + nCube - 1);
 }
 
+void CLettrinoDlg::SetCubeLetter(int nCube, const std::string& letter) {
+    framework::CButton* pCube = GetCube(nCube);
+    if (pCube == nullptr) {
+        return;
+    }
+    pCube->SetWindowText(letter);
+    // A cube is announced by its letter; one without a letter by a word that says so.
+    pCube->setAccessibleName(QString::fromStdString(
+        letter.empty() ? std::string(LoadGameString(IDS_NAME_EMPTY_CUBE)) : letter));
+}
+
 void CLettrinoDlg::SetUpLetterCubes() {
     const int n = static_cast<int>(m_strPuzzleWord.size());
     for (int i = 1; i <= kCubeCount; ++i) {
@@ -167,7 +187,7 @@ void CLettrinoDlg::SetUpLetterCubes() {
             continue;
         }
         if (i <= n) {
-            pCube->SetWindowText(std::string(1, m_strPuzzleWord[i - 1]));
+            SetCubeLetter(i, std::string(1, m_strPuzzleWord[i - 1]));
             pCube->setEnabled(true);
             pCube->show();
         } else {

@@ -56,6 +56,8 @@ protected:
 private:
     void SetGameRunning(bool bRunning);
     void SetUpLetterCubes();
+    // Captions cube `nCube` with `letter` (empty for none) and names it after it.
+    void SetCubeLetter(int nCube, const std::string& letter);
     void SyncLetterCubes(const std::string& text);
     static bool ContainsNonLetter(const std::string& text);
     void ShowGameScore();

@@ -1,9 +1,11 @@
 #include "platform/RawFileWriter.h"
 
 #include <fcntl.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
 #include "platform/PathCase.h"
 
@@ -12,6 +14,34 @@ namespace platform {
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 16;
+// Names tried before giving up; each is one of 62^6, so a clash is rare already.
+constexpr int kNameAttempts = 100;
+
+// Six letters and digits, different for every call of every process. The game's
+// own random generator is not used: its sequence belongs to the puzzle draw.
+std::string RandomSuffix() {
+    static std::uint64_t s_state = [] {
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        return static_cast<std::uint64_t>(now.tv_nsec) ^
+               (static_cast<std::uint64_t>(now.tv_sec) << 20) ^
+               (static_cast<std::uint64_t>(::getpid()) << 40);
+    }();
+    // splitmix64: every step gives a well-mixed value.
+    s_state += 0x9E3779B97F4A7C15ull;
+    std::uint64_t z = s_state;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    static constexpr char kChars[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string suffix;
+    for (int i = 0; i < 6; ++i) {
+        suffix += kChars[z % 62];
+        z /= 62;
+    }
+    return suffix;
+}
 
 bool WriteAll(int descriptor, const char* data, std::size_t size) {
     while (size > 0) {
@@ -42,9 +72,55 @@ bool CRawFileWriter::Create(const std::string& path) {
     Close();
     m_bFailed = false;
     m_buffer.clear();
-    m_nDescriptor =
-        ::open(ResolveExistingCase(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    m_strPath = ResolveExistingCase(path);
+    m_nDescriptor = ::open(m_strPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return m_nDescriptor >= 0;
+}
+
+bool CRawFileWriter::CreateReplacement(const std::string& path) {
+    Close();
+    m_bFailed = false;
+    m_buffer.clear();
+    m_strPath.clear();
+    const std::string target = ResolveExistingCase(path);
+    struct stat original;
+    const bool bOriginal = ::stat(target.c_str(), &original) == 0 && S_ISREG(original.st_mode);
+    // Never more open than the original while it is filled; the exact bits follow.
+    const mode_t mode = bOriginal ? (original.st_mode & 0666) : 0666;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string candidate = target + "." + RandomSuffix();
+        const int descriptor =
+            ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (descriptor >= 0) {
+            m_nDescriptor = descriptor;
+            m_strPath = candidate;
+            break;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    if (m_nDescriptor < 0) {
+        return false;
+    }
+    if (bOriginal && !TakeAttributesOf(original)) {
+        ::close(m_nDescriptor);
+        m_nDescriptor = -1;
+        ::unlink(m_strPath.c_str());
+        m_strPath.clear();
+        return false;
+    }
+    return true;
+}
+
+bool CRawFileWriter::TakeAttributesOf(const struct stat& original) {
+    // Only the owner's own groups are allowed without privileges; another group is
+    // kept where it can be and silently not where it cannot. Changing the group may
+    // clear set-id bits, so the mode comes after it, past the process's umask.
+    if (::fchown(m_nDescriptor, static_cast<uid_t>(-1), original.st_gid) != 0 && errno != EPERM) {
+        return false;
+    }
+    return ::fchmod(m_nDescriptor, original.st_mode & 07777) == 0;
 }
 
 bool CRawFileWriter::FlushBuffer() {

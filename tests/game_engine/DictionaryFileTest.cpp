@@ -1,38 +1,23 @@
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include "game/engine/Dictionary.h"
+#include "platform/ProcessStart.h"
 #include "tests/game_engine/DictionaryFixture.h"
+#include "tests/support/ResourceLimit.h"
 
 using lettrino::CDictionary;
 using platform::MessageButtons;
 using platform::MessageIcon;
 using platform::MessageResult;
 using testing_support::CProcessExit;
+using testing_support::CResourceLimit;
 using Words = std::vector<std::string>;
 
 namespace {
 
-// Makes every write beyond `bytes` into a regular file fail, as on a full disk.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~CFileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        ::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    sighandler_t m_oldHandler;
-};
+std::ptrdiff_t FileCount(const std::filesystem::path& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder), {});
+}
 
 }  // namespace
 
@@ -228,7 +213,7 @@ TEST_F(DictionaryFile, SaveIfModifiedAsksAndKeepsTheBackup) {
             EXPECT_EQ(m_ui.Transcript()[0].buttons, MessageButtons::YesNo);
             EXPECT_EQ(m_ui.Transcript()[0].busyDepth, 1);
         }
-        EXPECT_FALSE(std::filesystem::exists(m_dir.Path() / "games-1.2" / "Lettrino.tmp"));
+        EXPECT_EQ(FileCount(m_dir.Path() / "games-1.2"), 2) << c.name << ": a file left behind";
         EXPECT_EQ(m_ui.BusyDepth(), 0);
     }
 }
@@ -252,7 +237,7 @@ TEST_F(DictionaryFile, FailedBackupIsReportedAndTheSaveGoesOn) {
 TEST_F(DictionaryFile, FailedWriteLosesNothingAndCanBeRetried) {
     struct Case {
         const char* name;
-        bool diskFull;  // else the temporary file cannot even be created
+        bool diskFull;  // else no file can even be created
         std::string message;
     };
     const Case cases[] = {
@@ -268,14 +253,12 @@ TEST_F(DictionaryFile, FailedWriteLosesNothingAndCanBeRetried) {
         dictionary->AddWord("NEWWORD");
         m_ui.Answer(MessageResult::Yes);
         m_ui.Answer(MessageResult::Ok);
-        const std::filesystem::path blocker = m_dir.Path() / "games-1.2" / "Lettrino.tmp" / "x";
         {
-            std::unique_ptr<CFileSizeLimit> limit;
-            if (c.diskFull) {
-                limit = std::make_unique<CFileSizeLimit>(100);
-            } else {
-                std::filesystem::create_directories(blocker);
-            }
+            // The program's start-up makes a write at the file-size limit fail; without
+            // it the process would end here.
+            platform::InitializeProcess();
+            CResourceLimit limit(c.diskFull ? RLIMIT_FSIZE : RLIMIT_NOFILE,
+                                 c.diskFull ? 100 : CResourceLimit::LowestFreeDescriptor());
             EXPECT_FALSE(dictionary->SaveIfModified()) << c.name;
         }
         ASSERT_EQ(m_ui.Transcript().size(), 2u) << c.name;
@@ -287,11 +270,47 @@ TEST_F(DictionaryFile, FailedWriteLosesNothingAndCanBeRetried) {
         EXPECT_EQ(m_ui.BusyDepth(), 0);
 
         // Once the cause is gone, leaving again asks again and saves.
-        std::filesystem::remove_all(blocker.parent_path());
+        EXPECT_EQ(FileCount(m_dir.Path() / "games-1.2"), 2) << c.name << ": a file left behind";
         m_ui.Answer(MessageResult::Yes);
         EXPECT_TRUE(dictionary->SaveIfModified()) << c.name;
         EXPECT_EQ(ReadBackup(), original) << c.name;
         EXPECT_EQ(ReadText(), original + "NEWWORD\r\n") << c.name;
         EXPECT_FALSE(dictionary->IsModified()) << c.name;
+    }
+}
+
+// The save fills a new file of its own: a file or a symbolic link of the name the
+// save once used stays as it was, and the dictionary keeps its permissions and group.
+TEST_F(DictionaryFile, SaveTouchesNoOtherFileAndKeepsThePermissions) {
+    enum class Beside { Nothing, UserFile, Symlink };
+    const struct {
+        mode_t mode;
+        Beside beside;
+    } cases[] = {{0640, Beside::UserFile}, {0600, Beside::Symlink}, {0664, Beside::Nothing}};
+    const std::filesystem::path oldName = m_dir.Path() / "games-1.2" / "Lettrino.tmp";
+    for (const auto& c : cases) {
+        auto dictionary = LoadWords({"CAT"});
+        dictionary->AddWord("DOG");
+        std::filesystem::remove(oldName);
+        m_dir.Write("notes.txt", "the player's notes");
+        if (c.beside == Beside::UserFile) {
+            std::filesystem::copy_file(m_dir.Path() / "notes.txt", oldName);
+        } else if (c.beside == Beside::Symlink) {
+            std::filesystem::create_symlink(m_dir.Path() / "notes.txt", oldName);
+        }
+        ::chmod(TextPath().c_str(), c.mode);
+        // Group 1 where the test may give it (it is no user's own group).
+        const bool bGroup = ::chown(TextPath().c_str(), static_cast<uid_t>(-1), 1) == 0;
+        m_ui.Answer(MessageResult::Yes);
+        EXPECT_TRUE(dictionary->SaveIfModified());
+
+        struct stat info {};
+        ASSERT_EQ(::stat(TextPath().c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, c.mode);
+        EXPECT_TRUE(!bGroup || info.st_gid == 1) << c.mode;
+        EXPECT_EQ(ReadText(), "CAT\r\nDOG\r\n");
+        EXPECT_EQ(m_dir.Read("notes.txt"), "the player's notes") << c.mode;
+        EXPECT_EQ(std::filesystem::exists(oldName), c.beside != Beside::Nothing) << c.mode;
+        EXPECT_EQ(std::filesystem::is_symlink(oldName), c.beside == Beside::Symlink) << c.mode;
     }
 }

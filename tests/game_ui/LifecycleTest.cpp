@@ -2,11 +2,13 @@
 #include <QTest>
 #include <filesystem>
 #include <ostream>
+#include <set>
 
 #include "framework/WinApp.h"
 #include "game/engine/Dictionary.h"
 #include "game/ui/Resource.h"
 #include "tests/game_ui/GameFixture.h"
+#include "tests/support/ResourceLimit.h"
 #include "tests/support/ScriptedUserInterface.h"
 
 namespace game_ui_test {
@@ -26,6 +28,41 @@ TEST_F(LifecycleTest, DictionaryLoadsOnlyOnceTheDialogIsUp) {
     ASSERT_NE(m_pDlg->GetDictionary(), nullptr);
     EXPECT_EQ(m_pDlg->GetDictionary()->GetSize(), 1u);
     EXPECT_EQ(m_ui.BusyChanges(), (std::vector<bool>{true, false}));
+}
+
+// Notes the widgets painted before the dictionary exists; `m_bIdle`, a paint without
+// the busy pointer.
+class CPaintWatcher : public QObject {
+public:
+    explicit CPaintWatcher(CGameFixture& f) : m_f(f) {}
+    std::set<QObject*> m_painted;
+    bool m_bIdle = false;
+
+protected:
+    bool eventFilter(QObject* pWidget, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::Paint && m_f.m_pDlg->GetDictionary() == nullptr) {
+            m_painted.insert(pWidget);
+            m_bIdle = m_bIdle || m_f.m_ui.BusyDepth() == 0;
+        }
+        return false;
+    }
+
+private:
+    CGameFixture& m_f;
+};
+
+TEST_F(LifecycleTest, TheWindowIsPaintedBeforeTheDictionaryIsRead) {
+    m_dir.Write("Lettrino.txt", "SEA\r\n");
+    OpenDialogOnly();
+    CPaintWatcher watcher(*this);
+    m_pDlg->installEventFilter(&watcher);
+    for (QWidget* pControl : m_pDlg->GetControls()) {
+        pControl->installEventFilter(&watcher);
+    }
+    QCoreApplication::sendPostedEvents();
+    ASSERT_NE(m_pDlg->GetDictionary(), nullptr);
+    EXPECT_EQ(watcher.m_painted.size(), 1 + m_pDlg->GetControls().size());
+    EXPECT_FALSE(watcher.m_bIdle);
 }
 
 TEST_F(LifecycleTest, MissingDictionaryEndsTheProgramWithMessage102) {
@@ -120,18 +157,21 @@ TEST_F(LifecycleTest, FailedSaveKeepsTheGameOpenAndAsksAgain) {
     StartGame();
     m_ui.Answer(MessageResult::Yes);
     AddWord("TAPE");
-    // The new contents are written beside the dictionary first; a folder in the way
-    // makes that fail.
-    std::filesystem::create_directory(m_dir.Path() / "Lettrino.tmp");
     m_ui.ClearTranscript();
     m_ui.Answer(MessageResult::Yes);
     m_ui.Answer(MessageResult::Ok);
-    Click(framework::CommandOk);
+    {
+        // The program's start-up makes the write at the limit fail; without it the
+        // process would end here, and the player's words with it.
+        testing_support::CResourceLimit limit(RLIMIT_FSIZE, 100);
+        Click(framework::CommandOk);
+    }
     EXPECT_FALSE(m_pDlg->IsEnded());
     ASSERT_EQ(m_ui.Transcript().size(), 2u);
-    EXPECT_NE(m_ui.Transcript()[1].text.find(m_dir.File("Lettrino.txt")), std::string::npos);
+    EXPECT_EQ(m_ui.Transcript()[1].text,
+              "Disk full while accessing " + m_dir.File("Lettrino.txt") + ".");
+    EXPECT_EQ(FoundWords(), std::vector<std::string>{"TAPE"});
 
-    std::filesystem::remove(m_dir.Path() / "Lettrino.tmp");
     m_ui.ClearTranscript();
     m_ui.Answer(MessageResult::Yes);
     Click(framework::CommandOk);

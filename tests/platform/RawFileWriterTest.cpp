@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/FileOperations.h"
 #include "platform/TickCount.h"
 #include "tests/support/TempDir.h"
 
@@ -55,6 +56,27 @@ TEST(RawFileWriter, CreateFailsWhereNoFileCanBe) {
     CRawFileWriter writer;
     EXPECT_FALSE(writer.Create(dir.File("no-such-folder/out.txt")));
     EXPECT_FALSE(writer.Write("x"));
+}
+
+// Two saves of one file at once, their writes interleaved: each fills a file of its
+// own, and the one put in place last is there whole.
+TEST(RawFileWriter, ReplacementsOfOneFileNeverShareTheirNewFile) {
+    CTempDir dir;
+    dir.Write("Lettrino.txt", "OLD\r\n");
+    const std::string target = dir.File("Lettrino.txt");
+    CRawFileWriter first;
+    CRawFileWriter second;
+    ASSERT_TRUE(first.CreateReplacement(target));
+    ASSERT_TRUE(second.CreateReplacement(target));
+    const std::string a(100000, 'a');
+    EXPECT_TRUE(first.Write(a.substr(0, 50000)));
+    EXPECT_TRUE(second.Write(std::string(70000, 'b')));
+    EXPECT_TRUE(first.Write(a.substr(50000)));
+    EXPECT_TRUE(second.Close() && first.Close());
+    EXPECT_TRUE(platform::ReplaceFile(second.GetPath(), target));
+    EXPECT_TRUE(platform::ReplaceFile(first.GetPath(), target));
+    EXPECT_EQ(dir.Read("Lettrino.txt"), a);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
 TEST(TickCount, CountsMilliseconds) {
