@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QProgressBar>
+#include <QPushButton>
 #include <algorithm>
 
 #include "platform/UserInterface.h"
@@ -37,6 +38,11 @@ bool CProgressDlg::OnInitDialog() {
     }
     if (QWidget* pStatus = GetDlgItem(IDC_STATUS)) {
         pStatus->setAccessibleName(LoadSetupString(IDS_NAME_STATUS));
+    }
+    // Enter on the focused Cancel button would press it; like Escape, it does
+    // nothing here.
+    if (auto* pCancel = GetDlgItemAs<QPushButton>(framework::CommandCancel)) {
+        pCancel->setAutoDefault(false);
     }
     // Taken from the queue once the dialog's loop runs, after it is on screen.
     PostCommand(IDC_START);
