@@ -160,7 +160,7 @@ QWidget* CDialog::CreateControl(const CControlTemplate& control) {
             auto* pLabel = new CStatic(this);
             pLabel->setText(caption);
             if (control.style & StyleWordWrap) {
-                pLabel->setWordWrap(true);
+                pLabel->SetWordBreak(true);
             }
             pWidget = pLabel;
             break;

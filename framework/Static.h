@@ -17,6 +17,16 @@ public:
 
     // Shows `icon` at the platform's icon size instead of a text.
     void SetIcon(const QIcon& icon);
+
+    // Breaks the text into lines at word boundaries, and a word too long for a line
+    // (a path without blanks) wherever it must, so nothing runs past the box.
+    void SetWordBreak(bool bWordBreak);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
+private:
+    bool m_bWordBreak = false;
 };
 
 }  // namespace framework
