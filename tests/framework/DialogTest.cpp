@@ -431,15 +431,6 @@ TEST(DialogModalTest, TheMainWindowRunsAsAnOrdinaryWindow) {
     app.m_pMainWnd = nullptr;
 }
 
-TEST(DialogCaptionTest, AnEmptyTitleStaysEmptyInsteadOfTheProgramsName) {
-    CTestDialog dialog;
-    for (const char* title : {"Word Game Setup", ""}) {
-        dialog.SetWindowText(title);
-        EXPECT_EQ(dialog.GetWindowText(), title);
-        EXPECT_FALSE(dialog.windowTitle().isEmpty()) << title;
-    }
-}
-
 // The seam must not let a test pass on work that never ran: a dialog the script
 // does not expect, or leaves open, fails the test.
 TEST(DialogSeamTest, PostedCommandsRunAndUnscriptedDialogsFail) {

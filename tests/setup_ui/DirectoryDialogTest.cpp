@@ -244,14 +244,5 @@ TEST_F(DirectoryDialogTest, CloseBoxCancelsWithoutAnyCheck) {
     EXPECT_EQ(Shown(), std::vector<std::string>{"[103]"});
 }
 
-TEST_F(DirectoryDialogTest, DropsDownToTheLayoutsHeightButIsOneLineHigh) {
-    CDirectoryDlg dialog;
-    dialog.CreateAndInitialize();
-    const framework::CDialogUnits& units = dialog.GetDialogUnits();
-    EXPECT_EQ(dialog.m_cboDrive->GetDroppedHeight(), units.ToPixelsY(103));
-    EXPECT_LE(dialog.m_cboDrive->height(), units.ToPixelsY(20));
-    EXPECT_EQ(dialog.m_cboDrive->width(), units.ToPixelsX(31));
-}
-
 }  // namespace
 }  // namespace setup_ui_test
