@@ -25,7 +25,15 @@ public:
     // Moves the text of control `nId` to or from `value`.
     void Text(int nId, std::string& value);
 
+    // The same for an edit field that takes at most `nMaxChars` characters. Towards
+    // the field the text goes in whole and the field then takes no more than that
+    // from the user; from the field a longer text is refused: the user is told the
+    // limit, the field gets the focus with all its text selected, and the exchange
+    // fails, leaving `value` as it was.
+    void Text(int nId, std::string& value, int nMaxChars);
+
     void Fail() { m_bFailed = true; }
+    bool IsSaving() const { return m_bSaveAndValidate; }
 
 private:
     CDialog& m_dialog;

@@ -1,22 +1,29 @@
 #include "framework/Dialog.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 #include "framework/Button.h"
+#include "framework/ComboBox.h"
 #include "framework/DataExchange.h"
 #include "framework/DialogUserInterface.h"
 #include "framework/Edit.h"
 #include "framework/GroupBox.h"
 #include "framework/ListBox.h"
+#include "framework/Placement.h"
 #include "framework/Static.h"
 #include "framework/WinApp.h"
+#include "framework/WindowCaption.h"
 
 namespace framework {
 
@@ -45,7 +52,7 @@ CDialog::CDialog(const CDialogTemplate& dialogTemplate, QWidget* pParent)
       m_template(dialogTemplate),
       m_units(CDialogUnits::DialogFont(dialogTemplate.pszFontFace, dialogTemplate.nPointSize)) {
     setFont(m_units.Font());
-    setWindowTitle(Caption(dialogTemplate, dialogTemplate.nCaptionId));
+    SetWindowCaption(*this, Caption(dialogTemplate, dialogTemplate.nCaptionId).toStdString());
 }
 
 CDialog::~CDialog() = default;
@@ -60,6 +67,20 @@ int CDialog::DoModal() {
 int CDialog::RunModalLoop() {
     CreateAndInitialize();
     if (m_bEnded) {
+        return m_nModalResult;
+    }
+    if (IsMainWindow()) {
+        // The program's main window is an ordinary window with a task-bar entry of
+        // its own: QDialog::exec() would announce it to the window manager as a
+        // modal dialog, so it runs in a plain loop that EndDialog leaves.
+        setWindowModality(Qt::NonModal);
+        QEventLoop loop;
+        m_pMainLoop = &loop;
+        show();
+        if (!m_bEnded) {
+            loop.exec(QEventLoop::DialogExec);
+        }
+        m_pMainLoop = nullptr;
         return m_nModalResult;
     }
     // Modal to its owner only, so that a modeless window such as the help stays
@@ -129,7 +150,9 @@ bool CDialog::CreateAndInitialize() {
 }
 
 void CDialog::ApplyWindowFlags() {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A dialog is a transient window of its owner; the main window is nobody's.
+    const Qt::WindowFlags type = parentWidget() ? Qt::Dialog : Qt::Window;
+    Qt::WindowFlags flags = type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                             Qt::MSWindowsFixedSizeDialogHint;
     if (m_template.style & DialogMinimizeBox) {
@@ -149,6 +172,9 @@ QWidget* CDialog::CreateControl(const CControlTemplate& control) {
             // end would go to a second line that the label has no room to show.
             const QFontMetrics metrics(m_units.Font());
             pLabel->setWordWrap(m_units.ToPixelsY(control.cy) >= 2 * metrics.lineSpacing());
+            if (control.style & StyleWordWrap) {
+                pLabel->SetWordBreak(true);
+            }
             pWidget = pLabel;
             break;
         }
@@ -195,14 +221,37 @@ QWidget* CDialog::CreateControl(const CControlTemplate& control) {
             pWidget = pList;
             break;
         }
+        case ControlKind::ComboBox: {
+            CComboBox* pCombo = CreateComboBox(control);
+            pCombo->SetDroppedHeight(m_units.ToPixelsY(control.cy));
+            pWidget = pCombo;
+            break;
+        }
+        case ControlKind::ProgressBar: {
+            auto* pBar = new QProgressBar(this);
+            pBar->setRange(0, 100);
+            pBar->setValue(0);
+            pBar->setTextVisible(false);
+            pWidget = pBar;
+            break;
+        }
     }
-    pWidget->setGeometry(m_units.ToPixels(control.x, control.y, control.cx, control.cy));
+    QRect geometry = m_units.ToPixels(control.x, control.y, control.cx, control.cy);
+    if (control.kind == ControlKind::ComboBox) {
+        // The layout's height is the opened list's; the control itself is one line.
+        geometry.setHeight(std::min(geometry.height(), pWidget->sizeHint().height()));
+    }
+    pWidget->setGeometry(geometry);
     pWidget->setFocusPolicy(TakesFocus(control) ? Qt::StrongFocus : Qt::NoFocus);
     pWidget->setEnabled((control.style & StyleDisabled) == 0);
     if (control.style & StyleHidden) {
         pWidget->hide();
     }
     return pWidget;
+}
+
+CComboBox* CDialog::CreateComboBox(const CControlTemplate&) {
+    return new CComboBox(this);
 }
 
 QWidget* CDialog::GetDlgItem(int nId) const {
@@ -218,6 +267,9 @@ std::string CDialog::GetDlgItemText(int nId) const {
     QWidget* pWidget = GetDlgItem(nId);
     if (auto* pEdit = dynamic_cast<CEdit*>(pWidget)) {
         return pEdit->GetWindowText();
+    }
+    if (auto* pCombo = dynamic_cast<CComboBox*>(pWidget)) {
+        return pCombo->GetWindowText();
     }
     if (auto* pLabel = dynamic_cast<QLabel*>(pWidget)) {
         return pLabel->text().toStdString();
@@ -284,22 +336,33 @@ void CDialog::UpdateWindow() {
 
 void CDialog::CenterWindow() {
     QWidget* pOwner = GetOwner();
-    QRect area;
-    if (pOwner && pOwner->isVisible()) {
-        area = pOwner->frameGeometry();
-    } else {
-        QScreen* pScreen = QGuiApplication::primaryScreen();
-        area = pScreen ? pScreen->availableGeometry() : QRect(0, 0, width(), height());
+    // The owner's screen, so that a dialog of a window on a second monitor opens
+    // there and not on the first.
+    QScreen* pScreen = pOwner ? pOwner->screen() : screen();
+    if (pScreen == nullptr) {
+        pScreen = QGuiApplication::primaryScreen();
     }
-    QPoint topLeft(area.x() + (area.width() - width()) / 2,
-                   area.y() + (area.height() - height()) / 2);
-    // Keep the title bar reachable when the owner sits near the screen's edge.
-    if (QScreen* pScreen = QGuiApplication::primaryScreen()) {
-        const QRect screen = pScreen->availableGeometry();
-        topLeft.setX(std::max(screen.left(), std::min(topLeft.x(), screen.right() - width())));
-        topLeft.setY(std::max(screen.top(), std::min(topLeft.y(), screen.bottom() - height())));
+    const QRect workArea = pScreen ? pScreen->availableGeometry() : QRect(QPoint(0, 0), size());
+    const bool bOnOwner = pOwner && pOwner->isVisible() && !pOwner->isMinimized();
+    move(CenteredTopLeft(bOnOwner ? pOwner->frameGeometry() : workArea, workArea, size()));
+}
+
+void CDialog::PlaceAtOwnerOrigin() {
+    if (QWidget* pOwner = GetOwner()) {
+        move(pOwner->mapToGlobal(QPoint(0, 0)));
     }
-    move(topLeft);
+}
+
+void CDialog::SetClassIcon(const QIcon& icon) {
+    QApplication::setWindowIcon(icon);
+}
+
+void CDialog::SetWindowText(const std::string& text) {
+    SetWindowCaption(*this, text);
+}
+
+std::string CDialog::GetWindowText() const {
+    return WindowCaption(*this);
 }
 
 void CDialog::GotoDlgCtrl(QWidget* pControl) {
@@ -322,6 +385,9 @@ void CDialog::EndDialog(int nResult) {
     m_bEnded = true;
     m_nModalResult = nResult;
     QDialog::done(nResult);
+    if (m_pMainLoop) {
+        m_pMainLoop->exit(nResult);
+    }
 }
 
 bool CDialog::OnCommand(int nId, CommandCode code) {

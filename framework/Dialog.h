@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QEventLoop>
+#include <QPointer>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 
 namespace framework {
 
+class CComboBox;
 class CDataExchange;
 
 // How a control reached its dialog's command handler.
@@ -60,10 +63,24 @@ public:
     // not left unpainted meanwhile. Does nothing while the dialog is hidden.
     void UpdateWindow();
 
-    // Centres over the owner when it is on screen, else on the screen.
+    // Centres on the owner when it is visible and not minimised, else on the work
+    // area of the owner's screen (of the dialog's own screen without an owner).
     void CenterWindow();
+    // Puts the dialog's top-left corner at the top-left corner of its owner's client
+    // area, where a dialog that is not centred opens.
+    void PlaceAtOwnerOrigin();
     void GotoDlgCtrl(QWidget* pControl);
     void SetIcon(const QIcon& icon, bool bBigIcon);
+    // Makes `icon` the window icon of every dialog of the program, this one and those
+    // opened later.
+    static void SetClassIcon(const QIcon& icon);
+
+    // The window title; an empty title stays empty in the title bar.
+    void SetWindowText(const std::string& text);
+    std::string GetWindowText() const;
+    // Whether this dialog is the program's main window: it has no owner, and runs as
+    // an ordinary top-level window rather than as a modal dialog.
+    bool IsMainWindow() const { return GetOwner() == nullptr; }
 
     // Moves data between controls and members; false when validation failed.
     bool UpdateData(bool bSaveAndValidate = true);
@@ -82,6 +99,10 @@ protected:
     // The close box, Alt+F4 or the system menu's Close; cancels by default.
     virtual void OnClose();
 
+    // Makes the widget for a combo box of the layout; a dialog whose list has
+    // operations of its own returns an object of its derived class here.
+    virtual CComboBox* CreateComboBox(const CControlTemplate& control);
+
     void keyPressEvent(QKeyEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void reject() override;
@@ -97,6 +118,8 @@ private:
     bool m_bCreated = false;
     bool m_bEnded = false;
     int m_nModalResult = -1;
+    // The loop of a main window's run, which EndDialog leaves.
+    QPointer<QEventLoop> m_pMainLoop;
 };
 
 }  // namespace framework

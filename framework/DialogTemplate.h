@@ -5,7 +5,7 @@
 namespace framework {
 
 // The kinds of control a dialog layout can hold.
-enum class ControlKind { Label, GroupBox, PushButton, Edit, ListBox, Icon };
+enum class ControlKind { Label, GroupBox, PushButton, Edit, ListBox, Icon, ComboBox, ProgressBar };
 
 // Style flags of a control in a layout; combined with |.
 enum ControlStyle : unsigned {
@@ -19,7 +19,9 @@ enum ControlStyle : unsigned {
     StyleUpperCase = 1u << 6,      // every character put into the edit is upper-cased
     StyleAutoHScroll = 1u << 7,    // the edit scrolls instead of refusing text at its edge
     StyleSorted = 1u << 8,         // entries are kept in alphabetical order
-    StyleMultiColumn = 1u << 9     // entries flow top to bottom, then into further columns
+    StyleMultiColumn = 1u << 9,    // entries flow top to bottom, then into further columns
+    StyleWordWrap = 1u << 10,      // a label breaks its text into lines at word boundaries
+    StyleVScroll = 1u << 11,       // a list scrolls vertically when its entries overflow
 };
 
 // Style flags of the dialog window itself.
@@ -32,7 +34,8 @@ enum DialogStyle : unsigned {
 enum StandardCommand { CommandOk = 1, CommandCancel = 2 };
 
 // One control: its kind, identifier, caption (a string-table number, 0 for none),
-// position and size in dialog units, and style.
+// position and size in dialog units, and style. A combo box's height is that of its
+// opened list; the closed control takes the height of one line of the dialog font.
 struct CControlTemplate {
     ControlKind kind;
     int nId;

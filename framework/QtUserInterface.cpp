@@ -4,11 +4,14 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSet>
 #include <cstdio>
 #include <cstdlib>
 
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
+#include "framework/WindowCaption.h"
 
 namespace framework {
 
@@ -71,13 +74,68 @@ QWidget* BoxOwner() {
     return pApp ? pApp->m_pMainWnd : nullptr;
 }
 
+// Keeps the dialogs' keyboard handling out of a pump of long work: Escape, Enter,
+// Tab and the mnemonics do nothing in the windows that were open when the pump
+// began; the space bar still presses a focused push button. A window opened from
+// inside the pump (the confirmation asked by a click on Cancel) gets its keys as
+// usual, since the user must be able to answer it.
+class CPumpKeyFilter : public QObject {
+public:
+    CPumpKeyFilter() {
+        for (QWidget* pWindow : QApplication::topLevelWidgets()) {
+            m_windows.insert(pWindow);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* pReceiver, QEvent* pEvent) override {
+        const QEvent::Type type = pEvent->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+            type != QEvent::ShortcutOverride && type != QEvent::Shortcut) {
+            return false;
+        }
+        auto* pWidget = qobject_cast<QWidget*>(pReceiver);
+        if (pWidget == nullptr || !m_windows.contains(pWidget->window())) {
+            return false;
+        }
+        if (type != QEvent::Shortcut) {
+            const auto* pKey = static_cast<QKeyEvent*>(pEvent);
+            const bool bSpaceOnButton = pKey->key() == Qt::Key_Space &&
+                                        pKey->modifiers() == Qt::NoModifier &&
+                                        qobject_cast<QPushButton*>(pWidget) && pWidget->hasFocus();
+            if (bSpaceOnButton) {
+                return false;
+            }
+        }
+        // An accepted override tells the shortcut map that the widget wants the key
+        // itself, so no mnemonic fires; the key itself then goes nowhere.
+        pEvent->accept();
+        return true;
+    }
+
+private:
+    QSet<QWidget*> m_windows;
+};
+
 }  // namespace
+
+void CQtUserInterface::PumpEvents() {
+    CPumpKeyFilter filter;
+    qApp->installEventFilter(&filter);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    qApp->removeEventFilter(&filter);
+}
+
+void CQtUserInterface::RepaintWindows() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 platform::MessageResult CQtUserInterface::MessageBox(const std::string& text,
                                                      platform::MessageIcon icon,
                                                      platform::MessageButtons buttons) {
-    CMessageBox box(ToQtIcon(icon), QString::fromStdString(platform::DisplayName()),
-                    QString::fromStdString(text), QMessageBox::NoButton, BoxOwner());
+    CMessageBox box(ToQtIcon(icon), QString(), QString::fromStdString(text), QMessageBox::NoButton,
+                    BoxOwner());
+    SetWindowCaption(box, platform::DisplayName());
     box.setTextFormat(Qt::PlainText);
     if (buttons == platform::MessageButtons::YesNo) {
         box.RequireAnswer();

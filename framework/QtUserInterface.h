@@ -13,6 +13,8 @@ public:
     void Beep() override;
     [[noreturn]] void ExitProcess(int exitCode) override;
     int RunModalDialog(CDialog& dialog) override;
+    void PumpEvents() override;
+    void RepaintWindows() override;
 
 protected:
     void ShowBusyPointer(bool busy) override;

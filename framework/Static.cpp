@@ -1,7 +1,9 @@
 #include "framework/Static.h"
 
 #include <QAbstractButton>
+#include <QPainter>
 #include <QStyle>
+#include <QTextOption>
 
 namespace framework {
 
@@ -33,6 +35,36 @@ void CStatic::UpdateTarget() {
     if (bMnemonic) {
         NameAfterCaption(m_pTarget, text());
     }
+}
+
+void CStatic::SetWordBreak(bool bWordBreak) {
+    m_bWordBreak = bWordBreak;
+    setWordWrap(bWordBreak || wordWrap());
+    update();
+}
+
+void CStatic::paintEvent(QPaintEvent* pEvent) {
+    if (!m_bWordBreak || !pixmap().isNull()) {
+        QLabel::paintEvent(pEvent);
+        return;
+    }
+    // A label only breaks lines between words; this draws the same text with the
+    // breaks it needs inside an overlong word. The mnemonic marks are dropped ("&&"
+    // stands for "&"): a text that wraps leads to no control.
+    QString shown;
+    const QString text = this->text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size()) {
+            ++i;
+        }
+        shown += text[i];
+    }
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QPainter painter(this);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.drawText(QRectF(contentsRect()), shown, option);
 }
 
 void CStatic::SetIcon(const QIcon& icon) {

@@ -25,10 +25,18 @@ public:
     // Shows `icon` at the platform's icon size instead of a text.
     void SetIcon(const QIcon& icon);
 
+    // Breaks the text into lines at word boundaries, and a word too long for a line
+    // (a path without blanks) wherever it must, so nothing runs past the box.
+    void SetWordBreak(bool bWordBreak);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
 private:
     void UpdateTarget();
 
     QPointer<QWidget> m_pTarget;
+    bool m_bWordBreak = false;
 };
 
 // `caption` as it reads on screen, without its mnemonic marks ("&&" stands for "&");

@@ -26,6 +26,35 @@ constexpr platform::CStringEntry kStrings[] = {
      "or:\n\r\n\rDouble-click the %s desktop icon if you created one."},
     {IDS_CANNOT_REGISTER, "Cannot register %s."},
     {IDS_CANNOT_RUN_PROGRAM, "Error running program %s."},
+
+    // The installer's windows.
+    {IDS_CONFIRM_CANCEL, "Are you sure you want to cancel?"},
+    {IDS_DIRECTORY_REQUIRED, "Error:  Directory must be entered."},
+    {IDS_INVALID_DIRECTORY, "Error:  \"%s\" is an invalid directory name."},
+    {IDS_SETUP_DIRECTORY_IN_USE,
+     "The directory you specified is being used by this setup program.\n\n"
+     "Please specify a different directory."},
+    {IDS_DRIVE_ENTRY, "%c:\\"},
+    {IDS_CAPTION_DESCRIPTION, "&Description..."},
+    {IDS_CAPTION_REQUIREMENTS, "&Requirements..."},
+    {IDS_CAPTION_SETUP, "&Setup..."},
+    {IDS_CAPTION_EXIT, "E&xit"},
+    {IDS_CAPTION_DIRECTORY, "&Directory:"},
+    {IDS_CAPTION_OK, "&OK"},
+    {IDS_CAPTION_CANCEL, "&Cancel"},
+    {IDS_CAPTION_YES, "&Yes"},
+    {IDS_CAPTION_NO, "&No"},
+    {IDS_CAPTION_YES_TO_ALL, "Yes to &All"},
+    {IDS_NAME_PROGRAM_ICON, "Setup program icon: a diskette"},
+    {IDS_NAME_QUESTION_ICON, "Question icon: a question mark on a green disc"},
+    {IDS_NAME_DIRECTORY, "Directory"},
+    {IDS_DESCRIBE_DRIVE, "Drive"},
+    {IDS_DESCRIBE_FOLDER, "Folder below the drive"},
+    {IDS_NAME_PROGRESS, "Bytes copied"},
+    {IDS_NAME_PRODUCT_TEXT, "Product"},
+    {IDS_NAME_PROMPT, "Prompt"},
+    {IDS_NAME_STATUS, "Status"},
+    {IDS_NAME_QUESTION, "Question"},
 };
 
 }  // namespace

@@ -1,12 +1,15 @@
 // The dialog base: building from a layout, the keys and close requests that end
 // (or do not end) a dialog or a message box, mnemonics, posted commands and modal
 // runs through the test seam.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <ostream>
 
 #include "framework/Button.h"
@@ -15,6 +18,7 @@
 #include "framework/Edit.h"
 #include "framework/GroupBox.h"
 #include "framework/ListBox.h"
+#include "framework/Placement.h"
 #include "framework/QtUserInterface.h"
 #include "framework/Static.h"
 #include "framework/WinApp.h"
@@ -332,6 +336,131 @@ TEST(DialogModalTest, CentresOverTheOwner) {
     const QPoint centre = dialog.geometry().center();
     EXPECT_NEAR(centre.x(), owner.frameGeometry().center().x(), 1);
     EXPECT_NEAR(centre.y(), owner.frameGeometry().center().y(), 1);
+}
+
+struct CPlacementCase {
+    const char* name;
+    QRect around;
+    QRect workArea;
+    QSize size;
+    QPoint topLeft;
+};
+
+TEST(DialogPlacementTest, CentresOnTheAreaAndStaysInsideTheWorkArea) {
+    const QRect screen(0, 0, 1000, 700);
+    const QRect second(1000, 0, 800, 600);  // a monitor to the right of the first
+    for (const CPlacementCase& row : {
+             CPlacementCase{"OnOwner", QRect(100, 100, 400, 300), screen, QSize(200, 100),
+                            QPoint(200, 200)},
+             CPlacementCase{"OnWorkArea", screen, screen, QSize(200, 100), QPoint(400, 300)},
+             CPlacementCase{"OwnerOnTheSecondScreen", QRect(1200, 100, 400, 300), second,
+                            QSize(200, 100), QPoint(1300, 200)},
+             CPlacementCase{"OwnerPastTheRightEdge", QRect(900, 100, 300, 100), screen,
+                            QSize(200, 100), QPoint(800, 100)},
+             CPlacementCase{"OwnerAboveTheTop", QRect(100, -200, 400, 200), screen, QSize(200, 100),
+                            QPoint(200, 0)},
+             CPlacementCase{"LargerThanTheWorkArea", QRect(0, 0, 100, 100), QRect(10, 20, 300, 200),
+                            QSize(400, 300), QPoint(10, 20)},
+         }) {
+        EXPECT_EQ(CenteredTopLeft(row.around, row.workArea, row.size), row.topLeft) << row.name;
+    }
+}
+
+TEST(DialogPlacementTest, AMinimisedOrHiddenOwnerLeavesTheDialogOnTheWorkArea) {
+    CScriptedDialogUserInterface ui;
+    QWidget owner;
+    owner.setGeometry(10, 10, 200, 150);
+    CTestDialog dialog(&owner);
+    dialog.CreateAndInitialize();
+    const QRect workArea = owner.screen()->availableGeometry();
+    const QPoint onWorkArea = CenteredTopLeft(workArea, workArea, dialog.size());
+    for (const bool bMinimised : {false, true}) {
+        if (bMinimised) {
+            owner.showMinimized();
+        }
+        dialog.CenterWindow();
+        EXPECT_EQ(dialog.pos(), onWorkArea) << bMinimised;
+    }
+}
+
+TEST(DialogPlacementTest, OpensAtTheOwnersClientOrigin) {
+    CScriptedDialogUserInterface ui;
+    QWidget owner;
+    owner.setGeometry(130, 70, 300, 200);
+    owner.show();
+    CTestDialog dialog(&owner);
+    dialog.CreateAndInitialize();
+    dialog.PlaceAtOwnerOrigin();
+    EXPECT_EQ(dialog.pos(), owner.mapToGlobal(QPoint(0, 0)));
+}
+
+// The program's main window runs as an ordinary top-level window; the dialogs it
+// opens are modal to it.
+TEST(DialogModalTest, TheMainWindowRunsAsAnOrdinaryWindow) {
+    CCountingApp app;
+    CTestDialog mainDialog;
+    app.m_pMainWnd = &mainDialog;
+    Qt::WindowFlags mainFlags;
+    Qt::WindowModality mainModality = Qt::ApplicationModal;
+    bool bMainModal = true;
+    Qt::WindowFlags ownedFlags;
+    Qt::WindowModality ownedModality = Qt::NonModal;
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        mainFlags = mainDialog.windowFlags();
+        mainModality = mainDialog.windowModality();
+        bMainModal = mainDialog.isModal() || QApplication::activeModalWidget() == &mainDialog;
+        CTestDialog owned;
+        QTimer::singleShot(0, &context, [&] {
+            ownedFlags = owned.windowFlags();
+            ownedModality = owned.windowModality();
+            owned.EndDialog(CommandCancel);
+        });
+        owned.RunModalLoop();
+        mainDialog.EndDialog(CommandOk);
+    });
+    EXPECT_EQ(mainDialog.RunModalLoop(), CommandOk);
+    EXPECT_EQ(mainFlags & Qt::WindowType_Mask, Qt::Window);
+    EXPECT_TRUE(mainFlags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(mainFlags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(mainModality, Qt::NonModal);
+    EXPECT_FALSE(bMainModal);
+    EXPECT_EQ(ownedFlags & Qt::WindowType_Mask, Qt::Dialog);
+    EXPECT_NE(ownedModality, Qt::NonModal);
+    EXPECT_TRUE(mainDialog.IsEnded());
+    app.m_pMainWnd = nullptr;
+}
+
+// The seam must not let a test pass on work that never ran: a dialog the script
+// does not expect, or leaves open, fails the test.
+TEST(DialogSeamTest, PostedCommandsRunAndUnscriptedDialogsFail) {
+    {
+        CScriptedDialogUserInterface ui;
+        CTestDialog dialog;
+        std::vector<int> postedBeforeTheAction;
+        ui.OnNextDialog([&](CDialog& d) {
+            postedBeforeTheAction = dialog.m_posted;
+            d.EndDialog(CommandOk);
+        });
+        EXPECT_EQ(dialog.DoModal(), CommandOk);
+        EXPECT_EQ(postedBeforeTheAction, std::vector<int>{500});
+    }
+    EXPECT_NONFATAL_FAILURE(
+        {
+            CScriptedDialogUserInterface ui;
+            CTestDialog dialog;
+            EXPECT_EQ(dialog.DoModal(), CommandCancel);
+            EXPECT_TRUE(dialog.m_posted.empty());
+        },
+        "unexpected dialog");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            CScriptedDialogUserInterface ui;
+            CTestDialog dialog;
+            ui.OnNextDialog([](CDialog&) {});
+            EXPECT_EQ(dialog.DoModal(), CommandCancel);
+        },
+        "left open");
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ void CGameFixture::StartGame(std::string* pStartText) {
         if (pStartText) {
             *pStartText = dialog.GetDlgItemText(IDC_START_MESSAGE);
         }
+        QTest::mouseClick(dialog.GetDlgItem(framework::CommandOk), Qt::LeftButton);
     });
     Click(IDC_START_GAME);
 }

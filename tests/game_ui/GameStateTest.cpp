@@ -147,6 +147,7 @@ TEST_F(GameStateTest, KeyboardReachesTheControlsInLayoutOrder) {
             QTest::keyClick(QApplication::focusWidget(), row.key, Qt::AltModifier);
             EXPECT_EQ(QApplication::focusWidget(), dialog.GetDlgItem(row.nFocus)) << row.key;
         }
+        QTest::mouseClick(dialog.GetDlgItem(framework::CommandOk), Qt::LeftButton);
     });
     Click(IDC_QUIT_GAME);
     EXPECT_TRUE(m_ui.ScriptUsedUp());

@@ -211,7 +211,10 @@ TEST_F(LifecycleTest, HelpOpensFromButtonAndF1AndClosesOnExit) {
 
     // F1 inside a dialog the game opened reaches the same help command.
     pHelp->close();
-    m_ui.OnNextDialog([](framework::CDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_F1); });
+    m_ui.OnNextDialog([](framework::CDialog& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
     Click(IDC_ABOUT);
     ASSERT_FALSE(pHelp.isNull());
     EXPECT_TRUE(pHelp->isVisible());

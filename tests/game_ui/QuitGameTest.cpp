@@ -92,6 +92,7 @@ TEST_F(QuitGameTest, AnOwnerOtherThanTheGameLeavesEverythingEmpty) {
         EXPECT_EQ(quit.m_pMissedList->GetCount(), 0);
         EXPECT_TRUE(quit.m_pFoundList->isEnabled());
         EXPECT_TRUE(quit.m_pMissedList->isEnabled());
+        QTest::mouseClick(quit.GetDlgItem(framework::CommandOk), Qt::LeftButton);
     });
     dialog.DoModal();
     EXPECT_EQ(m_ui.BusyDepth(), 0);

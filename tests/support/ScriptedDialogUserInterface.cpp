@@ -1,9 +1,11 @@
 #include "tests/support/ScriptedDialogUserInterface.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
 
 #include "framework/Dialog.h"
+#include "framework/WindowCaption.h"
 
 namespace testing_support {
 
@@ -17,23 +19,40 @@ int CScriptedDialogUserInterface::RunModalDialog(framework::CDialog& dialog) {
             labels += (labels.empty() ? "" : "\n") + pLabel->text().toStdString();
         }
     }
-    CShownWindow shown{{dialog.windowTitle().toStdString(), labels, platform::MessageIcon::None,
-                        platform::MessageButtons::Ok, BusyDepth()}};
+    const std::string title = framework::WindowCaption(dialog);
+    const int nTemplateId = dialog.GetTemplate().nId;
+    CShownWindow shown{
+        {title, labels, platform::MessageIcon::None, platform::MessageButtons::Ok, BusyDepth()}};
     shown.kind = ShownKind::Dialog;
-    shown.nTemplateId = dialog.GetTemplate().nId;
+    shown.nTemplateId = nTemplateId;
     Record(std::move(shown));
-    if (!dialog.IsEnded()) {
-        dialog.show();
+    if (dialog.IsEnded()) {
+        return dialog.GetModalResult();
     }
-    if (!m_actions.empty()) {
-        CDialogAction action = std::move(m_actions.front());
-        m_actions.pop_front();
-        action(dialog);
+    if (m_actions.empty()) {
+        ReportUnexpectedDialog(title, nTemplateId, "unexpected dialog");
+        dialog.EndDialog(framework::CommandCancel);
+        return dialog.GetModalResult();
+    }
+    dialog.show();
+    // The modal loop's first events: what the dialog posted to itself while it was
+    // being initialised.
+    QCoreApplication::sendPostedEvents(&dialog, QEvent::MetaCall);
+    CDialogAction action = std::move(m_actions.front());
+    m_actions.pop_front();
+    action(dialog);
+    if (!dialog.IsEnded()) {
+        QCoreApplication::sendPostedEvents(&dialog, QEvent::MetaCall);
     }
     if (!dialog.IsEnded()) {
-        dialog.EndDialog(framework::CommandOk);
+        ReportUnexpectedDialog(title, nTemplateId, "dialog left open by the script");
+        dialog.EndDialog(framework::CommandCancel);
     }
     return dialog.GetModalResult();
+}
+
+void ReportUnexpectedDialog(const std::string& title, int nTemplateId, const char* what) {
+    ADD_FAILURE() << what << ": template " << nTemplateId << " \"" << title << "\"";
 }
 
 void ActivateWindow(QWidget& window) {

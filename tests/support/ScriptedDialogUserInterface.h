@@ -28,9 +28,12 @@ extern template class CScriptedMessages<framework::CDialogUserInterface, CShownW
 
 // The test seam for everything modal: records every message box and every modal
 // dialog into one transcript and answers from a script. A modal dialog is built
-// and initialised on its real widgets and shown, handed to the next scripted
-// action (which may inspect it, click in it or end it), and ended with the OK
-// result if the action left it open. No event loop runs, so nothing waits.
+// and initialised on its real widgets and shown; the commands it posted to itself
+// are then delivered, as its modal loop would first do (a progress dialog's copy
+// routine runs there), and it is handed to the next scripted action, which may
+// inspect it, click in it, and must end it. A dialog that finds no action, or that
+// its action leaves open, fails the running test and is ended with Cancel, so a
+// test cannot pass on work that never ran. No event loop runs, so nothing waits.
 class CScriptedDialogUserInterface
     : public CScriptedMessages<framework::CDialogUserInterface, CShownWindow> {
 public:
@@ -44,6 +47,9 @@ public:
 private:
     std::deque<CDialogAction> m_actions;
 };
+
+// Fails the running test for a dialog the script did not expect or left open.
+void ReportUnexpectedDialog(const std::string& title, int nTemplateId, const char* what);
 
 // Makes `window` the active window, so that focus changes inside it are delivered
 // as they are to a user's window. Posted events stay queued.

@@ -39,7 +39,9 @@ int main(int argc, char* argv[]) {
     // The game's files are looked for as if this program were the game.
     const std::string self = platform::ProgramPath();
     platform::OverrideProgramPath(self.substr(0, self.find_last_of('/') + 1) + "Lettrino");
-    CScreenshotUserInterface ui(argv[1]);
+    CScreenshotUserInterface ui(argv[1], {{lettrino::IDD_START_GAME, "start-game"},
+                                          {lettrino::IDD_QUIT_GAME, "quit-game"},
+                                          {lettrino::IDD_ABOUT, "about"}});
     platform::SetUserInterface(&ui);
 
     lettrino::CLettrinoApp app;

@@ -6,10 +6,10 @@
 #include <cstdlib>
 
 #include "framework/Dialog.h"
-#include "game/ui/Resource.h"
 
-CScreenshotUserInterface::CScreenshotUserInterface(std::string strOutputDir)
-    : m_strOutputDir(std::move(strOutputDir)) {}
+CScreenshotUserInterface::CScreenshotUserInterface(std::string strOutputDir,
+                                                   std::map<int, std::string> names)
+    : m_strOutputDir(std::move(strOutputDir)), m_names(std::move(names)) {}
 
 bool CScreenshotUserInterface::Save(QWidget& widget, const std::string& name) {
     QApplication::processEvents();
@@ -39,20 +39,21 @@ void CScreenshotUserInterface::ExitProcess(int exitCode) {
 int CScreenshotUserInterface::RunModalDialog(framework::CDialog& dialog) {
     dialog.CreateAndInitialize();
     dialog.show();
-    switch (dialog.GetTemplate().nId) {
-        case lettrino::IDD_START_GAME:
-            Save(dialog, "start-game");
-            break;
-        case lettrino::IDD_QUIT_GAME:
-            Save(dialog, "quit-game");
-            break;
-        case lettrino::IDD_ABOUT:
-            Save(dialog, "about");
-            break;
-        default:
-            Save(dialog, "dialog-" + std::to_string(dialog.GetTemplate().nId));
-            break;
+    // What the dialog's own loop would take first: a progress dialog starts its work.
+    QCoreApplication::sendPostedEvents(&dialog, QEvent::MetaCall);
+    if (dialog.IsEnded()) {
+        return dialog.GetModalResult();  // it took its own picture, if any, meanwhile
     }
-    dialog.EndDialog(framework::CommandOk);
-    return framework::CommandOk;
+    const int nId = dialog.GetTemplate().nId;
+    if (const auto handler = m_handlers.find(nId); handler != m_handlers.end()) {
+        handler->second(dialog);
+    } else if (const auto name = m_names.find(nId); name != m_names.end()) {
+        Save(dialog, name->second);
+    } else {
+        Save(dialog, "dialog-" + std::to_string(nId));
+    }
+    if (!dialog.IsEnded()) {
+        dialog.EndDialog(framework::CommandOk);
+    }
+    return dialog.GetModalResult();
 }

@@ -1,0 +1,140 @@
+#include "setup/ui/DirectoryDlg.h"
+
+#include "framework/DataExchange.h"
+#include "framework/Edit.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileIdentity.h"
+#include "platform/Format.h"
+#include "platform/FullPath.h"
+#include "platform/UserInterface.h"
+#include "platform/WindowsPath.h"
+#include "setup/config/SetupIni.h"
+#include "setup/config/StringTable.h"
+#include "setup/ui/DriveComboBox.h"
+#include "setup/ui/Resource.h"
+#include "setup/ui/SetupLayout.h"
+
+namespace setup {
+
+namespace {
+
+void ShowError(const std::string& text) {
+    platform::UserInterface().MessageBox(text, platform::MessageIcon::Exclamation,
+                                         platform::MessageButtons::Ok);
+}
+
+// A full path as it is compared: without a trailing backslash unless it is a
+// drive's root ("C:\").
+std::string WithoutTrailingBackslash(std::string path) {
+    if (path.size() > 3 && path.back() == '\\') {
+        path.pop_back();
+    }
+    return path;
+}
+
+}  // namespace
+
+CDirectoryDlg::CDirectoryDlg(QWidget* pParent)
+    : CDialog(DirectoryDialogTemplate(), pParent),
+      m_strDirectory(ReadIniString("Setup", "DefaultDirectory")) {}
+
+framework::CComboBox* CDirectoryDlg::CreateComboBox(const framework::CControlTemplate& control) {
+    if (control.nId == IDC_DRIVE) {
+        return new CDriveComboBox(this);
+    }
+    return CDialog::CreateComboBox(control);
+}
+
+void CDirectoryDlg::DoDataExchange(framework::CDataExchange& dx) {
+    CDialog::DoDataExchange(dx);
+    dx.Control(IDC_DRIVE, m_cboDrive);
+    dx.Text(IDC_DIRECTORY, m_strDirectory, kMaxDirectoryChars);
+}
+
+bool CDirectoryDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (m_cboDrive) {
+        m_cboDrive->FillDrives();
+        m_cboDrive->setAccessibleName(LoadSetupString(IDS_NAME_DIRECTORY));
+        m_cboDrive->setAccessibleDescription(LoadSetupString(IDS_DESCRIBE_DRIVE));
+    }
+    if (QWidget* pField = GetDlgItem(IDC_DIRECTORY)) {
+        pField->setAccessibleName(LoadSetupString(IDS_NAME_DIRECTORY));
+        pField->setAccessibleDescription(LoadSetupString(IDS_DESCRIBE_FOLDER));
+    }
+    if (QWidget* pPrompt = GetDlgItem(IDC_PROMPT)) {
+        pPrompt->setAccessibleName(LoadSetupString(IDS_NAME_PROMPT));
+    }
+    // Carried out once the dialog takes its first events, after it is on screen.
+    PostCommand(IDC_DIRECTORY);
+    SetWindowText(ReadIniString("Setup", "Caption"));
+    SetDlgItemText(IDC_PROMPT, ReadIniString("Setup", "DirectoryPrompt"));
+    CenterWindow();
+    return true;  // the first tab stop, the drive list, takes the focus
+}
+
+bool CDirectoryDlg::OnCommand(int nId, framework::CommandCode code) {
+    if (code == framework::CommandCode::Posted && nId == IDC_DIRECTORY) {
+        if (auto* pField = GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY)) {
+            pField->selectAll();
+        }
+        return true;
+    }
+    return CDialog::OnCommand(nId, code);
+}
+
+void CDirectoryDlg::SelectDirectoryField() {
+    if (auto* pField = GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY)) {
+        // Selecting from the start to the end leaves the caret at the end, in view.
+        pField->selectAll();
+        GotoDlgCtrl(pField);
+    }
+}
+
+bool CDirectoryDlg::IsSetupDirectory(const std::string& fullPath) {
+    const std::string setupDirectory = GetSetupDirectory();
+    std::string setupFullPath;
+    // Without a folder of its own the program has nothing to protect; resolving the
+    // empty text would name the current directory instead.
+    if (setupDirectory.empty() || !platform::ResolveFullPath(setupDirectory, setupFullPath)) {
+        return false;
+    }
+    if (platform::EqualsIgnoringAsciiCase(WithoutTrailingBackslash(fullPath),
+                                          WithoutTrailingBackslash(setupFullPath))) {
+        return true;
+    }
+    // The same folder under another spelling: through a symbolic link, another drive
+    // letter or another letter case.
+    const std::string host = platform::ToHostPath(fullPath);
+    const std::string setupHost = platform::ToHostPath(setupFullPath);
+    return !host.empty() && !setupHost.empty() && platform::SameFileOrDirectory(host, setupHost);
+}
+
+void CDirectoryDlg::OnOK() {
+    if (!UpdateData(true)) {
+        return;  // the exchange has told the user and selected the field
+    }
+    if (m_strDirectory.empty()) {
+        ShowError(LoadSetupString(IDS_DIRECTORY_REQUIRED));
+        SelectDirectoryField();
+        return;
+    }
+    // Without a drive to put first (the list is empty only on a machine without
+    // mapped drives) the text stands alone and resolves like any relative path.
+    const int nDrive = m_cboDrive ? m_cboDrive->GetCurSel() : -1;
+    const std::string combined =
+        (nDrive >= 0 ? m_cboDrive->GetLBText(nDrive) : std::string()) + m_strDirectory;
+    if (!platform::ResolveFullPath(combined, m_szFullPath)) {
+        SelectDirectoryField();
+        ShowError(platform::FormatString(LoadSetupString(IDS_INVALID_DIRECTORY), {combined}));
+        return;
+    }
+    if (IsSetupDirectory(m_szFullPath)) {
+        SelectDirectoryField();
+        ShowError(LoadSetupString(IDS_SETUP_DIRECTORY_IN_USE));
+        return;
+    }
+    CDialog::OnOK();
+}
+
+}  // namespace setup

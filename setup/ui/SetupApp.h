@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "framework/WinApp.h"
+
+namespace setup {
+
+// The installer's application object: remembers the working directory it started
+// in, names the program after SETUP.INI's caption and runs the main dialog; the
+// program ends when that closes, with the working directory as it found it.
+class CSetupApp : public framework::CWinApp {
+public:
+    CSetupApp();
+    ~CSetupApp() override;
+
+    bool InitInstance() override;
+
+    // The working directory when the object was made; empty if it could not be read.
+    std::string m_strStartDirectory;
+};
+
+}  // namespace setup

@@ -1,0 +1,98 @@
+#include "setup/ui/SetupDlg.h"
+
+#include "framework/Static.h"
+#include "platform/UserInterface.h"
+#include "setup/config/SetupIni.h"
+#include "setup/config/StringTable.h"
+#include "setup/ui/DialogInstallerWindows.h"
+#include "setup/ui/DiskIcon.h"
+#include "setup/ui/Resource.h"
+#include "setup/ui/SetupLayout.h"
+
+namespace setup {
+
+namespace {
+
+// Read afresh on every press: SETUP.INI may have changed meanwhile.
+void ShowInformation(const char* pszKey) {
+    platform::UserInterface().MessageBox(ReadIniString("Setup", pszKey),
+                                         platform::MessageIcon::Information,
+                                         platform::MessageButtons::Ok);
+}
+
+}  // namespace
+
+CSetupDlg::CSetupDlg(QWidget* pParent)
+    : CDialog(SetupDialogTemplate(), pParent), m_hIcon(DiskIcon()) {}
+
+bool CSetupDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CenterWindow();
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIcon, false);
+    // Every dialog the installer opens from now on shows the same icon.
+    SetClassIcon(m_hIcon);
+    SetWindowText(ReadIniString("Setup", "Caption"));
+    SetDlgItemText(IDC_PRODUCT_TEXT, ReadIniString("Setup", "MainDialogText"));
+    if (auto* pIcon = GetDlgItemAs<framework::CStatic>(IDC_PROGRAM_ICON)) {
+        pIcon->SetIcon(m_hIcon);
+        pIcon->setAccessibleName(LoadSetupString(IDS_NAME_PROGRAM_ICON));
+    }
+    if (QWidget* pText = GetDlgItem(IDC_PRODUCT_TEXT)) {
+        pText->setAccessibleName(LoadSetupString(IDS_NAME_PRODUCT_TEXT));
+    }
+    return true;  // "&Description...", the first tab stop, takes the focus
+}
+
+bool CSetupDlg::OnCommand(int nId, framework::CommandCode code) {
+    if (code == framework::CommandCode::Clicked) {
+        switch (nId) {
+            case IDC_DESCRIPTION:
+                OnDescription();
+                return true;
+            case IDC_REQUIREMENTS:
+                OnRequirements();
+                return true;
+            case IDC_SETUP:
+                OnSetup();
+                return true;
+            default:
+                break;
+        }
+    }
+    return CDialog::OnCommand(nId, code);
+}
+
+void CSetupDlg::OnDescription() {
+    ShowInformation("Description");
+}
+
+void CSetupDlg::OnRequirements() {
+    ShowInformation("Requirements");
+}
+
+void CSetupDlg::OnSetup() {
+    RunInstallation();
+}
+
+void CSetupDlg::RunInstallation() {
+    // Only the choice of directory so far: the copy and what follows it come with
+    // the installation run that takes these windows.
+    CDialogInstallerWindows windows;
+    std::string fullPath;
+    if (!windows.ChooseDirectory(fullPath)) {
+        return;
+    }
+    m_strInstallDirectory = fullPath;
+    if (m_strInstallDirectory.empty() || m_strInstallDirectory.back() != '\\') {
+        m_strInstallDirectory += '\\';
+    }
+}
+
+void CSetupDlg::OnCancel() {}
+
+void CSetupDlg::OnClose() {
+    OnOK();
+}
+
+}  // namespace setup

@@ -1,0 +1,82 @@
+// The drop-down list: selection only, entries in the order added, and the layout's
+// height taken as the opened list's.
+#include <gtest/gtest.h>
+#include <QAbstractItemView>
+#include <QTest>
+
+#include "framework/ComboBox.h"
+#include "framework/Dialog.h"
+#include "tests/support/ScriptedDialogUserInterface.h"
+
+namespace {
+
+using namespace framework;
+
+TEST(ComboBoxTest, KeepsEntriesInOrderAndSelectsOnlyWhatExists) {
+    QWidget window;
+    CComboBox combo(&window);
+    EXPECT_FALSE(combo.isEditable());
+    EXPECT_EQ(combo.GetCurSel(), -1);
+    EXPECT_EQ(combo.GetWindowText(), "");
+    for (const char* text : {"Z:\\", "C:\\", "A:\\"}) {
+        combo.AddString(text);
+    }
+    EXPECT_EQ(combo.GetCount(), 3);
+    EXPECT_EQ(combo.GetLBText(0), "Z:\\");  // unsorted
+    EXPECT_EQ(combo.GetLBText(2), "A:\\");
+    EXPECT_EQ(combo.GetLBText(3), "");
+
+    struct Row {
+        int nSelect;
+        int nReturned;
+        int nSelected;
+        const char* text;
+    };
+    for (const Row row :
+         {Row{1, 1, 1, "C:\\"}, Row{3, -1, -1, ""}, Row{2, 2, 2, "A:\\"}, Row{-1, -1, -1, ""}}) {
+        EXPECT_EQ(combo.SetCurSel(row.nSelect), row.nReturned) << row.nSelect;
+        EXPECT_EQ(combo.GetCurSel(), row.nSelected) << row.nSelect;
+        EXPECT_EQ(combo.GetWindowText(), row.text) << row.nSelect;
+    }
+    combo.SetCurSel(0);
+    combo.ResetContent();
+    EXPECT_EQ(combo.GetCount(), 0);
+    EXPECT_EQ(combo.GetCurSel(), -1);
+}
+
+const char* NoStrings(int) {
+    return "";
+}
+
+constexpr CControlTemplate kControls[] = {
+    {ControlKind::ComboBox, 10, 0, 8, 8, 40, 90, StyleTabStop | StyleVScroll},
+    {ControlKind::PushButton, CommandOk, 0, 8, 60, 30, 12, StyleTabStop},
+};
+const CDialogTemplate kTemplate = {
+    88, 0, 120, 80, "No Such Face", 8, DialogStyleNone, kControls, &NoStrings};
+
+TEST(ComboBoxTest, InALayoutIsOneLineHighAndOpensToTheLayoutsHeight) {
+    testing_support::CScriptedDialogUserInterface ui;
+    CDialog dialog(kTemplate);
+    dialog.CreateAndInitialize();
+    dialog.show();
+    auto* pCombo = dialog.GetDlgItemAs<CComboBox>(10);
+    ASSERT_NE(pCombo, nullptr);
+    const CDialogUnits& units = dialog.GetDialogUnits();
+    EXPECT_EQ(pCombo->width(), units.ToPixelsX(40));
+    EXPECT_EQ(pCombo->GetDroppedHeight(), units.ToPixelsY(90));
+    // One line: far below the 90 units of the opened list, and not over the button.
+    EXPECT_LT(pCombo->geometry().bottom(), dialog.GetDlgItem(CommandOk)->geometry().top());
+
+    for (int i = 0; i < 40; ++i) {
+        pCombo->AddString("entry " + std::to_string(i));
+    }
+    pCombo->showPopup();
+    const QWidget* pPopup = pCombo->view()->window();
+    EXPECT_TRUE(pPopup->isVisible());
+    EXPECT_LE(pPopup->height(), pCombo->GetDroppedHeight());
+    EXPECT_GE(pPopup->height(), pCombo->GetDroppedHeight() / 2);
+    pCombo->hidePopup();
+}
+
+}  // namespace

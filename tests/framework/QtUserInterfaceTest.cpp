@@ -1,0 +1,135 @@
+// The real user interface: message-box titles, and the pump that long work runs
+// between its steps (mouse and space bar through, the dialogs' keys not).
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <ostream>
+
+#include "framework/Dialog.h"
+#include "framework/QtUserInterface.h"
+#include "framework/WindowCaption.h"
+#include "platform/UserInterface.h"
+#include "tests/support/ScriptedDialogUserInterface.h"
+
+namespace {
+
+using namespace framework;
+
+struct CTitleCase {
+    const char* name;
+    const char* displayName;
+};
+
+TEST(QtUserInterfaceTest, BoxesCarryTheDisplayNameEvenWhenItIsEmpty) {
+    for (const CTitleCase row : {CTitleCase{"named", "Word Game Setup"}, CTitleCase{"empty", ""}}) {
+        platform::SetDisplayName(row.displayName);
+        CQtUserInterface ui;
+        std::string caption = "not shown";
+        QString rawTitle;
+        QObject context;
+        QTimer::singleShot(0, &context, [&] {
+            if (auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                caption = WindowCaption(*pBox);
+                rawTitle = pBox->windowTitle();
+                pBox->done(QMessageBox::Ok);
+            }
+        });
+        ui.MessageBox("text", platform::MessageIcon::Information, platform::MessageButtons::Ok);
+        EXPECT_EQ(caption, row.displayName) << row.name;
+        // An empty title would let Qt put the program's file name in the title bar.
+        EXPECT_FALSE(rawTitle.isEmpty()) << row.name;
+    }
+    platform::SetDisplayName(std::string());
+}
+
+const char* LoadPumpString(int id) {
+    return id == 1 ? "&Cancel" : id == 2 ? "&Other:" : "";
+}
+
+enum { IDC_OTHER_LABEL = 10, IDC_OTHER };
+
+constexpr CControlTemplate kControls[] = {
+    {ControlKind::PushButton, CommandCancel, 1, 4, 4, 40, 14, StyleTabStop},
+    {ControlKind::Label, IDC_OTHER_LABEL, 2, 4, 22, 30, 10, StyleNone},
+    {ControlKind::Edit, IDC_OTHER, 0, 36, 22, 50, 12, StyleTabStop | StyleBorder},
+};
+const CDialogTemplate kTemplate = {
+    90, 0, 100, 40, "No Such Face", 8, DialogStyleNone, kControls, &LoadPumpString};
+
+class CCountingDialog : public CDialog {
+public:
+    CCountingDialog() : CDialog(kTemplate) {}
+    int m_nCancels = 0;
+
+protected:
+    void OnCancel() override { ++m_nCancels; }
+};
+
+struct CPumpCase {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int nCancels;  // Cancel has the focus
+    bool bFocusStays;
+    friend void PrintTo(const CPumpCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PumpTest : public ::testing::TestWithParam<CPumpCase> {};
+
+TEST_P(PumpTest, LetsTheSpaceBarThroughButNotTheDialogsKeys) {
+    CQtUserInterface ui;
+    CCountingDialog dialog;
+    dialog.CreateAndInitialize();
+    testing_support::ActivateWindow(dialog);
+    QWidget* pCancel = dialog.GetDlgItem(CommandCancel);
+    pCancel->setFocus();
+    // The key arrives while the pump takes the pending events; typed like a user's
+    // key, it passes the shortcut map (mnemonics) before the focused control.
+    const Qt::Key key = static_cast<Qt::Key>(GetParam().key);
+    const Qt::KeyboardModifiers modifiers = GetParam().modifiers;
+    QMetaObject::invokeMethod(
+        pCancel,
+        [pCancel, key, modifiers] {
+            // A letter as the user types it, with its text, so that it can be a mnemonic.
+            if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+                QTest::keyClick(pCancel, static_cast<char>('A' + (key - Qt::Key_A)), modifiers);
+            } else {
+                QTest::keyClick(pCancel, key, modifiers);
+            }
+        },
+        Qt::QueuedConnection);
+    ui.PumpEvents();
+    EXPECT_EQ(dialog.m_nCancels, GetParam().nCancels);
+    EXPECT_EQ(dialog.focusWidget() == pCancel, GetParam().bFocusStays);
+    // Outside the pump the dialog's keys work again.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(pCancel, &escape);
+    EXPECT_EQ(dialog.m_nCancels, GetParam().nCancels + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, PumpTest,
+    ::testing::Values(CPumpCase{"Space", Qt::Key_Space, Qt::NoModifier, 1, true},
+                      CPumpCase{"Escape", Qt::Key_Escape, Qt::NoModifier, 0, true},
+                      CPumpCase{"Enter", Qt::Key_Return, Qt::NoModifier, 0, true},
+                      CPumpCase{"Tab", Qt::Key_Tab, Qt::NoModifier, 0, true},
+                      CPumpCase{"Mnemonic", Qt::Key_O, Qt::AltModifier, 0, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PumpClickTest, DeliversAQueuedClick) {
+    CQtUserInterface ui;
+    CCountingDialog dialog;
+    dialog.CreateAndInitialize();
+    dialog.show();
+    auto* pCancel = dialog.GetDlgItemAs<QPushButton>(CommandCancel);
+    QMetaObject::invokeMethod(
+        pCancel, [pCancel] { QTest::mouseClick(pCancel, Qt::LeftButton); }, Qt::QueuedConnection);
+    ui.PumpEvents();
+    EXPECT_EQ(dialog.m_nCancels, 1);
+}
+
+}  // namespace

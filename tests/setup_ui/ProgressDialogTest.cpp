@@ -1,0 +1,188 @@
+// The progress dialog: the copy routine started once after the window is shown and
+// closing it through the OK step, the Cancel confirmation by button, space bar and
+// close box, and keys that do nothing while it copies.
+#include <QProgressBar>
+#include <QTest>
+#include <ostream>
+
+#include "platform/Format.h"
+#include "setup/ui/DialogInstallerWindows.h"
+#include "setup/ui/ProgressDlg.h"
+#include "setup/ui/Resource.h"
+#include "tests/setup_ui/SetupFixture.h"
+
+namespace setup_ui_test {
+namespace {
+
+using platform::MessageResult;
+using namespace setup;
+
+const char* const kConfirm = "Are you sure you want to cancel?";
+
+// What the installation run's copy loop does with the dialog, over `files` names:
+// pump before each file, stop at a cancel, record and report each file, end.
+struct CCopyScript {
+    int nFiles = 3;
+    int nRuns = 0;
+    bool bVisibleAtStart = false;
+    CProgressDlg* pDialog = nullptr;
+    std::vector<std::string> statusTexts;
+
+    void operator()(CCopyProgress& progress) {
+        ++nRuns;
+        pDialog = dynamic_cast<CProgressDlg*>(&progress);
+        bVisibleAtStart = pDialog && pDialog->isVisible();
+        progress.CopiedFiles().clear();
+        for (int i = 1; i <= nFiles && progress.Status() == kStatusCompleted; ++i) {
+            platform::UserInterface().PumpEvents();
+            if (progress.Status() == kStatusCancelled) {
+                break;
+            }
+            progress.CopiedFiles().push_back(progress.TargetDirectory() + "\\FILE" +
+                                             std::to_string(i));
+            progress.SetStatusText(platform::FormatString("Copying file %d of %d...", {i, nFiles}));
+            statusTexts.push_back(pDialog->GetDlgItemText(IDC_STATUS));
+            progress.SetProgress(static_cast<std::uint64_t>(i), static_cast<std::uint64_t>(nFiles));
+        }
+        progress.EndProgress();
+    }
+};
+
+struct CCancelCase {
+    const char* name;
+    int nPumpWithStep;  // the pump (1-based) in which the user acts
+    std::function<void(CProgressDlg&)> act;
+    std::vector<MessageResult> answers;
+    int nStatus;
+    std::size_t nCopied;
+    friend void PrintTo(const CCancelCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ProgressCancelTest : public CSetupFixture,
+                           public ::testing::WithParamInterface<CCancelCase> {};
+
+TEST_P(ProgressCancelTest, CancelAsksAndStopsBeforeTheNextFileOnlyOnYes) {
+    OpenMainDialog();
+    auto script = std::make_shared<CCopyScript>();
+    for (int i = 1; i < GetParam().nPumpWithStep; ++i) {
+        m_ui.OnNextPump([] {});
+    }
+    m_ui.OnNextPump([script] { GetParam().act(*script->pDialog); });
+    for (const MessageResult answer : GetParam().answers) {
+        m_ui.Answer(answer);
+    }
+    m_ui.OnNextDialog([](framework::CDialog& dialog) { EXPECT_TRUE(dialog.IsEnded()); });
+    platform::CStringArray copied;
+    const int nStatus = CDialogInstallerWindows().RunProgress(
+        "C:\\WORDGAME", copied, [script](CCopyProgress& p) { (*script)(p); });
+    EXPECT_EQ(nStatus, GetParam().nStatus);
+    EXPECT_EQ(copied.size(), GetParam().nCopied);
+    std::vector<std::string> expected{"[105]"};
+    expected.insert(expected.end(), GetParam().answers.size(), kConfirm);
+    EXPECT_EQ(Shown(), expected);
+    for (std::size_t i = 1; i < m_ui.Transcript().size(); ++i) {
+        EXPECT_EQ(m_ui.Transcript()[i].icon, platform::MessageIcon::Question);
+        EXPECT_EQ(m_ui.Transcript()[i].buttons, platform::MessageButtons::YesNo);
+        EXPECT_EQ(m_ui.Transcript()[i].title, kCaption);
+    }
+    EXPECT_TRUE(m_ui.ScriptUsedUp());
+}
+
+void ClickCancel(CProgressDlg& dialog) {
+    QTest::mouseClick(dialog.GetDlgItem(framework::CommandCancel), Qt::LeftButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ProgressCancelTest,
+    ::testing::Values(
+        CCancelCase{"CancelYes", 2, ClickCancel, {MessageResult::Yes}, kStatusCancelled, 1},
+        CCancelCase{"CancelNo", 2, ClickCancel, {MessageResult::No}, kStatusCompleted, 3},
+        CCancelCase{"SpaceOnCancel",
+                    3,
+                    [](CProgressDlg& d) {
+                        QTest::keyClick(d.GetDlgItem(framework::CommandCancel), Qt::Key_Space);
+                    },
+                    {MessageResult::Yes},
+                    kStatusCancelled,
+                    2},
+        CCancelCase{"CloseBoxAsksTheSame",
+                    1,
+                    [](CProgressDlg& d) { d.close(); },
+                    {MessageResult::Yes},
+                    kStatusCancelled,
+                    0},
+        CCancelCase{"CloseBoxAnsweredNo",
+                    1,
+                    [](CProgressDlg& d) { d.close(); },
+                    {MessageResult::No},
+                    kStatusCompleted,
+                    3},
+        CCancelCase{"EscapeDoesNothing",
+                    2,
+                    [](CProgressDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+                    {},
+                    kStatusCompleted,
+                    3},
+        CCancelCase{"EnterDoesNothing",
+                    2,
+                    [](CProgressDlg& d) {
+                        QTest::keyClick(d.GetDlgItem(framework::CommandCancel), Qt::Key_Return);
+                    },
+                    {},
+                    kStatusCompleted,
+                    3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+using ProgressDialogTest = CSetupFixture;
+
+TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShown) {
+    OpenMainDialog();
+    CCopyScript script;
+    script.nFiles = 7;
+    platform::CStringArray copied{"left over"};
+    CProgressDlg dialog("C:\\WORDGAME", &copied, [&script](CCopyProgress& p) { script(p); });
+    EXPECT_EQ(dialog.m_nStatus, kStatusCompleted);
+    m_ui.OnNextDialog([&](framework::CDialog& shown) {
+        EXPECT_EQ(script.nRuns, 1);
+        EXPECT_TRUE(shown.IsEnded());
+        EXPECT_EQ(shown.GetModalResult(), framework::CommandOk);
+        // A second delivery of pending commands starts nothing.
+        QCoreApplication::sendPostedEvents(&shown, QEvent::MetaCall);
+        EXPECT_EQ(script.nRuns, 1);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(script.nRuns, 1);
+    EXPECT_TRUE(script.bVisibleAtStart);
+    EXPECT_EQ(dialog.GetWindowText(), kCaption);
+    EXPECT_EQ(copied.size(), 7u);
+    EXPECT_EQ(copied.front(), "C:\\WORDGAME\\FILE1");
+    EXPECT_EQ(script.statusTexts.front(), "Copying file 1 of 7...");
+    EXPECT_EQ(script.statusTexts.back(), "Copying file 7 of 7...");
+    EXPECT_EQ(dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS)->value(),
+              dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS)->maximum());
+    EXPECT_EQ(m_ui.Pumps(), 7);
+}
+
+TEST_F(ProgressDialogTest, ShowsStatusAndBytesPartWay) {
+    OpenMainDialog();
+    CProgressDlg dialog("C:\\WORDGAME", nullptr, [](CCopyProgress& progress) {
+        progress.SetStatusText("Copying file 3 of 7...");
+        progress.SetProgress(3, 7);
+    });
+    dialog.CreateAndInitialize();
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_STATUS), "");  // empty until the first file
+    dialog.CopyFiles();
+    const auto* pBar = dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_STATUS), "Copying file 3 of 7...");
+    EXPECT_EQ(pBar->value(), pBar->maximum() * 3 / 7);
+    dialog.SetProgress(5, 0);  // nothing to copy: the bar stays at its start
+    EXPECT_EQ(pBar->value(), 0);
+    dialog.SetProgress(~0ull, ~0ull);  // counts beyond any product stay in range
+    EXPECT_EQ(pBar->value(), pBar->maximum());
+    EXPECT_FALSE(pBar->accessibleName().isEmpty());
+    dialog.EndProgress();
+    EXPECT_TRUE(dialog.IsEnded());
+}
+
+}  // namespace
+}  // namespace setup_ui_test

@@ -1,0 +1,89 @@
+// The question dialog: its four ways out and where it opens.
+#include <QPushButton>
+#include <QTest>
+#include <ostream>
+
+#include "framework/Static.h"
+#include "setup/ui/DialogInstallerWindows.h"
+#include "setup/ui/QuestionDlg.h"
+#include "setup/ui/Resource.h"
+#include "tests/setup_ui/SetupFixture.h"
+
+namespace setup_ui_test {
+namespace {
+
+using namespace setup;
+
+struct CAnswerCase {
+    const char* name;
+    std::function<void(framework::CDialog&)> act;
+    int nAnswer;
+    friend void PrintTo(const CAnswerCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class QuestionAnswerTest : public CSetupFixture,
+                           public ::testing::WithParamInterface<CAnswerCase> {};
+
+TEST_P(QuestionAnswerTest, AnswersWithTheButtonPressedAndNothingOtherwise) {
+    OpenMainDialog();
+    std::string question;
+    m_ui.OnNextDialog([&](framework::CDialog& dialog) {
+        question = dialog.GetDlgItemText(IDC_QUESTION);
+        // No default button: Enter presses the one with the focus, "&Yes" at first.
+        EXPECT_EQ(dialog.focusWidget(), dialog.GetDlgItem(IDC_YES));
+        for (const int nId : {IDC_NO, IDC_YES_TO_ALL}) {
+            EXPECT_FALSE(dialog.GetDlgItemAs<QPushButton>(nId)->isDefault()) << nId;
+        }
+        GetParam().act(dialog);
+    });
+    EXPECT_EQ(CDialogInstallerWindows().AskQuestion("Remove C:\\WORDGAME\\README.TXT?"),
+              GetParam().nAnswer);
+    EXPECT_EQ(question, "Remove C:\\WORDGAME\\README.TXT?");
+    EXPECT_EQ(Shown(), std::vector<std::string>{"[107]"});
+    EXPECT_TRUE(m_ui.ScriptUsedUp());
+}
+
+void ClickButton(framework::CDialog& dialog, int nId) {
+    QTest::mouseClick(dialog.GetDlgItem(nId), Qt::LeftButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, QuestionAnswerTest,
+    ::testing::Values(
+        CAnswerCase{"Yes", [](framework::CDialog& d) { ClickButton(d, IDC_YES); }, kAnswerYes},
+        CAnswerCase{"No", [](framework::CDialog& d) { ClickButton(d, IDC_NO); }, kAnswerNo},
+        CAnswerCase{"YesToAll", [](framework::CDialog& d) { ClickButton(d, IDC_YES_TO_ALL); },
+                    kAnswerYesToAll},
+        CAnswerCase{"EnterOnNo",
+                    [](framework::CDialog& d) {
+                        d.GetDlgItem(IDC_NO)->setFocus();
+                        QTest::keyClick(d.GetDlgItem(IDC_NO), Qt::Key_Return);
+                    },
+                    kAnswerNo},
+        CAnswerCase{"Escape", [](framework::CDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+                    kAnswerNone},
+        CAnswerCase{"CloseBox", [](framework::CDialog& d) { d.close(); }, kAnswerNone}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+using QuestionDialogTest = CSetupFixture;
+
+TEST_F(QuestionDialogTest, OpensAtTheOwnersClientOriginAndWrapsTheQuestion) {
+    OpenMainDialog();
+    m_pMain->move(140, 90);
+    const std::string path = "C:\\" + std::string(40, 'D') + "\\" + std::string(60, 'F') + ".TXT";
+    m_ui.OnNextDialog([&](framework::CDialog& dialog) {
+        EXPECT_EQ(dialog.pos(), m_pMain->mapToGlobal(QPoint(0, 0)));
+        EXPECT_EQ(dialog.GetWindowText(), kCaption);
+        auto* pQuestion = dialog.GetDlgItemAs<QLabel>(IDC_QUESTION);
+        EXPECT_TRUE(pQuestion->wordWrap());
+        EXPECT_EQ(pQuestion->text().toStdString(), "Remove " + path + "?");
+        const auto* pIcon = dialog.GetDlgItemAs<framework::CStatic>(IDC_QUESTION_ICON);
+        EXPECT_EQ(pIcon->pixmap().size(), QSize(32, 32));
+        EXPECT_FALSE(pIcon->accessibleName().isEmpty());
+        ClickButton(dialog, IDC_NO);
+    });
+    EXPECT_EQ(CDialogInstallerWindows().AskQuestion("Remove " + path + "?"), kAnswerNo);
+}
+
+}  // namespace
+}  // namespace setup_ui_test

@@ -1,0 +1,136 @@
+// Renders the installer's four dialogs on the offscreen platform from a realistic
+// SETUP.INI in a temporary folder: the main dialog, the directory dialog (also with
+// its drive list opened), the progress dialog part-way and the question dialog with
+// a long path.
+//
+//   setup_screenshots <output folder>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QPainter>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "framework/Dialog.h"
+#include "platform/DriveMap.h"
+#include "platform/ProgramPath.h"
+#include "platform/UserInterface.h"
+#include "setup/config/SetupIni.h"
+#include "setup/ui/DialogInstallerWindows.h"
+#include "setup/ui/DirectoryDlg.h"
+#include "setup/ui/DriveComboBox.h"
+#include "setup/ui/Resource.h"
+#include "setup/ui/SetupApp.h"
+#include "setup/ui/SetupDlg.h"
+#include "tools/screenshot/ScreenshotUserInterface.h"
+
+namespace {
+
+const char* const kIni =
+    "[Setup]\r\n"
+    "Name=Lettrino\r\n"
+    "Caption=Lettrino Setup\r\n"
+    "MainDialogText=This program installs Lettrino, a word game, on your computer. Choose "
+    "Setup... to pick the directory and copy the game's files, or Exit to leave without "
+    "installing.\r\n"
+    "Description=Lettrino asks you to find words in the letters of a long word.\r\n"
+    "Requirements=Lettrino needs about 1 MB of free disk space.\r\n"
+    "DefaultDirectory=GAMES\\LETTRINO\r\n"
+    "DirectoryPrompt=Setup will install Lettrino into the following directory, which it will "
+    "create if it does not exist.\r\n"
+    "RequiredDiskSpace=1000000\r\n"
+    "[Files]\r\nFiles=7\r\n";
+
+// The dialog with its drive list opened below it, as one picture.
+void SaveWithDropDown(CScreenshotUserInterface& ui, framework::CDialog& dialog) {
+    auto& directory = dynamic_cast<setup::CDirectoryDlg&>(dialog);
+    ui.Save(dialog, "setup-directory");
+    setup::CDriveComboBox* pCombo = directory.m_cboDrive;
+    pCombo->showPopup();
+    QApplication::processEvents();
+    QWidget* pPopup = pCombo->view()->window();
+    const QPixmap base = dialog.grab();
+    const QPixmap list = pPopup->grab();
+    const QPoint offset = pPopup->mapToGlobal(QPoint(0, 0)) - dialog.mapToGlobal(QPoint(0, 0));
+    const QRect bounds = QRect(QPoint(0, 0), base.size()) | QRect(offset, list.size());
+    QPixmap canvas(bounds.size());
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        painter.drawPixmap(-bounds.topLeft(), base);
+        painter.drawPixmap(offset - bounds.topLeft(), list);
+    }
+    pCombo->hidePopup();
+    const std::string path = ui.OutputDir() + "/setup-directory-drives.png";
+    if (canvas.save(QString::fromStdString(path))) {
+        std::printf("%s\n", path.c_str());
+    } else {
+        ui.m_bFailed = true;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+
+    // The installer as it would run from a product folder on drive D:, with C: and a
+    // diskette drive A: beside it.
+    std::string folder =
+        (std::filesystem::temp_directory_path() / "setup-screenshots-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return 1;
+    }
+    for (const char* drive : {"A", "C", "D/LETTRINO"}) {
+        std::filesystem::create_directories(std::filesystem::path(folder) / drive);
+    }
+    std::ofstream(std::filesystem::path(folder) / "D/LETTRINO/SETUP.INI") << kIni;
+    platform::MapDrive('A', folder + "/A");
+    platform::MapDrive('C', folder + "/C");
+    platform::MapDrive('D', folder + "/D");
+    platform::OverrideProgramPath(folder + "/D/LETTRINO/setup");
+
+    CScreenshotUserInterface ui(argv[1], {{setup::IDD_QUESTION, "setup-question"}});
+    ui.OnDialog(setup::IDD_DIRECTORY,
+                [&ui](framework::CDialog& dialog) { SaveWithDropDown(ui, dialog); });
+    platform::SetUserInterface(&ui);
+    {
+        setup::CSetupApp app;
+        platform::SetDisplayName(setup::ReadIniString("Setup", "Caption"));
+        setup::CSetupDlg dialog;
+        app.m_pMainWnd = &dialog;
+        dialog.CreateAndInitialize();
+        dialog.show();
+        ui.Save(dialog, "setup-main");
+
+        setup::CDialogInstallerWindows windows;
+        std::string fullPath;
+        windows.ChooseDirectory(fullPath);
+
+        platform::CStringArray copied;
+        windows.RunProgress("C:\\GAMES\\LETTRINO", copied, [&ui](setup::CCopyProgress& progress) {
+            progress.SetStatusText("Copying file 3 of 7...");
+            progress.SetProgress(3 * 1024 * 1024 / 7 * 3, 3 * 1024 * 1024);
+            if (auto* pDialog = dynamic_cast<framework::CDialog*>(&progress)) {
+                ui.Save(*pDialog, "setup-progress");
+            }
+            progress.EndProgress();
+        });
+
+        windows.AskQuestion(
+            "Remove C:\\GAMES\\LETTRINO\\DICTIONARIES\\ENGLISH\\AMERICAN\\LARGE\\"
+            "LETTRINO-WORDS-OF-THREE-TO-SIXTEEN-LETTERS.TXT?");
+        app.m_pMainWnd = nullptr;
+    }
+    platform::SetUserInterface(nullptr);
+    platform::ResetDriveMap();
+    std::filesystem::remove_all(folder);
+    return ui.m_bFailed ? 1 : 0;
+}
