@@ -22,16 +22,20 @@ using DialogTextTest = CGameFixture;
 // Shows every dialog of the game to `check` on the way through one game: the main
 // dialog before it and while it runs, Start Game, Quit Game and About.
 void VisitEveryDialog(CGameFixture& f, const std::function<void(framework::CDialog&)>& check) {
+    const auto checkAndClose = [&check](framework::CDialog& d) {
+        check(d);
+        d.EndDialog(framework::CommandOk);
+    };
     f.OpenSplatterGame();
     check(*f.m_pDlg);
-    f.m_ui.OnNextDialog(check);
+    f.m_ui.OnNextDialog(checkAndClose);
     f.Click(IDC_START_GAME);
     f.AddWord("SEA");
     f.Type("P");
     check(*f.m_pDlg);
-    f.m_ui.OnNextDialog(check);
+    f.m_ui.OnNextDialog(checkAndClose);
     f.Click(IDC_QUIT_GAME);
-    f.m_ui.OnNextDialog(check);
+    f.m_ui.OnNextDialog(checkAndClose);
     f.Click(IDC_ABOUT);
     EXPECT_TRUE(f.m_ui.ScriptUsedUp());
 }
