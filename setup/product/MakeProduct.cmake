@@ -1,0 +1,42 @@
+# Lays out the product folder: the installer, its SETUP.INI and the word game's files.
+# Run as a script (cmake -P) after the programs are built, with
+#   PRODUCT_DIR   the folder to fill
+#   SETUP_PROGRAM the built installer
+#   GAME_PROGRAM  the built word game
+#   SOURCE_DIR    the source tree (shipped dictionary, help document, licence)
+#   INI_TEMPLATE  SETUP.INI.in
+# The required disk space written into SETUP.INI is computed from the files copied,
+# so it can never drift from what the installer really copies.
+
+file(MAKE_DIRECTORY ${PRODUCT_DIR})
+
+# Each file of the product under the name SETUP.INI lists it by.
+set(product_files
+    "${GAME_PROGRAM}|Lettrino"
+    "${SOURCE_DIR}/data/Lettrino.txt|Lettrino.txt"
+    "${SOURCE_DIR}/game/ui/Lettrino.HLP|Lettrino.HLP"
+    "${SOURCE_DIR}/data/Lettrino.COPYING|Lettrino.COPYING"
+)
+set(total 0)
+foreach(entry IN LISTS product_files)
+    string(REPLACE "|" ";" pair "${entry}")
+    list(GET pair 0 source)
+    list(GET pair 1 name)
+    file(COPY_FILE ${source} ${PRODUCT_DIR}/${name} ONLY_IF_DIFFERENT)
+    file(SIZE ${source} size)
+    math(EXPR total "${total} + ${size}")
+endforeach()
+file(COPY_FILE ${SETUP_PROGRAM} ${PRODUCT_DIR}/setup ONLY_IF_DIFFERENT)
+
+# Adding words makes the game keep the previous dictionary as a backup beside it.
+file(SIZE ${SOURCE_DIR}/data/Lettrino.txt dictionary_size)
+math(EXPR REQUIRED_DISK_SPACE "${total} + ${dictionary_size}")
+math(EXPR megabytes "(${REQUIRED_DISK_SPACE} + 1048575) / 1048576")
+set(SPACE_TEXT "${megabytes} MB")
+
+file(STRINGS ${SOURCE_DIR}/data/Lettrino.txt words)
+list(LENGTH words WORD_COUNT)
+# Thousands separated, as a reader expects a large count.
+string(REGEX REPLACE "([0-9])([0-9][0-9][0-9])$" "\\1,\\2" WORD_COUNT "${WORD_COUNT}")
+
+configure_file(${INI_TEMPLATE} ${PRODUCT_DIR}/SETUP.INI @ONLY NEWLINE_STYLE UNIX)
