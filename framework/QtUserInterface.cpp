@@ -12,6 +12,7 @@
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
 #include "framework/WindowCaption.h"
+#include "platform/LineBreaks.h"
 
 namespace framework {
 
@@ -133,8 +134,9 @@ void CQtUserInterface::RepaintWindows() {
 platform::MessageResult CQtUserInterface::MessageBox(const std::string& text,
                                                      platform::MessageIcon icon,
                                                      platform::MessageButtons buttons) {
-    CMessageBox box(ToQtIcon(icon), QString(), QString::fromStdString(text), QMessageBox::NoButton,
-                    BoxOwner());
+    CMessageBox box(ToQtIcon(icon), QString(),
+                    QString::fromStdString(platform::NormaliseLineBreaks(text)),
+                    QMessageBox::NoButton, BoxOwner());
     SetWindowCaption(box, platform::DisplayName());
     box.setTextFormat(Qt::PlainText);
     if (buttons == platform::MessageButtons::YesNo) {
