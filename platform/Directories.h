@@ -15,6 +15,9 @@ enum class MakeDirectoryResult {
 // Creates the directory `path` (Windows form; a trailing separator is allowed).
 MakeDirectoryResult MakeDirectory(const std::string& path);
 
+// True when `path` (Windows form) names an existing directory.
+bool IsDirectory(const std::string& path);
+
 // Removes the directory `path` (Windows form) only when it is empty. A drive's root
 // is never removed.
 bool RemoveEmptyDirectory(const std::string& path);

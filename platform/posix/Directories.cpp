@@ -21,6 +21,12 @@ MakeDirectoryResult MakeDirectory(const std::string& path) {
     return errno == EEXIST ? MakeDirectoryResult::kAlreadyExists : MakeDirectoryResult::kFailed;
 }
 
+bool IsDirectory(const std::string& path) {
+    const std::string host = ToHostPath(path);
+    struct stat info;
+    return !host.empty() && ::stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 bool RemoveEmptyDirectory(const std::string& path) {
     const std::string absolute = AbsoluteWindowsPath(path);
     if (absolute.empty() || absolute.size() <= 3) {

@@ -27,4 +27,12 @@ void RemoveDirectoryList(platform::CStringArray& created);
 // letter names no drive or its space cannot be read.
 float GetFreeDiskSpace(char letter);
 
+// The free bytes, as GetFreeDiskSpace counts them, of the file system that would
+// hold the directory `path` (a full Windows path): the one of its deepest level that
+// exists now. A drive letter stands for a whole file system only on the original
+// platform; here a drive's folders may lie on other file systems (mounts), and the
+// one that receives the files is what counts. 0 when nothing of the path exists or
+// its space cannot be read.
+float GetFreeDiskSpaceAt(const std::string& path);
+
 }  // namespace setup
