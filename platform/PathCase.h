@@ -11,10 +11,10 @@ class CDirectoryCache;
 // matches it ignoring ASCII case: at each component the exact name is tried first,
 // then the entries that match it ignoring case in name order, going back to the
 // next choice of an earlier component whenever a later one matches nothing, until
-// the whole path resolves. When no choice resolves the whole path, each component
-// takes the exact name if it exists, else the first match in name order, and the
-// components from the first one that matches nothing onwards are kept as given,
-// so a new file or directory is created with the case the user typed. A relative
+// the whole path resolves. When no choice resolves the whole path (a new file or
+// directory), the first choice in that order that resolves the most components is
+// taken and the remaining components are kept as given, so a new file or directory
+// lands in the existing folders and is created with the case the user typed. A relative
 // path is resolved against the current directory but returned relative.
 std::string ResolveExistingCase(const std::string& path);
 

@@ -57,6 +57,11 @@ public:
     // Tries every choice for the components from `index` on below `prefix`.
     bool Search(const std::string& prefix, std::size_t index, std::string& result) {
         const std::vector<std::string>& components = m_split.components;
+        if (!m_bReached || index > m_nDeepest) {
+            m_bReached = true;
+            m_nDeepest = index;
+            m_strDeepest = prefix;
+        }
         if (index == components.size()) {
             result = prefix;
             return Exists(prefix);
@@ -79,23 +84,12 @@ public:
         return false;
     }
 
-    // Without a whole match: the exact or first match per component, as far as any.
-    std::string FirstChoices() {
-        const std::vector<std::string>& components = m_split.components;
-        std::string resolved = m_split.root;
-        bool matching = true;
-        for (std::size_t index = 0; index < components.size(); ++index) {
-            std::string next = components[index];
-            if (matching && !IsSpecial(next) && !Exists(Join(resolved, index, next))) {
-                const std::vector<std::string>& variants =
-                    m_cache.MatchesIgnoringCase(resolved, next);
-                if (variants.empty()) {
-                    matching = false;
-                } else {
-                    next = variants.front();
-                }
-            }
-            resolved = Join(resolved, index, next);
+    // Without a whole match: the first choice, in the order tried, that resolves the
+    // most components, with the rest kept as given.
+    std::string Deepest() const {
+        std::string resolved = m_strDeepest;
+        for (std::size_t index = m_nDeepest; index < m_split.components.size(); ++index) {
+            resolved = Join(resolved, index, m_split.components[index]);
         }
         return resolved;
     }
@@ -103,6 +97,9 @@ public:
 private:
     const CSplitPath& m_split;
     CDirectoryCache& m_cache;
+    bool m_bReached = false;
+    std::size_t m_nDeepest = 0;  // components resolved by the deepest choice so far
+    std::string m_strDeepest;
 };
 
 std::string Resolve(const CSplitPath& split, CDirectoryCache& cache) {
@@ -111,7 +108,7 @@ std::string Resolve(const CSplitPath& split, CDirectoryCache& cache) {
     if (resolver.Search(split.root, 0, result)) {
         return result;
     }
-    return resolver.FirstChoices();
+    return resolver.Deepest();
 }
 
 }  // namespace
