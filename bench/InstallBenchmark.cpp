@@ -43,8 +43,8 @@ public:
         m_root = pattern;
         fs::create_directories(m_root / "Setup");
         fs::create_directories(m_root / "Inst");
-        std::string ini = "[Setup]\r\nCaption=Benchmark\r\n[Files]\r\nFiles=" +
-                          std::to_string(count) + "\r\n";
+        std::string ini =
+            "[Setup]\r\nCaption=Benchmark\r\n[Files]\r\nFiles=" + std::to_string(count) + "\r\n";
         std::string bytesOfFile(bytes, 'x');
         for (int i = 1; i <= count; ++i) {
             // Named in upper case already, so that cp gives the copies the names the
@@ -196,8 +196,7 @@ void Refill(benchmark::State& state, const CProduct& product) {
 void BM_RemoveSmallFiles_Reference(benchmark::State& state) {
     const CProduct& product = SmallProduct();
     std::vector<std::string> arguments = {"rm", "-f"};
-    arguments.insert(arguments.end(), product.m_destinations.begin(),
-                     product.m_destinations.end());
+    arguments.insert(arguments.end(), product.m_destinations.begin(), product.m_destinations.end());
     for (auto _ : state) {
         Refill(state, product);
         Spawn(arguments);

@@ -32,6 +32,8 @@ bool QueryDiskFreeSpace(const std::string& path, CDiskFreeSpace& space) {
     return true;
 }
 
-void OverrideDiskFreeSpace(CDiskFreeSpaceQuery query) { Override() = std::move(query); }
+void OverrideDiskFreeSpace(CDiskFreeSpaceQuery query) {
+    Override() = std::move(query);
+}
 
 }  // namespace platform

@@ -143,8 +143,8 @@ FileCopyResult CopyFileInChunks(const std::string& fromHost, const std::string& 
     // No O_TRUNC yet: the destination is examined before anything of it changes. No
     // link is followed out of the place the caller checked, and O_NONBLOCK keeps a
     // FIFO of that name from blocking the open.
-    CDescriptor target(::open(toHost.c_str(),
-                              O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, mode));
+    CDescriptor target(
+        ::open(toHost.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, mode));
     struct stat targetInfo;
     if (target.Get() < 0 || ::fstat(target.Get(), &targetInfo) != 0) {
         return FileCopyResult::kNotWritten;

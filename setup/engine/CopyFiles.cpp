@@ -105,7 +105,8 @@ void CopyFiles(CCopyProgress& progress) {
             progress.SetStatus(kStatusFailed);
             break;
         }
-        progress.SetStatusText(platform::FormatString(LoadSetupString(IDS_COPYING_FILE), {i, count}));
+        progress.SetStatusText(
+            platform::FormatString(LoadSetupString(IDS_COPYING_FILE), {i, count}));
         const std::string source = GetSetupDirectory() + value;
         if (!CopyOne(progress, target, value, source, done, total)) {
             ShowError(platform::FormatString(LoadSetupString(IDS_CANNOT_COPY_FILE), {source}));

@@ -86,8 +86,8 @@ bool CInstallTarget::LiesInside(const std::string& hostDirectory) {
     }
     const std::string real = platform::RealPath(hostDirectory);
     const std::string realRoot = WithSlash(m_strRealHost);
-    const bool inside = !real.empty() && (real == m_strRealHost ||
-                                          real.compare(0, realRoot.size(), realRoot) == 0);
+    const bool inside =
+        !real.empty() && (real == m_strRealHost || real.compare(0, realRoot.size(), realRoot) == 0);
     m_inside.emplace(hostDirectory, inside);
     return inside;
 }

@@ -26,9 +26,8 @@ void ShowInformation(const std::string& text) {
 }
 
 bool AskYesNo(const std::string& text) {
-    return platform::UserInterface().MessageBox(text, MessageIcon::Question,
-                                                MessageButtons::YesNo) ==
-           platform::MessageResult::Yes;
+    return platform::UserInterface().MessageBox(
+               text, MessageIcon::Question, MessageButtons::YesNo) == platform::MessageResult::Yes;
 }
 
 // False (after the message) when the drive has less room than SETUP.INI asks for.
@@ -92,7 +91,8 @@ void RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
     }
     platform::CStringArray createdDirectories;
     if (!CreateDirectoryTree(chosenPath, createdDirectories)) {
-        ShowError(platform::FormatString(LoadSetupString(IDS_CANNOT_CREATE_DIRECTORY), {chosenPath}));
+        ShowError(
+            platform::FormatString(LoadSetupString(IDS_CANNOT_CREATE_DIRECTORY), {chosenPath}));
     }
     std::string canonical;
     if (!FindCanonicalDirectory(chosenPath, canonical)) {

@@ -69,9 +69,8 @@ const CFault kFaults[] = {
                               f.m_scope.Host(kProduct[i].destination));
      },
      false},
-    {"the file-size limit is reached part-way", [](CInstallFixture&, std::size_t,
-                                                   std::vector<std::string>&) {},
-     true, true},
+    {"the file-size limit is reached part-way",
+     [](CInstallFixture&, std::size_t, std::vector<std::string>&) {}, true, true},
     {"the value climbs out of the install folder",
      [](CInstallFixture& f, std::size_t i, std::vector<std::string>& values) {
          f.m_scope.MakeDirectories("Outside");
@@ -130,7 +129,8 @@ TEST(FaultInjection, AFailedFileAnywhereLeavesTheDriveAsItWas) {
                 CFileSizeLimit limit;
                 if (fault.limitFileSize) {
                     // Reached half-way through the file, set just before it starts.
-                    const auto size = fs::file_size(f.m_scope.Host("Media/Setup/" + kProduct[index].source));
+                    const auto size =
+                        fs::file_size(f.m_scope.Host("Media/Setup/" + kProduct[index].source));
                     for (std::size_t i = 0; i < index; ++i) {
                         f.m_ui.OnNextPump([] {});
                     }
@@ -189,10 +189,10 @@ TEST(FaultInjection, ACancelAtAnyFileFinishesThatFileStartsNoOtherAndRollsBackCo
         for (std::size_t i = 1; i <= cancelled; ++i) {
             expected.push_back("status Copying file " + std::to_string(i) + " of 5...");
         }
-        expected.insert(expected.end(), {"? Are you sure you want to cancel?", "end",
-                                         "! Setup cancelled by user.",
-                                         "i Setup will now remove the files and directory that "
-                                         "were created."});
+        expected.insert(expected.end(),
+                        {"? Are you sure you want to cancel?", "end", "! Setup cancelled by user.",
+                         "i Setup will now remove the files and directory that "
+                         "were created."});
         for (std::size_t i = 0; i < cancelled; ++i) {
             expected.push_back("question Remove " + kProduct[i].entry + "?");
         }

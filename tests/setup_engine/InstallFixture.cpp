@@ -45,7 +45,7 @@ CInstallFixture::CInstallFixture() {
 
 void CInstallFixture::WriteIni(const std::string& setupLines, const std::string& filesLines) const {
     Write("Media/Setup/SETUP.INI", "[Setup]\r\nCaption=Product Setup\r\n" + setupLines +
-                                 "\r\n[Files]\r\n" + filesLines + "\r\n");
+                                       "\r\n[Files]\r\n" + filesLines + "\r\n");
 }
 
 void CInstallFixture::WriteFileList(const std::vector<std::string>& values) const {
