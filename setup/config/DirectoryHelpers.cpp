@@ -11,10 +11,13 @@ namespace setup {
 namespace {
 
 // False when `name` could neither be created nor found existing.
+// What is recorded is the directory as created on disk, so that removing the record
+// removes exactly it and never a directory that differs from it in case only.
 bool CreateLevel(const std::string& name, platform::CStringArray& created) {
-    switch (platform::MakeDirectory(name)) {
+    std::string made;
+    switch (platform::MakeDirectory(name, &made)) {
         case platform::MakeDirectoryResult::kCreated:
-            created.push_back(name);
+            created.push_back(made.empty() ? name : made);
             return true;
         case platform::MakeDirectoryResult::kAlreadyExists:
             return true;

@@ -11,10 +11,11 @@ std::string GetCurrentDir();
 
 // Creates the directory `path` (a full Windows path such as C:\A\B\C) with every
 // missing level, outermost first. `created` is emptied and then receives exactly the
-// levels this call created, in creation order; levels that already exist (also as
-// files) are passed over unrecorded. On any other failure the levels created so far
-// are removed again (RemoveDirectoryList), `created` is left empty and the result is
-// false. A file in place of the last level gives true.
+// levels this call created, in creation order, each as it was created on disk (the
+// drive letter upper case, the separators backslashes, existing levels in their case
+// on disk); levels that already exist (also as files) are passed over unrecorded. On any other
+// failure the levels created so far are removed again (RemoveDirectoryList), `created` is left
+// empty and the result is false. A file in place of the last level gives true.
 bool CreateDirectoryTree(const std::string& path, platform::CStringArray& created);
 
 // Removes the directories of `created`, last entry first, leaving it empty. Only empty
