@@ -46,6 +46,8 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string&
              const std::string& source, std::uint64_t& done, std::uint64_t& total) {
     platform::CStringArray& copied = progress.CopiedFiles();
     CInstallTarget::CDestination destination;
+    // A destination outside the install directory is never listed: the rollback
+    // must not offer a file there, since the run wrote none.
     if (!target.Resolve(value, destination)) {
         return false;
     }
@@ -72,6 +74,7 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string&
             copied.pop_back();
             return false;
         case platform::FileCopyResult::kFailedPartWay:
+            // Created or truncated: it stays listed, for the rollback to remove.
             target.Added(destination);
             return false;
     }
