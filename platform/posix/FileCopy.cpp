@@ -153,9 +153,12 @@ FileCopyResult CopyFileInChunks(const std::string& fromHost, const std::string& 
         (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)) {
         return FileCopyResult::kNotWritten;
     }
+    // An empty file is not truncated: some file systems take a truncation to zero
+    // as the sign of a file being replaced and write the new one out when it is
+    // closed, which would make every new file cost a wait for the disk.
     const int flags = ::fcntl(target.Get(), F_GETFL);
     if (flags < 0 || ::fcntl(target.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0 ||
-        ::ftruncate(target.Get(), 0) != 0) {
+        (targetInfo.st_size != 0 && ::ftruncate(target.Get(), 0) != 0)) {
         return FileCopyResult::kFailedPartWay;
     }
     bool ok = CopyContents(source.Get(), target.Get(), afterChunk);
