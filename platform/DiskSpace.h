@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -16,5 +17,11 @@ struct CDiskFreeSpace {
 // normally a drive root such as "C:\"). False when the drive is not mapped or its
 // directory cannot be examined.
 bool QueryDiskFreeSpace(const std::string& path, CDiskFreeSpace& space);
+
+// The free space of a real file system changes while other programs run, so a test
+// of an exact comparison cannot use it. A query set here answers in place of the
+// file system (it gets the Windows path asked about); an empty one restores it.
+using CDiskFreeSpaceQuery = std::function<bool(const std::string& path, CDiskFreeSpace& space)>;
+void OverrideDiskFreeSpace(CDiskFreeSpaceQuery query);
 
 }  // namespace platform

@@ -26,6 +26,11 @@ std::string AbsoluteWindowsPath(const std::string& path);
 // given. Empty when the path cannot be made absolute or its drive is not mapped.
 std::string ToHostPath(const std::string& path);
 
+// The host path that `path` names with every component exactly as written, no
+// letter-case lookup: for removing exactly what a recorded path names and never
+// another file that differs from it in case only.
+std::string ToHostPathAsNamed(const std::string& path);
+
 // The shortest Windows form of the host path `hostPath` among the mapped drives
 // (under the home directory C:\..., elsewhere Z:\...). A relative host path is taken
 // relative to the current directory. Empty when no mapped drive holds it.

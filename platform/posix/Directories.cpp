@@ -10,15 +10,27 @@
 
 namespace platform {
 
-MakeDirectoryResult MakeDirectory(const std::string& path) {
+MakeDirectoryResult MakeDirectory(const std::string& path, std::string* created) {
     const std::string host = ToHostPath(path);
     if (host.empty()) {
         return MakeDirectoryResult::kFailed;
     }
     if (::mkdir(host.c_str(), 0777) == 0) {
+        if (created != nullptr) {
+            *created = ToWindowsPath(host);
+            while (created->size() > 3 && created->back() == '\\') {
+                created->pop_back();
+            }
+        }
         return MakeDirectoryResult::kCreated;
     }
     return errno == EEXIST ? MakeDirectoryResult::kAlreadyExists : MakeDirectoryResult::kFailed;
+}
+
+bool IsDirectory(const std::string& path) {
+    const std::string host = ToHostPath(path);
+    struct stat info;
+    return !host.empty() && ::stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool RemoveEmptyDirectory(const std::string& path) {

@@ -6,7 +6,19 @@
 
 namespace platform {
 
+namespace {
+
+CDiskFreeSpaceQuery& Override() {
+    static CDiskFreeSpaceQuery query;
+    return query;
+}
+
+}  // namespace
+
 bool QueryDiskFreeSpace(const std::string& path, CDiskFreeSpace& space) {
+    if (Override()) {
+        return Override()(path, space);
+    }
     const std::string host = ToHostPath(path);
     struct statvfs info;
     if (host.empty() || ::statvfs(host.c_str(), &info) != 0) {
@@ -18,6 +30,10 @@ bool QueryDiskFreeSpace(const std::string& path, CDiskFreeSpace& space) {
     space.m_nFreeClusters = info.f_bavail;
     space.m_nTotalClusters = info.f_blocks;
     return true;
+}
+
+void OverrideDiskFreeSpace(CDiskFreeSpaceQuery query) {
+    Override() = std::move(query);
 }
 
 }  // namespace platform

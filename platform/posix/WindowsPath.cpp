@@ -132,7 +132,7 @@ std::string AbsoluteWindowsPath(const std::string& path) {
     return JoinBelowRoot(drive, NormalComponents(below, IsSeparator), trailing);
 }
 
-std::string ToHostPath(const std::string& path) {
+std::string ToHostPathAsNamed(const std::string& path) {
     const std::string absolute = AbsoluteWindowsPath(path);
     if (absolute.empty()) {
         return {};
@@ -150,7 +150,12 @@ std::string ToHostPath(const std::string& path) {
     if (below.empty()) {
         return root;
     }
-    return ResolveExistingCase(root == "/" ? "/" + below : root + "/" + below);
+    return root == "/" ? "/" + below : root + "/" + below;
+}
+
+std::string ToHostPath(const std::string& path) {
+    const std::string host = ToHostPathAsNamed(path);
+    return host.empty() ? host : ResolveExistingCase(host);
 }
 
 std::string ToWindowsPath(const std::string& hostPath) {

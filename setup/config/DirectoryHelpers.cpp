@@ -4,16 +4,20 @@
 #include "platform/CurrentDirectory.h"
 #include "platform/Directories.h"
 #include "platform/DiskSpace.h"
+#include "platform/WindowsPath.h"
 
 namespace setup {
 
 namespace {
 
 // False when `name` could neither be created nor found existing.
+// What is recorded is the directory as created on disk, so that removing the record
+// removes exactly it and never a directory that differs from it in case only.
 bool CreateLevel(const std::string& name, platform::CStringArray& created) {
-    switch (platform::MakeDirectory(name)) {
+    std::string made;
+    switch (platform::MakeDirectory(name, &made)) {
         case platform::MakeDirectoryResult::kCreated:
-            created.push_back(name);
+            created.push_back(made.empty() ? name : made);
             return true;
         case platform::MakeDirectoryResult::kAlreadyExists:
             return true;
@@ -21,6 +25,17 @@ bool CreateLevel(const std::string& name, platform::CStringArray& created) {
             break;
     }
     return false;
+}
+
+float FreeBytes(const std::string& directory) {
+    platform::CDiskFreeSpace space;
+    if (!platform::QueryDiskFreeSpace(directory, space)) {
+        return 0.0f;
+    }
+    const double bytes = static_cast<double>(space.m_nSectorsPerCluster) *
+                         static_cast<double>(space.m_nBytesPerSector) *
+                         static_cast<double>(space.m_nFreeClusters);
+    return static_cast<float>(bytes);
 }
 
 bool IsSeparator(char c) {
@@ -69,15 +84,19 @@ void RemoveDirectoryList(platform::CStringArray& created) {
 }
 
 float GetFreeDiskSpace(char letter) {
-    const std::string root{platform::ToUpperAscii(letter), ':', '\\'};
-    platform::CDiskFreeSpace space;
-    if (!platform::QueryDiskFreeSpace(root, space)) {
-        return 0.0f;
+    return FreeBytes(std::string{platform::ToUpperAscii(letter), ':', '\\'});
+}
+
+float GetFreeDiskSpaceAt(const std::string& path) {
+    std::string level = platform::AbsoluteWindowsPath(path);
+    while (!level.empty() && !platform::IsDirectory(level)) {
+        const std::size_t separator = level.find_last_of("\\", level.size() - 2);
+        if (level.size() <= 3 || separator == std::string::npos) {
+            return 0.0f;  // not even the drive's root is there
+        }
+        level.resize(separator + 1);
     }
-    const double bytes = static_cast<double>(space.m_nSectorsPerCluster) *
-                         static_cast<double>(space.m_nBytesPerSector) *
-                         static_cast<double>(space.m_nFreeClusters);
-    return static_cast<float>(bytes);
+    return level.empty() ? 0.0f : FreeBytes(level);
 }
 
 }  // namespace setup

@@ -1,21 +1,26 @@
 #include "setup/config/SetupIni.h"
 
 #include "platform/WindowsPath.h"
+#include "setup/config/ParsedFileCache.h"
 #include "setup/config/ProfileReader.h"
 
 namespace setup {
 
 namespace {
 
-// The file is read anew for every value: SETUP.INI may change between two reads and
-// each must see the file as it is then.
-CProfileReader OpenSetupIni() {
+// Every value is read from the file as it is at that moment: SETUP.INI may change
+// between two reads and each must see the file as it is then. The copy loop reads
+// one key per file, thousands for a large product, so the parsed file is kept and
+// used again as long as the file is provably the same one, unchanged.
+const CProfileReader& OpenSetupIni() {
+    static const CProfileReader kEmpty{std::string_view()};
+    static CParsedFileCache cache;
     const std::string directory = GetSetupDirectory();
     // Without a directory of its own the file would be looked for in the current
     // directory, which must play no part; every key then reads as missing.
     const std::string host =
         directory.empty() ? std::string() : platform::ToHostPath(directory + "SETUP.INI");
-    return host.empty() ? CProfileReader(std::string_view()) : CProfileReader::FromFile(host);
+    return host.empty() ? kEmpty : cache.Open(host);
 }
 
 }  // namespace

@@ -11,6 +11,19 @@ enum StringId {
     IDS_NO_NAME_VALUE = 1009,
     IDS_NO_SHORTCUT_VALUES = 1026,
 
+    // The installation run: directory, space, copy, cancel and rollback.
+    IDS_CANNOT_CREATE_DIRECTORY = 1001,
+    IDS_NOT_ENOUGH_ROOM = 1003,
+    IDS_COPY_FAILED = 1004,
+    IDS_CANNOT_COPY_FILE = 1007,
+    IDS_COPYING_FILE = 1012,
+    IDS_CONFIRM_CANCEL = 1013,
+    IDS_SETUP_CANCELLED = 1014,
+    IDS_CANNOT_ENTER_DIRECTORY = 1015,
+    IDS_REMOVING_FILES = 1016,
+    IDS_REMOVE_FILE = 1017,
+    IDS_REMOVE_DIRECTORY = 1018,
+
     // After a complete copy.
     IDS_ASK_DESKTOP_SHORTCUT = 1008,
     IDS_INSTALL_SUCCEEDED = 1032,
@@ -18,7 +31,6 @@ enum StringId {
     IDS_CANNOT_RUN_PROGRAM = 1037,
 
     // The installer's windows: their messages, captions and accessible names.
-    IDS_CONFIRM_CANCEL = 1013,
     IDS_DIRECTORY_REQUIRED = 2000,
     IDS_INVALID_DIRECTORY = 2001,
     IDS_SETUP_DIRECTORY_IN_USE = 2002,

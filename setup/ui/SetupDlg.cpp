@@ -4,6 +4,8 @@
 #include "platform/UserInterface.h"
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
+#include "setup/engine/InstallationRun.h"
+#include "setup/engine/PostCopyActions.h"
 #include "setup/ui/DialogInstallerWindows.h"
 #include "setup/ui/DiskIcon.h"
 #include "setup/ui/Resource.h"
@@ -76,17 +78,8 @@ void CSetupDlg::OnSetup() {
 }
 
 void CSetupDlg::RunInstallation() {
-    // Only the choice of directory so far: the copy and what follows it come with
-    // the installation run that takes these windows.
     CDialogInstallerWindows windows;
-    std::string fullPath;
-    if (!windows.ChooseDirectory(fullPath)) {
-        return;
-    }
-    m_strInstallDirectory = fullPath;
-    if (m_strInstallDirectory.empty() || m_strInstallDirectory.back() != '\\') {
-        m_strInstallDirectory += '\\';
-    }
+    setup::RunInstallation(windows, m_strInstallDirectory, RunPostCopyActions);
 }
 
 void CSetupDlg::OnCancel() {}

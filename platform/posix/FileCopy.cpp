@@ -1,0 +1,187 @@
+#include "platform/FileCopy.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// A write beyond the file-size limit raises SIGXFSZ, whose default action ends the
+// process; ignored, the write fails with EFBIG and the copy reports it instead.
+class CIgnoreFileSizeSignal {
+public:
+    CIgnoreFileSizeSignal() {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        m_bSaved = ::sigaction(SIGXFSZ, &ignore, &m_previous) == 0;
+    }
+    ~CIgnoreFileSizeSignal() {
+        if (m_bSaved) {
+            ::sigaction(SIGXFSZ, &m_previous, nullptr);
+        }
+    }
+    CIgnoreFileSizeSignal(const CIgnoreFileSizeSignal&) = delete;
+    CIgnoreFileSizeSignal& operator=(const CIgnoreFileSizeSignal&) = delete;
+
+private:
+    struct sigaction m_previous {};
+    bool m_bSaved = false;
+};
+
+class CDescriptor {
+public:
+    explicit CDescriptor(int descriptor) : m_nDescriptor(descriptor) {}
+    ~CDescriptor() {
+        if (m_nDescriptor >= 0) {
+            ::close(m_nDescriptor);
+        }
+    }
+    CDescriptor(const CDescriptor&) = delete;
+    CDescriptor& operator=(const CDescriptor&) = delete;
+
+    int Get() const { return m_nDescriptor; }
+    // Closes now and reports the result: some file systems report a failed write
+    // only when the file is closed.
+    bool Close() {
+        const int descriptor = m_nDescriptor;
+        m_nDescriptor = -1;
+        return ::close(descriptor) == 0;
+    }
+
+private:
+    int m_nDescriptor;
+};
+
+bool WriteAll(int descriptor, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t put = ::write(descriptor, data, size);
+        if (put < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += put;
+        size -= static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+// One chunk through user space, for file systems that cannot copy in the kernel.
+ssize_t ReadWriteChunk(int source, int target, std::vector<char>& buffer) {
+    if (buffer.empty()) {
+        buffer.resize(kCopyChunk);
+    }
+    for (;;) {
+        const ssize_t got = ::read(source, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return got;
+        }
+        return WriteAll(target, buffer.data(), static_cast<std::size_t>(got)) ? got : -1;
+    }
+}
+
+// The errors with which the kernel declines to copy between these two files at all.
+bool KernelCopyUnsupported(int error) {
+    return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP ||
+           error == EBADF;
+}
+
+bool CopyContents(int source, int target, const CChunkCallback& afterChunk) {
+    std::uint64_t copied = 0;
+    bool inKernel = true;
+    std::vector<char> buffer;
+    for (;;) {
+        ssize_t moved;
+        if (inKernel) {
+            moved = ::copy_file_range(source, nullptr, target, nullptr, kCopyChunk, 0);
+            if (moved < 0 && copied == 0 && KernelCopyUnsupported(errno)) {
+                inKernel = false;
+                continue;
+            }
+        } else {
+            moved = ReadWriteChunk(source, target, buffer);
+        }
+        if (moved < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (moved == 0) {
+            return true;
+        }
+        copied += static_cast<std::uint64_t>(moved);
+        if (afterChunk) {
+            afterChunk(copied);
+        }
+    }
+}
+
+}  // namespace
+
+FileCopyResult CopyFileInChunks(const std::string& fromHost, const std::string& toHost,
+                                const CChunkCallback& afterChunk) {
+    const CIgnoreFileSizeSignal ignoreFileSizeSignal;
+    CDescriptor source(::open(fromHost.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat sourceInfo;
+    if (source.Get() < 0 || ::fstat(source.Get(), &sourceInfo) != 0 ||
+        !S_ISREG(sourceInfo.st_mode)) {
+        return FileCopyResult::kNotWritten;
+    }
+    const mode_t mode = sourceInfo.st_mode & 07777;
+    // No O_TRUNC yet: the destination is examined before anything of it changes. No
+    // link is followed out of the place the caller checked, and O_NONBLOCK keeps a
+    // FIFO of that name from blocking the open.
+    CDescriptor target(
+        ::open(toHost.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, mode));
+    struct stat targetInfo;
+    if (target.Get() < 0 || ::fstat(target.Get(), &targetInfo) != 0) {
+        return FileCopyResult::kNotWritten;
+    }
+    if (!S_ISREG(targetInfo.st_mode) ||
+        (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)) {
+        return FileCopyResult::kNotWritten;
+    }
+    // An empty file is not truncated: some file systems take a truncation to zero
+    // as the sign of a file being replaced and write the new one out when it is
+    // closed, which would make every new file cost a wait for the disk.
+    const int flags = ::fcntl(target.Get(), F_GETFL);
+    if (flags < 0 || ::fcntl(target.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0 ||
+        (targetInfo.st_size != 0 && ::ftruncate(target.Get(), 0) != 0)) {
+        return FileCopyResult::kFailedPartWay;
+    }
+    bool ok = CopyContents(source.Get(), target.Get(), afterChunk);
+    // An existing destination keeps its old mode through the open; give it the source's.
+    if (ok && ::fchmod(target.Get(), mode) != 0) {
+        ok = false;
+    }
+    if (!target.Close()) {
+        ok = false;
+    }
+    return ok ? FileCopyResult::kCopied : FileCopyResult::kFailedPartWay;
+}
+
+std::uint64_t RegularFileSize(const std::string& hostPath) {
+    struct stat info;
+    if (hostPath.empty() || ::stat(hostPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+bool DeleteFileAsNamed(const std::string& hostPath) {
+    return ::unlink(hostPath.c_str()) == 0;
+}
+
+}  // namespace platform

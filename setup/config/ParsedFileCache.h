@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+#include "setup/config/ProfileReader.h"
+
+namespace setup {
+
+// The last profile file parsed, kept with what identifies its contents: the path, the
+// device and inode, the size, the modification and status-change times. A file is
+// parsed again when any of them differs. The file system stamps times with a clock
+// that advances in ticks, so a file rewritten within the tick of its previous change
+// can keep every stamp; a parse is therefore trusted only when the file's last
+// change lies clearly before the moment of the parse, and a file changed just before
+// being read is parsed anew each time until that holds.
+class CParsedFileCache {
+public:
+    // The reader for the file at `hostPath` as it is now; an unreadable file reads as
+    // an empty one. Valid until the next call.
+    const CProfileReader& Open(const std::string& hostPath);
+
+private:
+    struct CStamp {
+        std::string m_strPath;
+        std::uint64_t m_nDevice = 0;
+        std::uint64_t m_nInode = 0;
+        std::int64_t m_nSize = -1;
+        timespec m_modified{};
+        timespec m_changed{};
+    };
+
+    static bool StampOf(const std::string& hostPath, CStamp& stamp);
+    static bool SameStamp(const CStamp& a, const CStamp& b);
+
+    CProfileReader m_reader{std::string_view()};
+    CStamp m_stamp;
+    bool m_bTrusted = false;  // m_reader may stand for the file with m_stamp
+};
+
+}  // namespace setup

@@ -1,0 +1,124 @@
+#include "setup/engine/CopyFiles.h"
+
+#include <algorithm>
+
+#include "platform/FileCopy.h"
+#include "platform/FileIdentity.h"
+#include "platform/Format.h"
+#include "platform/UserInterface.h"
+#include "platform/WindowsPath.h"
+#include "setup/config/CountText.h"
+#include "setup/config/SetupIni.h"
+#include "setup/config/StringTable.h"
+#include "setup/engine/InstallTarget.h"
+
+namespace setup {
+
+namespace {
+
+std::string FileKey(int number) {
+    return "File" + std::to_string(number);
+}
+
+void ShowError(const std::string& text) {
+    platform::UserInterface().MessageBox(text, platform::MessageIcon::Exclamation,
+                                         platform::MessageButtons::Ok);
+}
+
+// The bytes of all listed files, for the progress bar: up to the first missing key,
+// where the loop itself will stop.
+std::uint64_t TotalBytes(int count, const std::string& setupDirectory) {
+    std::uint64_t total = 0;
+    for (int i = 1; i <= count; ++i) {
+        const std::string value = ReadIniString("Files", FileKey(i));
+        if (value.empty()) {
+            break;
+        }
+        total += platform::RegularFileSize(platform::ToHostPath(setupDirectory + value));
+    }
+    return total;
+}
+
+// Copies one file. The destination's entry is in `copied` while the copy runs and
+// is taken off again when the destination was never touched, so the rollback offers
+// only files this run has written.
+bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string& value,
+             const std::string& source, std::uint64_t& done, std::uint64_t& total) {
+    platform::CStringArray& copied = progress.CopiedFiles();
+    CInstallTarget::CDestination destination;
+    // A destination outside the install directory is never listed: the rollback
+    // must not offer a file there, since the run wrote none.
+    if (!target.Resolve(value, destination)) {
+        return false;
+    }
+    copied.push_back(destination.m_strPath);
+    const std::string sourceHost = platform::ToHostPath(source);
+    // Copying a file onto itself would empty it before reading it.
+    if (sourceHost.empty() || platform::SameFile(sourceHost, destination.m_strHost)) {
+        copied.pop_back();
+        return false;
+    }
+    const std::uint64_t before = done;
+    const auto afterChunk = [&](std::uint64_t nCopied) {
+        // Repaint only: a click on Cancel stays queued until the file is done.
+        platform::UserInterface().RepaintWindows();
+        done = before + nCopied;
+        total = std::max(total, done);
+        progress.SetProgress(done, total);
+    };
+    switch (platform::CopyFileInChunks(sourceHost, destination.m_strHost, afterChunk)) {
+        case platform::FileCopyResult::kCopied:
+            target.Added(destination);
+            return true;
+        case platform::FileCopyResult::kNotWritten:
+            copied.pop_back();
+            return false;
+        case platform::FileCopyResult::kFailedPartWay:
+            // Created or truncated: it stays listed, for the rollback to remove.
+            target.Added(destination);
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+void CopyFiles(CCopyProgress& progress) {
+    progress.CopiedFiles().clear();
+    const int count = CountFromText(ReadIniString("Files", "Files"));
+    if (count == 0) {
+        ShowError(LoadSetupString(IDS_NO_FILES_VALUE));
+        progress.SetStatus(kStatusFailed);
+        progress.EndProgress();
+        return;
+    }
+    const std::string setupDirectory = GetSetupDirectory();
+    CInstallTarget target(progress.TargetDirectory());
+    std::uint64_t total = TotalBytes(count, setupDirectory);
+    std::uint64_t done = 0;
+    for (int i = 1; i <= count && progress.Status() == kStatusCompleted; ++i) {
+        // A confirmed cancel arrives while the windows handle their events.
+        platform::UserInterface().PumpEvents();
+        if (progress.Status() == kStatusCancelled) {
+            break;
+        }
+        const std::string value = ReadIniString("Files", FileKey(i));
+        if (value.empty()) {
+            ShowError(LoadSetupString(IDS_FILES_NOT_LISTED));
+            progress.SetStatus(kStatusFailed);
+            break;
+        }
+        progress.SetStatusText(
+            platform::FormatString(LoadSetupString(IDS_COPYING_FILE), {i, count}));
+        const std::string source = GetSetupDirectory() + value;
+        if (!CopyOne(progress, target, value, source, done, total)) {
+            ShowError(platform::FormatString(LoadSetupString(IDS_CANNOT_COPY_FILE), {source}));
+            progress.SetStatus(kStatusFailed);
+            break;
+        }
+        progress.SetProgress(done, total);
+    }
+    progress.EndProgress();
+}
+
+}  // namespace setup

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "setup/engine/InstallerWindows.h"
+
+namespace setup {
+
+// The copy loop the progress window runs once it is on screen: copies File1 ...
+// FileN of SETUP.INI's [Files] section from the setup directory into the progress
+// window's target directory, recording each destination in its copied-files list,
+// and ends the window through its OK step whatever happens. Between two files it
+// lets the windows handle pending events and stops when they have confirmed a
+// cancel; a file whose copy has begun is always finished.
+void CopyFiles(CCopyProgress& progress);
+
+}  // namespace setup

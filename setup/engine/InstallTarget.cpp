@@ -1,0 +1,95 @@
+#include "setup/engine/InstallTarget.h"
+
+#include "platform/AsciiCase.h"
+#include "platform/PathCase.h"
+#include "platform/RealPath.h"
+#include "platform/WindowsPath.h"
+
+namespace setup {
+
+namespace {
+
+std::string WithSlash(const std::string& hostDirectory) {
+    return hostDirectory.empty() || hostDirectory.back() == '/' ? hostDirectory
+                                                                : hostDirectory + "/";
+}
+
+std::string DirectoryOf(const std::string& hostPath) {
+    const std::size_t slash = hostPath.rfind('/');
+    return slash == 0 ? std::string("/") : hostPath.substr(0, slash);
+}
+
+}  // namespace
+
+CInstallTarget::CInstallTarget(const std::string& canonicalDirectory)
+    : m_strPrefix(canonicalDirectory) {
+    if (m_strPrefix.empty() || m_strPrefix.back() != '\\') {
+        m_strPrefix += '\\';
+    }
+    // The canonical directory is what the system reported as current, so its host
+    // path is taken as it stands: no other letter case can be meant.
+    m_strHost = platform::ToHostPathAsNamed(canonicalDirectory);
+    while (m_strHost.size() > 1 && m_strHost.back() == '/') {
+        m_strHost.pop_back();
+    }
+    m_strRealHost = m_strHost.empty() ? std::string() : platform::RealPath(m_strHost);
+}
+
+bool CInstallTarget::Resolve(const std::string& value, CDestination& destination) {
+    if (m_strRealHost.empty()) {
+        return false;
+    }
+    std::string upper = value;
+    for (char& c : upper) {
+        c = platform::ToUpperAscii(c);
+    }
+    // ".." is resolved on the text first: what climbs out of the directory is
+    // refused whatever lies there.
+    const std::string normal = platform::AbsoluteWindowsPath(m_strPrefix + upper);
+    if (normal.size() <= m_strPrefix.size() ||
+        normal.compare(0, m_strPrefix.size(), m_strPrefix) != 0) {
+        return false;
+    }
+    std::string below = normal.substr(m_strPrefix.size());
+    for (char& c : below) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    const std::string root = WithSlash(m_strHost);
+    const std::string host = platform::ResolveExistingCaseBelow(root, below, m_cache);
+    // A level below the directory may be a link to somewhere else; what counts is
+    // where the folder that receives the file really is. The file itself is never
+    // written through a link (the copy refuses one).
+    if (!LiesInside(DirectoryOf(host))) {
+        return false;
+    }
+    destination.m_strHost = host;
+    destination.m_strPath = m_strPrefix + host.substr(root.size());
+    for (std::size_t i = m_strPrefix.size(); i < destination.m_strPath.size(); ++i) {
+        if (destination.m_strPath[i] == '/') {
+            destination.m_strPath[i] = '\\';
+        }
+    }
+    return true;
+}
+
+void CInstallTarget::Added(const CDestination& destination) {
+    const std::string& host = destination.m_strHost;
+    m_cache.Add(DirectoryOf(host), host.substr(host.rfind('/') + 1));
+}
+
+bool CInstallTarget::LiesInside(const std::string& hostDirectory) {
+    const auto known = m_inside.find(hostDirectory);
+    if (known != m_inside.end()) {
+        return known->second;
+    }
+    const std::string real = platform::RealPath(hostDirectory);
+    const std::string realRoot = WithSlash(m_strRealHost);
+    const bool inside =
+        !real.empty() && (real == m_strRealHost || real.compare(0, realRoot.size(), realRoot) == 0);
+    m_inside.emplace(hostDirectory, inside);
+    return inside;
+}
+
+}  // namespace setup

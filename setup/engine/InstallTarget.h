@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+
+#include "platform/DirectoryCache.h"
+
+namespace setup {
+
+// Where the files of one copy run go: turns a File value of SETUP.INI into its
+// destination inside the install directory, and refuses every destination that
+// would lie outside it, through ".." in the value or a symbolic link on the way.
+class CInstallTarget {
+public:
+    // `canonicalDirectory` is the canonical install directory (Windows form).
+    explicit CInstallTarget(const std::string& canonicalDirectory);
+
+    struct CDestination {
+        std::string m_strPath;  // Windows form, naming exactly the host file below
+        std::string m_strHost;
+    };
+
+    // The destination of `value`: the value upper-cased below the install directory,
+    // each level that exists already in the case found on disk, so that a second
+    // installation replaces the files of the first. False when it lies outside.
+    bool Resolve(const std::string& value, CDestination& destination);
+
+    // Tells the letter-case lookup that the copy created `destination`.
+    void Added(const CDestination& destination);
+
+private:
+    bool LiesInside(const std::string& hostDirectory);
+
+    std::string m_strPrefix;    // canonical directory with its trailing backslash
+    std::string m_strHost;      // the same as a host path, without a trailing '/'
+    std::string m_strRealHost;  // the same with every link resolved
+    platform::CDirectoryCache m_cache;
+    std::unordered_map<std::string, bool> m_inside;  // host directory -> lies inside
+};
+
+}  // namespace setup

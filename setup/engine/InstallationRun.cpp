@@ -1,0 +1,117 @@
+#include "setup/engine/InstallationRun.h"
+
+#include "platform/CurrentDirectory.h"
+#include "platform/Format.h"
+#include "platform/FullPath.h"
+#include "platform/UserInterface.h"
+#include "setup/config/DirectoryHelpers.h"
+#include "setup/config/SetupIni.h"
+#include "setup/config/StringTable.h"
+#include "setup/engine/CopyFiles.h"
+#include "setup/engine/RemoveCopiedFiles.h"
+
+namespace setup {
+
+namespace {
+
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+void ShowError(const std::string& text) {
+    platform::UserInterface().MessageBox(text, MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+void ShowInformation(const std::string& text) {
+    platform::UserInterface().MessageBox(text, MessageIcon::Information, MessageButtons::Ok);
+}
+
+bool AskYesNo(const std::string& text) {
+    return platform::UserInterface().MessageBox(
+               text, MessageIcon::Question, MessageButtons::YesNo) == platform::MessageResult::Yes;
+}
+
+// False (after the message) when the drive has less room than SETUP.INI asks for.
+bool CheckDiskSpace(const std::string& chosenPath) {
+    const int required = ReadIniInt("Setup", "RequiredDiskSpace", 0);
+    if (required == 0) {
+        ShowError(LoadSetupString(IDS_NO_DISK_SPACE_VALUE));
+        return true;
+    }
+    // The folders of a drive letter may lie on several file systems here; the one
+    // that will receive the files is the one of the path's deepest existing level.
+    const float available = GetFreeDiskSpaceAt(chosenPath);
+    if (static_cast<float>(required) > available) {
+        ShowError(
+            platform::FormatString(LoadSetupString(IDS_NOT_ENOUGH_ROOM), {chosenPath.front()}));
+        return false;
+    }
+    return true;
+}
+
+// The form of the directory the system reports while it is current, found by
+// entering it; false (after the message) when it cannot be entered or reported.
+// The directory that was current before is current again only after a success.
+bool FindCanonicalDirectory(const std::string& chosenPath, std::string& canonical) {
+    const std::string previous = GetCurrentDir();
+    if (!platform::ChangeCurrentDirectory(chosenPath) ||
+        !platform::ResolveFullPath(".", canonical)) {
+        ShowError(LoadSetupString(IDS_CANNOT_ENTER_DIRECTORY));
+        return false;
+    }
+    platform::ChangeCurrentDirectory(previous);
+    return true;
+}
+
+void RollBack(CInstallerWindows& windows, const platform::CStringArray& copiedFiles,
+              platform::CStringArray& createdDirectories, const std::string& canonical) {
+    ShowInformation(LoadSetupString(IDS_REMOVING_FILES));
+    const bool allRemoved = RemoveCopiedFiles(windows, copiedFiles);
+    const std::string question =
+        platform::FormatString(LoadSetupString(IDS_REMOVE_DIRECTORY), {canonical});
+    // A directory that existed before is offered too; only an empty one can go.
+    if (createdDirectories.empty()) {
+        createdDirectories.push_back(canonical);
+    }
+    if (allRemoved && AskYesNo(question)) {
+        RemoveDirectoryList(createdDirectories);
+    }
+}
+
+}  // namespace
+
+void RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
+                     const CPostCopyActions& postCopy) {
+    std::string chosenPath;
+    if (!windows.ChooseDirectory(chosenPath) || chosenPath.empty()) {
+        return;
+    }
+    installDirectory = chosenPath.back() == '\\' ? chosenPath : chosenPath + '\\';
+    if (!CheckDiskSpace(chosenPath)) {
+        return;
+    }
+    platform::CStringArray createdDirectories;
+    if (!CreateDirectoryTree(chosenPath, createdDirectories)) {
+        ShowError(
+            platform::FormatString(LoadSetupString(IDS_CANNOT_CREATE_DIRECTORY), {chosenPath}));
+    }
+    std::string canonical;
+    if (!FindCanonicalDirectory(chosenPath, canonical)) {
+        return;
+    }
+    platform::CStringArray copiedFiles;
+    const int status = windows.RunProgress(canonical, copiedFiles, CopyFiles);
+    if (status == kStatusFailed) {
+        ShowError(LoadSetupString(IDS_COPY_FAILED));
+    } else if (status == kStatusCancelled) {
+        ShowError(LoadSetupString(IDS_SETUP_CANCELLED));
+    }
+    if (status != kStatusCompleted) {
+        RollBack(windows, copiedFiles, createdDirectories, canonical);
+        return;
+    }
+    if (postCopy) {
+        postCopy(installDirectory, canonical);
+    }
+}
+
+}  // namespace setup

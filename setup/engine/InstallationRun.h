@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "setup/engine/InstallerWindows.h"
+
+namespace setup {
+
+// What follows a complete copy (registration, shortcuts and the success message,
+// programs to start), given the install directory with its trailing backslash and
+// the canonical install directory.
+using CPostCopyActions = std::function<void(const std::string& installDirectoryWithSeparator,
+                                            const std::string& canonicalInstallDirectory)>;
+
+// The Setup... command: asks for the directory, checks the free space, creates the
+// directory tree, copies the files in the progress window and then either runs
+// `postCopy` or, after a failure or cancel, offers to remove what was installed.
+// `installDirectory` is the main window's install directory with separator; it is
+// set once a directory has been chosen and kept afterwards.
+void RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
+                     const CPostCopyActions& postCopy);
+
+}  // namespace setup

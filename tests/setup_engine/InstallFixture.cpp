@@ -1,0 +1,95 @@
+#include "tests/setup_engine/InstallFixture.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "platform/ProgramPath.h"
+#include "setup/engine/InstallationRun.h"
+
+namespace testing_support {
+
+namespace fs = std::filesystem;
+
+const std::vector<CProductFile> kProduct = {
+    {"one.txt", "one.txt", "Prod/ONE.TXT", "C:\\Prod\\ONE.TXT"},
+    {"Data\\two.txt", "Data/two.txt", "Prod/Data/TWO.TXT", "C:\\Prod\\Data\\TWO.TXT"},
+    {"Docs\\three.txt", "Docs/three.txt", "Prod/Docs/THREE.TXT", "C:\\Prod\\Docs\\THREE.TXT"},
+    {"four.bin", "four.bin", "Prod/FOUR.BIN", "C:\\Prod\\FOUR.BIN"},
+    {"Data\\Sub\\five.txt", "Data/Sub/five.txt", "Prod/Data/Sub/FIVE.TXT",
+     "C:\\Prod\\Data\\Sub\\FIVE.TXT"},
+};
+
+void MakeStandardProduct(const CInstallFixture& fixture) {
+    std::vector<std::string> values;
+    for (const CProductFile& file : kProduct) {
+        values.push_back(file.value);
+        // Larger than one copy chunk for four.bin, so that it is copied in several.
+        std::string bytes = "contents of " + file.source + "\n";
+        if (file.value == "four.bin") {
+            bytes.resize(3 * 1024 * 1024 + 17, '4');
+        }
+        fixture.Write("Media/Setup/" + file.source, bytes);
+    }
+    fixture.WriteFileList(values);
+    fixture.Write("Prod/Keep.txt", "the user's own\n");
+    fixture.Write("Prod/Data/Old.dat", "older data\n");
+    fixture.m_scope.MakeDirectories("Prod/Data/Sub");
+    fixture.m_scope.MakeDirectories("Prod/Docs");
+}
+
+CInstallFixture::CInstallFixture() {
+    m_scope.MakeDirectories("Media/Setup");
+    platform::OverrideProgramPath(m_scope.Host("Media/Setup/setup"));
+}
+
+void CInstallFixture::WriteIni(const std::string& setupLines, const std::string& filesLines) const {
+    Write("Media/Setup/SETUP.INI", "[Setup]\r\nCaption=Product Setup\r\n" + setupLines +
+                                       "\r\n[Files]\r\n" + filesLines + "\r\n");
+}
+
+void CInstallFixture::WriteFileList(const std::vector<std::string>& values) const {
+    std::string files = "Files=" + std::to_string(values.size()) + "\r\n";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        files += "File" + std::to_string(i + 1) + "=" + values[i] + "\r\n";
+    }
+    WriteIni("RequiredDiskSpace=-1", files);
+}
+
+void CInstallFixture::Write(const std::string& relative, const std::string& bytes) const {
+    fs::create_directories(fs::path(m_scope.Host(relative)).parent_path());
+    m_scope.Drive().Write(relative, bytes);
+}
+
+bool CInstallFixture::Exists(const std::string& relative) const {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(m_scope.Host(relative), error));
+}
+
+std::map<std::string, std::string> CInstallFixture::Tree() const {
+    std::map<std::string, std::string> tree;
+    const fs::path root = m_scope.Drive().Path();
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+        const std::string name = fs::relative(entry.path(), root).string();
+        if (entry.is_symlink()) {
+            tree[name] = "link to " + fs::read_symlink(entry.path()).string();
+        } else if (entry.is_directory()) {
+            tree[name] = "folder";
+        } else {
+            struct stat info {};
+            ::stat(entry.path().c_str(), &info);
+            tree[name] = "mode " + std::to_string(info.st_mode & 07777) + " inode " +
+                         std::to_string(info.st_ino) + ": " + m_scope.Drive().Read(name);
+        }
+    }
+    return tree;
+}
+
+void CInstallFixture::Run() {
+    setup::RunInstallation(m_ui, m_strInstallDirectory,
+                           [this](const std::string& withSeparator, const std::string& canonical) {
+                               m_postCopyCalls.push_back(withSeparator + "|" + canonical);
+                           });
+}
+
+}  // namespace testing_support
