@@ -8,6 +8,7 @@
 #include "framework/Static.h"
 #include "platform/CurrentDirectory.h"
 #include "platform/UserInterface.h"
+#include "setup/config/StringTable.h"
 #include "setup/ui/DirectoryDlg.h"
 #include "setup/ui/DiskIcon.h"
 #include "setup/ui/Resource.h"
@@ -101,22 +102,43 @@ TEST_F(MainDialogTest, DescriptionAndRequirementsAreReadAtEachPress) {
 struct CSetupRunCase {
     const char* name;
     std::function<void(framework::CDialog&)> act;
-    std::string expected;  // m_strInstallDirectory afterwards
+    std::string expected;       // m_strInstallDirectory afterwards
+    const char* installedFile;  // the copy of readme.txt, below C:; none when cancelled
     friend void PrintTo(const CSetupRunCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SetupRunTest : public CSetupFixture, public ::testing::WithParamInterface<CSetupRunCase> {};
 
-TEST_P(SetupRunTest, KeepsTheChosenDirectoryWithOneTrailingBackslash) {
+// Setup... through the real windows: the directory dialog, the progress dialog whose
+// posted start runs the copy, and the messages of a product without shortcuts.
+TEST_P(SetupRunTest, InstallsIntoTheChosenDirectoryKeptWithOneTrailingBackslash) {
+    WriteIni(std::string(kIni) + "[Files]\r\nFiles=1\r\nFile1=readme.txt\r\n");
+    m_drive.Drive().Write("Setup/readme.txt", "Read me.");
     OpenMainDialog();
     m_pMain->m_strInstallDirectory = "unchanged";
     m_ui.OnNextDialog([&](framework::CDialog& dialog) {
         EXPECT_EQ(dialog.GetOwner(), m_pMain.get());
         GetParam().act(dialog);
     });
+    const bool bInstalls = GetParam().installedFile != nullptr;
+    std::vector<std::string> expected{"[103]"};
+    if (bInstalls) {
+        m_ui.Answer(MessageResult::Ok);  // no required space given
+        m_ui.OnNextDialog([](framework::CDialog& progress) {
+            EXPECT_TRUE(progress.IsEnded()) << "the copy ends the dialog itself";
+            EXPECT_EQ(progress.GetDlgItemText(IDC_STATUS), "Copying file 1 of 1...");
+        });
+        m_ui.Answer(MessageResult::Ok);  // no product name
+        m_ui.Answer(MessageResult::Ok);  // no shortcut values
+        expected = {"[103]", LoadSetupString(IDS_NO_DISK_SPACE_VALUE), "[105]",
+                    LoadSetupString(IDS_NO_NAME_VALUE), LoadSetupString(IDS_NO_SHORTCUT_VALUES)};
+    }
     Click(m_pMain->GetDlgItem(IDC_SETUP));
     EXPECT_EQ(m_pMain->m_strInstallDirectory, GetParam().expected);
-    EXPECT_EQ(Shown(), std::vector<std::string>{"[103]"});
+    EXPECT_EQ(Shown(), expected);
+    if (bInstalls) {
+        EXPECT_EQ(m_drive.Drive().Read(GetParam().installedFile), "Read me.");
+    }
     EXPECT_TRUE(m_ui.ScriptUsedUp());
     EXPECT_FALSE(m_pMain->IsEnded());
 }
@@ -130,15 +152,16 @@ INSTANTIATE_TEST_SUITE_P(
     Runs, SetupRunTest,
     ::testing::Values(
         CSetupRunCase{"Default", [](framework::CDialog& d) { TypeAndOk(d, "WORDGAME"); },
-                      "C:\\WORDGAME\\"},
+                      "C:\\WORDGAME\\", "WORDGAME/README.TXT"},
         CSetupRunCase{"TypedWithBackslash", [](framework::CDialog& d) { TypeAndOk(d, "Games\\"); },
-                      "C:\\Games\\"},
-        CSetupRunCase{"DriveRoot", [](framework::CDialog& d) { TypeAndOk(d, "\\"); }, "C:\\"},
+                      "C:\\Games\\", "Games/README.TXT"},
+        CSetupRunCase{"DriveRoot", [](framework::CDialog& d) { TypeAndOk(d, "\\"); }, "C:\\",
+                      "README.TXT"},
         CSetupRunCase{"Cancelled",
                       [](framework::CDialog& d) {
                           QTest::mouseClick(d.GetDlgItem(framework::CommandCancel), Qt::LeftButton);
                       },
-                      "unchanged"}),
+                      "unchanged", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every window the installer opens carries [Setup] Caption as its title; with no
