@@ -6,6 +6,7 @@
 #include "game/engine/Word.h"
 #include "platform/FileOperations.h"
 #include "platform/Format.h"
+#include "platform/PathCase.h"
 #include "platform/ProgramFile.h"
 #include "platform/RawFileWriter.h"
 #include "platform/RuntimeRandom.h"
@@ -40,7 +41,10 @@ CDictionary::CDictionary() = default;
 CDictionary::~CDictionary() = default;
 
 std::string CDictionary::GetFilePath(const std::string& extension) const {
-    return platform::ProgramRelativePath(extension);
+    // Installed, the files may carry other letter case than the program's name gives
+    // (LETTRINO.TXT beside LETTRINO); the file that exists is the one meant, so a save
+    // replaces it rather than writing a second dictionary beside it.
+    return platform::ResolveExistingCase(platform::ProgramRelativePath(extension));
 }
 
 std::size_t CDictionary::GetSize() const {

@@ -28,6 +28,7 @@ public:
 
     // The program's own path with its extension replaced by `extension` (".txt",
     // ".bak"); only the file name's extension is replaced, never a dot in a directory.
+    // An existing file of that name in other letter case is the one given.
     std::string GetFilePath(const std::string& extension) const;
 
     // Fills the empty store from the dictionary file. When the file cannot be opened
