@@ -14,9 +14,11 @@
 
 #include "framework/Dialog.h"
 #include "platform/DriveMap.h"
+#include "platform/Format.h"
 #include "platform/ProgramPath.h"
 #include "platform/UserInterface.h"
 #include "setup/config/SetupIni.h"
+#include "setup/config/StringTable.h"
 #include "setup/ui/DialogInstallerWindows.h"
 #include "setup/ui/DirectoryDlg.h"
 #include "setup/ui/DriveComboBox.h"
@@ -26,21 +28,6 @@
 #include "tools/screenshot/ScreenshotUserInterface.h"
 
 namespace {
-
-const char* const kIni =
-    "[Setup]\r\n"
-    "Name=Lettrino\r\n"
-    "Caption=Lettrino Setup\r\n"
-    "MainDialogText=This program installs Lettrino, a word game, on your computer. Choose "
-    "Setup... to pick the directory and copy the game's files, or Exit to leave without "
-    "installing.\r\n"
-    "Description=Lettrino asks you to find words in the letters of a long word.\r\n"
-    "Requirements=Lettrino needs about 1 MB of free disk space.\r\n"
-    "DefaultDirectory=GAMES\\LETTRINO\r\n"
-    "DirectoryPrompt=Setup will install Lettrino into the following directory, which it will "
-    "create if it does not exist.\r\n"
-    "RequiredDiskSpace=1000000\r\n"
-    "[Files]\r\nFiles=7\r\n";
 
 // The dialog with its drive list opened below it, as one picture.
 void SaveWithDropDown(CScreenshotUserInterface& ui, framework::CDialog& dialog) {
@@ -91,7 +78,8 @@ int main(int argc, char* argv[]) {
     for (const char* drive : {"A", "C", "D/LETTRINO"}) {
         std::filesystem::create_directories(std::filesystem::path(folder) / drive);
     }
-    std::ofstream(std::filesystem::path(folder) / "D/LETTRINO/SETUP.INI") << kIni;
+    // The delivered product's own SETUP.INI, so the pictures show what a user sees.
+    std::filesystem::copy_file(PRODUCT_INI, std::filesystem::path(folder) / "D/LETTRINO/SETUP.INI");
     platform::MapDrive('A', folder + "/A");
     platform::MapDrive('C', folder + "/C");
     platform::MapDrive('D', folder + "/D");
@@ -116,8 +104,9 @@ int main(int argc, char* argv[]) {
 
         platform::CStringArray copied;
         windows.RunProgress("C:\\GAMES\\LETTRINO", copied, [&ui](setup::CCopyProgress& progress) {
-            progress.SetStatusText("Copying file 3 of 7...");
-            progress.SetProgress(3 * 1024 * 1024 / 7 * 3, 3 * 1024 * 1024);
+            progress.SetStatusText(
+                platform::FormatString(setup::LoadSetupString(setup::IDS_COPYING_FILE), {2, 4}));
+            progress.SetProgress(5, 8);
             if (auto* pDialog = dynamic_cast<framework::CDialog*>(&progress)) {
                 ui.Save(*pDialog, "setup-progress");
             }
