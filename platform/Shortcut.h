@@ -5,7 +5,7 @@
 namespace platform {
 
 // Writes a shortcut to the program `target` into special folder `folder`
-// (SpecialFolder.h), started in `workingDirectory` (both Windows form, the program's
+// (KnownFolder.h), started in `workingDirectory` (both Windows form, the program's
 // name found in any letter case), described by `description` (may be empty).
 // `linkName` is the shortcut's file name with its own extension ("Word Game.lnk").
 //

@@ -11,7 +11,7 @@
 
 #include "platform/DesktopEntry.h"
 #include "platform/ProgramFile.h"
-#include "platform/SpecialFolder.h"
+#include "platform/KnownFolder.h"
 #include "platform/WindowsPath.h"
 
 namespace platform {

@@ -1,6 +1,6 @@
 #include "platform/Format.h"
 #include "platform/Shortcut.h"
-#include "platform/SpecialFolder.h"
+#include "platform/KnownFolder.h"
 #include "platform/UserInterface.h"
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "platform/Shortcut.h"
-#include "platform/SpecialFolder.h"
+#include "platform/KnownFolder.h"
 #include "setup/engine/PostCopyActions.h"
 #include "tests/setup_engine/PostCopyFixture.h"
 

@@ -1,4 +1,4 @@
-#include "platform/SpecialFolder.h"
+#include "platform/KnownFolder.h"
 
 #include <sys/stat.h>
 
