@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/posix/WriteAll.h"
+
 namespace platform {
 
 namespace {
@@ -59,21 +61,6 @@ private:
     int m_nDescriptor;
 };
 
-bool WriteAll(int descriptor, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t put = ::write(descriptor, data, size);
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += put;
-        size -= static_cast<std::size_t>(put);
-    }
-    return true;
-}
-
 // One chunk through user space, for file systems that cannot copy in the kernel.
 ssize_t ReadWriteChunk(int source, int target, std::vector<char>& buffer) {
     if (buffer.empty()) {
@@ -87,7 +74,10 @@ ssize_t ReadWriteChunk(int source, int target, std::vector<char>& buffer) {
         if (got <= 0) {
             return got;
         }
-        return WriteAll(target, buffer.data(), static_cast<std::size_t>(got)) ? got : -1;
+        return posix::WriteAll(target,
+                               std::string_view(buffer.data(), static_cast<std::size_t>(got)))
+                   ? got
+                   : -1;
     }
 }
 

@@ -66,7 +66,8 @@ bool CopyFileOverwrite(const std::string& from, const std::string& to) {
             break;
         }
         for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(target, buffer + done, static_cast<std::size_t>(got - done));
+            const ssize_t put =
+                ::write(target, buffer + done, static_cast<std::size_t>(got - done));
             if (put < 0) {
                 if (errno == EINTR) {
                     continue;

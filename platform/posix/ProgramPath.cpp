@@ -40,6 +40,8 @@ std::string ProgramPath() {
     return real;
 }
 
-void OverrideProgramPath(std::string path) { Override() = std::move(path); }
+void OverrideProgramPath(std::string path) {
+    Override() = std::move(path);
+}
 
 }  // namespace platform

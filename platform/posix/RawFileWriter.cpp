@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/PathCase.h"
+#include "platform/posix/WriteAll.h"
 
 namespace platform {
 
@@ -41,21 +42,6 @@ std::string RandomSuffix() {
         z /= 62;
     }
     return suffix;
-}
-
-bool WriteAll(int descriptor, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t put = ::write(descriptor, data, size);
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += put;
-        size -= static_cast<std::size_t>(put);
-    }
-    return true;
 }
 
 }  // namespace
@@ -128,7 +114,7 @@ bool CRawFileWriter::FlushBuffer() {
         m_bFailed = true;
         return false;
     }
-    if (!WriteAll(m_nDescriptor, m_buffer.data(), m_buffer.size())) {
+    if (!posix::WriteAll(m_nDescriptor, std::string_view(m_buffer.data(), m_buffer.size()))) {
         m_bFailed = true;
     }
     m_buffer.clear();
@@ -144,7 +130,7 @@ bool CRawFileWriter::Write(std::string_view bytes) {
         return false;
     }
     if (bytes.size() >= kBlockSize) {
-        if (!WriteAll(m_nDescriptor, bytes.data(), bytes.size())) {
+        if (!posix::WriteAll(m_nDescriptor, bytes)) {
             m_bFailed = true;
         }
         return !m_bFailed;

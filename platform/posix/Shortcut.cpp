@@ -10,27 +10,14 @@
 #include <string_view>
 
 #include "platform/DesktopEntry.h"
-#include "platform/ProgramFile.h"
 #include "platform/KnownFolder.h"
+#include "platform/ProgramFile.h"
 #include "platform/WindowsPath.h"
+#include "platform/posix/WriteAll.h"
 
 namespace platform {
 
 namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
-}
 
 // Writes `text` to `path` through a temporary file in the same folder, so that a
 // reader (the menu, the desktop) sees the old launcher or the complete new one.
@@ -41,7 +28,7 @@ bool ReplaceWith(const std::string& folder, const std::string& path, const std::
     if (fd < 0) {
         return false;
     }
-    bool ok = WriteAll(fd, text) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    bool ok = posix::WriteAll(fd, text) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
     if (!ok) {
