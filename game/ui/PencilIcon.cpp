@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
+
 #include <QPolygonF>
+#include "framework/IconCanvas.h"
 
 namespace lettrino {
 
@@ -166,40 +168,31 @@ void DrawOutline(QPainter& painter, const SPencilShape& shape, double penWidth) 
     }
 }
 
-}  // namespace
-
-QPixmap PencilIconPixmap(int size) {
-    if (size <= 0) {
-        return QPixmap();
-    }
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    // Up to 32 pixels the lines stay unsmoothed and come out as the crisp pixel
-    // staircases of a classic icon; smoothing would blur them into grey fringes.
-    painter.setRenderHint(QPainter::Antialiasing, size > 32);
-    const double scale = size / 32.0;
-    painter.scale(scale, scale);
-    // Lay the pencil from the lower-left corner towards the upper right.
+// Draws on the 32-unit grid of a picture `size` pixels wide.
+void PaintPencil(QPainter& painter, int size) {
+    // Lay the pencil from the lower-left corner towards the
+    // upper right.
     painter.translate(1.0, 31.0);
     painter.rotate(-45.0);
 
     const SPencilShape shape = ShapeForSize(size);
     DrawTip(painter, shape);
     DrawBody(painter, shape);
-    // One device pixel wide, whatever the size, like the lines of a pixel icon.
-    const double penWidth = 1.0 / scale;
+    // One device pixel wide, whatever the size, like the lines
+    // of a pixel icon.
+    const double penWidth = 32.0 / size;
     DrawFerruleAndEraser(painter, shape, penWidth);
     DrawOutline(painter, shape, penWidth);
-    return pixmap;
+}
+
+}  // namespace
+
+QPixmap PencilIconPixmap(int size) {
+    return framework::DrawIconPixmap(size, framework::IconSmoothing::AboveClassicSize, PaintPencil);
 }
 
 QIcon PencilIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        icon.addPixmap(PencilIconPixmap(size));
-    }
-    return icon;
+    return framework::IconOfSizes(PencilIconPixmap, {16, 32, 48, 64});
 }
 
 }  // namespace lettrino

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "framework/IconCanvas.h"
+
 namespace setup {
 
 namespace {
@@ -29,21 +31,11 @@ QPainterPath CaseOutline() {
     return path;
 }
 
-}  // namespace
-
-QPixmap DiskIconPixmap(int size) {
-    if (size <= 0) {
-        return QPixmap();
-    }
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    // Crisp pixel edges up to the classic sizes; smoothing only where it helps.
-    painter.setRenderHint(QPainter::Antialiasing, size > 32);
-    const double scale = size / 32.0;
-    painter.scale(scale, scale);
+// Draws on the 32-unit grid of a picture `size` pixels wide.
+void PaintDiskette(QPainter& painter, int size) {
     const bool bDetailed = size >= 24;
-    const double penWidth = 1.0 / scale;
+    // One device pixel wide, whatever the size.
+    const double penWidth = 32.0 / size;
 
     const QPainterPath outline = CaseOutline();
     painter.fillPath(outline, kCase);
@@ -78,15 +70,17 @@ QPixmap DiskIconPixmap(int size) {
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(outline);
     painter.drawRect(shutter);
-    return pixmap;
+}
+
+}  // namespace
+
+QPixmap DiskIconPixmap(int size) {
+    return framework::DrawIconPixmap(size, framework::IconSmoothing::AboveClassicSize,
+                                     PaintDiskette);
 }
 
 QIcon DiskIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        icon.addPixmap(DiskIconPixmap(size));
-    }
-    return icon;
+    return framework::IconOfSizes(DiskIconPixmap, {16, 32, 48, 64});
 }
 
 }  // namespace setup

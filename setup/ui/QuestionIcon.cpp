@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "framework/IconCanvas.h"
+
 namespace setup {
 
 namespace {
@@ -13,20 +15,8 @@ const QColor kDisc(0, 160, 0);
 const QColor kDiscLight(0, 224, 0);
 const QColor kMark(255, 255, 255);
 
-}  // namespace
-
-QPixmap QuestionIconPixmap(int size) {
-    if (size <= 0) {
-        return QPixmap();
-    }
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    // A disc without smoothing looks ragged even at 32 pixels.
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const double scale = size / 32.0;
-    painter.scale(scale, scale);
-
+// Draws on the 32-unit grid of a picture `size` pixels wide.
+void PaintQuestionMark(QPainter& painter, int /*size*/) {
     painter.setPen(QPen(kRim, 1.5));
     painter.setBrush(kDisc);
     painter.drawEllipse(QPointF(16.0, 16.0), 14.0, 14.0);
@@ -47,15 +37,16 @@ QPixmap QuestionIconPixmap(int size) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(kMark);
     painter.drawEllipse(QPointF(16.0, 23.5), 2.0, 2.0);
-    return pixmap;
+}
+
+}  // namespace
+
+QPixmap QuestionIconPixmap(int size) {
+    return framework::DrawIconPixmap(size, framework::IconSmoothing::Always, PaintQuestionMark);
 }
 
 QIcon QuestionIcon() {
-    QIcon icon;
-    for (int size : {32, 48, 64}) {
-        icon.addPixmap(QuestionIconPixmap(size));
-    }
-    return icon;
+    return framework::IconOfSizes(QuestionIconPixmap, {32, 48, 64});
 }
 
 }  // namespace setup
