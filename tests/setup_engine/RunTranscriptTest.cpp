@@ -13,12 +13,15 @@
 #include "tests/setup_engine/InstallFixture.h"
 
 using testing_support::CInstallFixture;
+using testing_support::Copying;
+using testing_support::kAskCancel;
+using testing_support::RolledBack;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-using Lines = std::vector<std::string>;
+using testing_support::Lines;
 
 constexpr int kYes = setup::kAnswerYes;
 constexpr int kNo = setup::kAnswerNo;
@@ -28,7 +31,6 @@ constexpr int kDismissed = setup::kAnswerNone;
 const char kNoFiles[] = "! Error:  Files= value not specified in SETUP.INI.";
 const char kNotListed[] = "! Error:  Not all files are listed in SETUP.INI.";
 const char kCannotEnter[] = "! Error:  Cannot copy file into specified directory.";
-const char kAskCancel[] = "? Are you sure you want to cancel?";
 const char kCannotCopyF6[] = "! Error:  Cannot copy file C:\\Media\\Setup\\f6.txt.";
 
 // The rollback's questions for F1.TXT ... F<count>.TXT in `directory`, then the one
@@ -41,32 +43,6 @@ Lines Questions(const std::string& directory, int count, const std::string& remo
     if (!removed.empty()) {
         lines.push_back("? Remove directory " + removed + "?");
     }
-    return lines;
-}
-
-// The directory dialog, the progress dialog for `directory` and the statuses of
-// files 1 ... `count` of `of` (default: all of `count`), then `rest`.
-Lines Copying(const std::string& directory, int count, int of = 0, const Lines& rest = {}) {
-    Lines lines = {"directory", "progress " + directory};
-    for (int i = 1; i <= count; ++i) {
-        lines.push_back("status Copying file " + std::to_string(i) + " of " +
-                        std::to_string(of > 0 ? of : count) + "...");
-    }
-    lines.insert(lines.end(), rest.begin(), rest.end());
-    return lines;
-}
-
-// What follows the error `failure` that ends the copy: the end of the progress
-// dialog, the rollback's announcement and then `questions`.
-Lines RolledBack(const std::string& failure, const Lines& questions) {
-    Lines lines = {failure, "end",
-                   "! Error:  Could not copy files to the specified directory.  If your hard disk "
-                   "is low on space, delete some files and try again.",
-                   "i Setup will now remove the files and directory that were created."};
-    if (failure == kAskCancel) {
-        lines[2] = "! Setup cancelled by user.";
-    }
-    lines.insert(lines.end(), questions.begin(), questions.end());
     return lines;
 }
 
