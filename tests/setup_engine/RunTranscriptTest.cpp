@@ -88,7 +88,7 @@ const std::string kLongPath = kLongLevel + "/" + kLongLevel + "/" + kLongLevel;
 struct CRunCase {
     const char* what{};
     std::vector<Step> given{};
-    std::optional<std::string> chosen{};
+    std::optional<std::string> chosen = "C:\\Games";  // in the directory dialog
     std::vector<int> questionAnswers{};
     std::vector<bool> yesNoAnswers{};
     int cancelDuring = 0;
@@ -106,7 +106,10 @@ struct CRunCase {
 
 const std::vector<CRunCase>& Cases() {
     static const std::vector<CRunCase> cases = {
-        {.what = "the directory dialog is cancelled", .given = {Flat(1)}, .transcript = {"directory"}},
+        {.what = "the directory dialog is cancelled",
+         .given = {Flat(1)},
+         .chosen = std::nullopt,
+         .transcript = {"directory"}},
         {.what = "free space equal to the required space passes",
          .given = {Flat(3, "RequiredDiskSpace=1000"), Folder("Games")},
          .chosen = "C:\\Games\\Word",
@@ -134,7 +137,6 @@ const std::vector<CRunCase>& Cases() {
          .measured = "C:\\"},
         {.what = "no required space: a warning and no check",
          .given = {Flat(1, "")},
-         .chosen = "C:\\Games",
          .transcript = {"directory", "! Warning:  Could not determine required disk space.",
                         "progress C:\\Games", "status Copying file 1 of 1...", "end"},
          .postCopy = "C:\\Games\\|C:\\Games",
@@ -149,19 +151,16 @@ const std::vector<CRunCase>& Cases() {
          .after = {"Games", "!Games/Word"}},
         {.what = "File3 missing, No to the second file: the directory stays",
          .given = {Flat(4, "RequiredDiskSpace=-1", {1, 2, 4})},
-         .chosen = "C:\\Games",
          .questionAnswers = {kYes, kNo},
          .transcript = Copying("C:\\Games", 2, 4, RolledBack(kNotListed, Questions("C:\\Games", 2))),
          .after = {"Games/F2.TXT", "!Games/F1.TXT"}},
         {.what = "a dismissed question keeps its file and the directory",
          .given = {Flat(3, "RequiredDiskSpace=-1", {1, 2})},
-         .chosen = "C:\\Games",
          .questionAnswers = {kDismissed, kYes},
          .transcript = Copying("C:\\Games", 2, 3, RolledBack(kNotListed, Questions("C:\\Games", 2))),
          .after = {"Games/F1.TXT", "!Games/F2.TXT"}},
         {.what = "Yes to All on the second of five, the first removed too",
          .given = {Flat(6), Remove("Media/Setup/f6.txt")},
-         .chosen = "C:\\Games",
          .questionAnswers = {kYes, kYesToAll},
          .yesNoAnswers = {true},
          .transcript = Copying("C:\\Games", 6, 6,
@@ -170,13 +169,11 @@ const std::vector<CRunCase>& Cases() {
          .after = {"!Games"}},
         {.what = "Yes to All on the second of five after No on the first",
          .given = {Flat(6), Remove("Media/Setup/f6.txt")},
-         .chosen = "C:\\Games",
          .questionAnswers = {kNo, kYesToAll},
          .transcript = Copying("C:\\Games", 6, 6, RolledBack(kCannotCopyF6, Questions("C:\\Games", 2))),
          .after = {"Games/F1.TXT", "!Games/F2.TXT", "!Games/F5.TXT"}},
         {.what = "File1=readme.txt creates README.TXT",
          .given = {Ini("Files=1\r\nFile1=readme.txt"), File("Media/Setup/readme.txt", "read me\n")},
-         .chosen = "C:\\Games",
          .transcript = Copying("C:\\Games", 1, 1, {"end"}),
          .postCopy = "C:\\Games\\|C:\\Games",
          .after = {"Games/README.TXT=read me\n", "!Games/readme.txt"}},
@@ -206,7 +203,6 @@ const std::vector<CRunCase>& Cases() {
          .after = {"Prod/Keep.txt=keep\n", "!Prod/F1.TXT", "!Prod/F2.TXT"}},
         {.what = "a cancel declined: copying goes on",
          .given = {Flat(3)},
-         .chosen = "C:\\Games",
          .cancelDuring = 1,
          .cancelConfirmed = false,
          .transcript = Copying("C:\\Games", 1, 3,
@@ -216,14 +212,12 @@ const std::vector<CRunCase>& Cases() {
          .after = {"Games/F3.TXT"}},
         {.what = "a cancel during the last file comes too late",
          .given = {Flat(2)},
-         .chosen = "C:\\Games",
          .cancelDuring = 2,
          .transcript = Copying("C:\\Games", 2, 2, {"end"}),
          .postCopy = "C:\\Games\\|C:\\Games",
          .after = {"Games/F2.TXT"}},
         {.what = "a negative count copies nothing and completes",
          .given = {Ini("Files=-2")},
-         .chosen = "C:\\Games",
          .transcript = Copying("C:\\Games", 0, 0, {"end"}),
          .postCopy = "C:\\Games\\|C:\\Games"},
         {.what = "the chosen path is a file: it cannot be entered",
