@@ -38,6 +38,29 @@ void MakeStandardProduct(const CInstallFixture& fixture) {
     fixture.m_scope.MakeDirectories("Prod/Docs");
 }
 
+const char kAskCancel[] = "? Are you sure you want to cancel?";
+
+Lines Copying(const std::string& directory, int count, int of, const Lines& rest) {
+    Lines lines = {"directory", "progress " + directory};
+    for (int i = 1; i <= count; ++i) {
+        lines.push_back("status Copying file " + std::to_string(i) + " of " + std::to_string(of) +
+                        "...");
+    }
+    lines.insert(lines.end(), rest.begin(), rest.end());
+    return lines;
+}
+
+Lines RolledBack(const std::string& failure, const Lines& questions) {
+    const bool cancelled = failure == kAskCancel;
+    Lines lines = {failure, "end",
+                   cancelled ? "! Setup cancelled by user."
+                             : "! Error:  Could not copy files to the specified directory.  If "
+                               "your hard disk is low on space, delete some files and try again.",
+                   "i Setup will now remove the files and directory that were created."};
+    lines.insert(lines.end(), questions.begin(), questions.end());
+    return lines;
+}
+
 CInstallFixture::CInstallFixture() {
     m_scope.MakeDirectories("Media/Setup");
     platform::OverrideProgramPath(m_scope.Host("Media/Setup/setup"));

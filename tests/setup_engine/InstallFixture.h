@@ -48,4 +48,14 @@ struct CProductFile {
 extern const std::vector<CProductFile> kProduct;
 void MakeStandardProduct(const CInstallFixture& fixture);
 
+// Expected transcripts (see CScriptedInstaller).
+using Lines = std::vector<std::string>;
+extern const char kAskCancel[];
+// The directory dialog, the progress dialog for `directory` and the statuses of
+// files 1 ... `count` of `of`, then `rest`.
+Lines Copying(const std::string& directory, int count, int of, const Lines& rest);
+// What follows the box `failure` that ends the copy (kAskCancel: a confirmed cancel):
+// the end of the progress dialog, the rollback's announcement, then `questions`.
+Lines RolledBack(const std::string& failure, const Lines& questions);
+
 }  // namespace testing_support

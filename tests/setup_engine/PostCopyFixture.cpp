@@ -7,6 +7,14 @@
 
 namespace testing_support {
 
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t pos = text.find(from); pos != std::string::npos;
+         pos = text.find(from, pos + to.size())) {
+        text.replace(pos, from.size(), to);
+    }
+    return text;
+}
+
 CPostCopyFixture::CPostCopyFixture() {
     m_scope.MakeDirectories("My Setup");
     m_scope.MakeDirectories("home/Desktop");

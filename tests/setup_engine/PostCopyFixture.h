@@ -12,6 +12,9 @@
 
 namespace testing_support {
 
+// `text` with every `from` replaced by `to`.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
+
 // The scripted boxes, with a step that runs as each box comes up, before it is
 // answered: a test looks at what the actions have done so far.
 class CHookedUserInterface : public CScriptedUserInterface {

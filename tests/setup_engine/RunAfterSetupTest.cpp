@@ -12,16 +12,9 @@
 #include "tests/setup_engine/ProbeLog.h"
 
 using platform::MessageResult;
+using testing_support::ReplaceAll;
 
 namespace {
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size())) {
-        text.replace(pos, from.size(), to);
-    }
-    return text;
-}
 
 // Probe programs beside the setup program, under the names a product might give
 // them; README.TXT is a file but no program.

@@ -13,348 +13,246 @@
 #include "tests/setup_engine/InstallFixture.h"
 
 using testing_support::CInstallFixture;
+using testing_support::Copying;
+using testing_support::kAskCancel;
+using testing_support::RolledBack;
 
 namespace {
 
 namespace fs = std::filesystem;
+
+using testing_support::Lines;
 
 constexpr int kYes = setup::kAnswerYes;
 constexpr int kNo = setup::kAnswerNo;
 constexpr int kYesToAll = setup::kAnswerYesToAll;
 constexpr int kDismissed = setup::kAnswerNone;
 
-const char kCopyFailed[] =
-    "! Error:  Could not copy files to the specified directory.  If your hard disk is low on "
-    "space, delete some files and try again.";
-const char kRemoving[] = "i Setup will now remove the files and directory that were created.";
 const char kNoFiles[] = "! Error:  Files= value not specified in SETUP.INI.";
+const char kNotListed[] = "! Error:  Not all files are listed in SETUP.INI.";
 const char kCannotEnter[] = "! Error:  Cannot copy file into specified directory.";
+const char kCannotCopyF6[] = "! Error:  Cannot copy file C:\\Media\\Setup\\f6.txt.";
+
+// The rollback's questions for F1.TXT ... F<count>.TXT in `directory`, then the one
+// for `directory` itself if one is given.
+Lines Questions(const std::string& directory, int count, const std::string& removed = "") {
+    Lines lines;
+    for (int i = 1; i <= count; ++i) {
+        lines.push_back("question Remove " + directory + "\\F" + std::to_string(i) + ".TXT?");
+    }
+    if (!removed.empty()) {
+        lines.push_back("? Remove directory " + removed + "?");
+    }
+    return lines;
+}
+
+// A step that prepares the drive before the run.
+using Step = std::function<void(CInstallFixture&)>;
 
 // SETUP.INI with `setupLines` and the files f1.txt ... f<count>.txt, all present in
 // the setup folder; `listed` (default: all) of them are named in [Files].
-void Flat(const CInstallFixture& f, int count, const std::string& setupLines,
+Step Flat(int count, std::string setupLines = "RequiredDiskSpace=-1",
           std::vector<int> listed = {}) {
     if (listed.empty()) {
         for (int i = 1; i <= count; ++i) {
             listed.push_back(i);
         }
     }
-    std::string files = "Files=" + std::to_string(count) + "\r\n";
-    for (int i : listed) {
-        const std::string name = "f" + std::to_string(i) + ".txt";
-        files += "File" + std::to_string(i) + "=" + name + "\r\n";
-        f.Write("Media/Setup/" + name, "file " + std::to_string(i) + "\n");
-    }
-    f.WriteIni(setupLines, files);
+    return [=](CInstallFixture& f) {
+        std::string files = "Files=" + std::to_string(count) + "\r\n";
+        for (int i : listed) {
+            const std::string name = "f" + std::to_string(i) + ".txt";
+            files += "File" + std::to_string(i) + "=" + name + "\r\n";
+            f.Write("Media/Setup/" + name, "file " + std::to_string(i) + "\n");
+        }
+        f.WriteIni(setupLines, files);
+    };
 }
-
-std::vector<std::string> Statuses(int count, int of) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= count; ++i) {
-        lines.push_back("status Copying file " + std::to_string(i) + " of " + std::to_string(of) +
-                        "...");
-    }
-    return lines;
+// SETUP.INI with no space check and `files` as its [Files] section.
+Step Ini(std::string files) {
+    return [=](CInstallFixture& f) { f.WriteIni("RequiredDiskSpace=-1", files); };
 }
-
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
-    std::vector<std::string> all;
-    for (const auto& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
+Step Folder(std::string relative) {
+    return [=](CInstallFixture& f) { f.m_scope.MakeDirectories(relative); };
+}
+Step File(std::string relative, std::string contents) {
+    return [=](CInstallFixture& f) { f.Write(relative, contents); };
+}
+Step Remove(std::string relative) {
+    return [=](CInstallFixture& f) { fs::remove(f.m_scope.Host(relative)); };
 }
 
 const std::string kLongLevel(120, 'L');
+const std::string kLongPath = kLongLevel + "/" + kLongLevel + "/" + kLongLevel;
 
 struct CRunCase {
     const char* what{};
-    std::function<void(CInstallFixture&)> prepare{};
-    std::optional<std::string> chosen{};
+    std::vector<Step> given{};
+    std::optional<std::string> chosen = "C:\\Games";  // in the directory dialog
     std::vector<int> questionAnswers{};
     std::vector<bool> yesNoAnswers{};
     int cancelDuring = 0;
     bool cancelConfirmed = true;
     std::optional<unsigned long long> freeBytes{};  // with the space query answered so
     bool freeSpaceReadable = true;
-    std::vector<std::string> transcript{};
-    std::string currentAfter{};  // Windows form
-    std::vector<std::string> postCopy{};
-    std::vector<std::pair<std::string, std::string>> filesAfter{};  // below C:, contents
-    std::vector<std::string> existAfter{};
-    std::vector<std::string> goneAfter{};
+    Lines transcript{};
+    std::string currentAfter = "C:\\Media";  // Windows form
+    std::string postCopy{};                  // the one post-copy call, if any
+    // Below C: afterwards: "name" exists, "!name" does not, "name=contents" is a file
+    // holding exactly that.
+    Lines after{};
     std::string measured{};  // the directory whose free space was asked for
 };
 
 const std::vector<CRunCase>& Cases() {
     static const std::vector<CRunCase> cases = {
         {.what = "the directory dialog is cancelled",
-         .prepare = [](CInstallFixture& f) { Flat(f, 1, "RequiredDiskSpace=-1"); },
+         .given = {Flat(1)},
          .chosen = std::nullopt,
-         .transcript = {"directory"},
-         .currentAfter = "C:\\Media"},
+         .transcript = {"directory"}},
         {.what = "free space equal to the required space passes",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 3, "RequiredDiskSpace=1000");
-                 f.m_scope.MakeDirectories("Games");
-             },
+         .given = {Flat(3, "RequiredDiskSpace=1000"), Folder("Games")},
          .chosen = "C:\\Games\\Word",
          .freeBytes = 1000,
-         .transcript = Join({{"directory", "progress C:\\Games\\Word"}, Statuses(3, 3), {"end"}}),
-         .currentAfter = "C:\\Media",
-         .postCopy = {"C:\\Games\\Word\\|C:\\Games\\Word"},
-         .filesAfter = {{"Games/Word/F1.TXT", "file 1\n"}, {"Games/Word/F3.TXT", "file 3\n"}},
+         .transcript = Copying("C:\\Games\\Word", 3, 3, {"end"}),
+         .postCopy = "C:\\Games\\Word\\|C:\\Games\\Word",
+         .after = {"Games/Word/F1.TXT=file 1\n", "Games/Word/F3.TXT=file 3\n"},
          .measured = "C:\\Games\\"},
         {.what = "one byte more than is free",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 1, "RequiredDiskSpace=1001");
-                 f.m_scope.MakeDirectories("Games");
-             },
+         .given = {Flat(1, "RequiredDiskSpace=1001"), Folder("Games")},
          .chosen = "C:\\Games\\Word",
          .freeBytes = 1000,
          .transcript = {"directory",
                         "! Error:  There is not enough room on drive C to install the program."},
-         .currentAfter = "C:\\Media",
-         .goneAfter = {"Games/Word"},
+         .after = {"!Games/Word"},
          .measured = "C:\\Games\\"},
         {.what = "unreadable free space counts as none",
-         .prepare = [](CInstallFixture& f) { Flat(f, 1, "RequiredDiskSpace=1"); },
+         .given = {Flat(1, "RequiredDiskSpace=1")},
          .chosen = "c:\\New\\Deeper",
          .freeBytes = 0,
          .freeSpaceReadable = false,
          .transcript = {"directory",
                         "! Error:  There is not enough room on drive c to install the program."},
-         .currentAfter = "C:\\Media",
-         .goneAfter = {"New"},
+         .after = {"!New"},
          .measured = "C:\\"},
         {.what = "no required space: a warning and no check",
-         .prepare = [](CInstallFixture& f) { Flat(f, 1, ""); },
-         .chosen = "C:\\Games",
-         .transcript = Join({{"directory", "! Warning:  Could not determine required disk space.",
-                              "progress C:\\Games"},
-                             Statuses(1, 1),
-                             {"end"}}),
-         .currentAfter = "C:\\Media",
-         .postCopy = {"C:\\Games\\|C:\\Games"},
-         .existAfter = {"Games/F1.TXT"}},
+         .given = {Flat(1, "")},
+         .transcript = {"directory", "! Warning:  Could not determine required disk space.",
+                        "progress C:\\Games", "status Copying file 1 of 1...", "end"},
+         .postCopy = "C:\\Games\\|C:\\Games",
+         .after = {"Games/F1.TXT"}},
         {.what = "Files missing: no file question, then the directory question",
-         .prepare =
-             [](CInstallFixture& f) {
-                 f.WriteIni("RequiredDiskSpace=-1", "");
-                 f.m_scope.MakeDirectories("Games");
-             },
+         .given = {Ini(""), Folder("Games")},
          .chosen = "C:\\Games\\Word\\",
          .yesNoAnswers = {true},
-         .transcript = {"directory", "progress C:\\Games\\Word", kNoFiles, "end", kCopyFailed,
-                        kRemoving, "? Remove directory C:\\Games\\Word?"},
+         .transcript = Copying("C:\\Games\\Word", 0, 0,
+                               RolledBack(kNoFiles, {"? Remove directory C:\\Games\\Word?"})),
          .currentAfter = "C:\\",
-         .existAfter = {"Games"},
-         .goneAfter = {"Games/Word"}},
+         .after = {"Games", "!Games/Word"}},
         {.what = "File3 missing, No to the second file: the directory stays",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 4, "RequiredDiskSpace=-1", {1, 2, 4});
-             },
-         .chosen = "C:\\Games",
+         .given = {Flat(4, "RequiredDiskSpace=-1", {1, 2, 4})},
          .questionAnswers = {kYes, kNo},
-         .transcript = Join(
-             {{"directory", "progress C:\\Games"},
-              Statuses(2, 4),
-              {"! Error:  Not all files are listed in SETUP.INI.", "end", kCopyFailed, kRemoving,
-               "question Remove C:\\Games\\F1.TXT?", "question Remove C:\\Games\\F2.TXT?"}}),
-         .currentAfter = "C:\\Media",
-         .existAfter = {"Games/F2.TXT"},
-         .goneAfter = {"Games/F1.TXT"}},
+         .transcript = Copying("C:\\Games", 2, 4, RolledBack(kNotListed, Questions("C:\\Games", 2))),
+         .after = {"Games/F2.TXT", "!Games/F1.TXT"}},
         {.what = "a dismissed question keeps its file and the directory",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 3, "RequiredDiskSpace=-1", {1, 2});
-             },
-         .chosen = "C:\\Games",
+         .given = {Flat(3, "RequiredDiskSpace=-1", {1, 2})},
          .questionAnswers = {kDismissed, kYes},
-         .transcript = Join(
-             {{"directory", "progress C:\\Games"},
-              Statuses(2, 3),
-              {"! Error:  Not all files are listed in SETUP.INI.", "end", kCopyFailed, kRemoving,
-               "question Remove C:\\Games\\F1.TXT?", "question Remove C:\\Games\\F2.TXT?"}}),
-         .currentAfter = "C:\\Media",
-         .existAfter = {"Games/F1.TXT"},
-         .goneAfter = {"Games/F2.TXT"}},
+         .transcript = Copying("C:\\Games", 2, 3, RolledBack(kNotListed, Questions("C:\\Games", 2))),
+         .after = {"Games/F1.TXT", "!Games/F2.TXT"}},
         {.what = "Yes to All on the second of five, the first removed too",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 6, "RequiredDiskSpace=-1");
-                 fs::remove(f.m_scope.Host("Media/Setup/f6.txt"));
-             },
-         .chosen = "C:\\Games",
+         .given = {Flat(6), Remove("Media/Setup/f6.txt")},
          .questionAnswers = {kYes, kYesToAll},
          .yesNoAnswers = {true},
-         .transcript =
-             Join({{"directory", "progress C:\\Games"},
-                   Statuses(6, 6),
-                   {"! Error:  Cannot copy file C:\\Media\\Setup\\f6.txt.", "end", kCopyFailed,
-                    kRemoving, "question Remove C:\\Games\\F1.TXT?",
-                    "question Remove C:\\Games\\F2.TXT?", "? Remove directory C:\\Games?"}}),
+         .transcript = Copying("C:\\Games", 6, 6,
+                               RolledBack(kCannotCopyF6, Questions("C:\\Games", 2, "C:\\Games"))),
          .currentAfter = "C:\\",
-         .goneAfter = {"Games"}},
+         .after = {"!Games"}},
         {.what = "Yes to All on the second of five after No on the first",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 6, "RequiredDiskSpace=-1");
-                 fs::remove(f.m_scope.Host("Media/Setup/f6.txt"));
-             },
-         .chosen = "C:\\Games",
+         .given = {Flat(6), Remove("Media/Setup/f6.txt")},
          .questionAnswers = {kNo, kYesToAll},
-         .transcript = Join({{"directory", "progress C:\\Games"},
-                             Statuses(6, 6),
-                             {"! Error:  Cannot copy file C:\\Media\\Setup\\f6.txt.", "end",
-                              kCopyFailed, kRemoving, "question Remove C:\\Games\\F1.TXT?",
-                              "question Remove C:\\Games\\F2.TXT?"}}),
-         .currentAfter = "C:\\Media",
-         .existAfter = {"Games/F1.TXT"},
-         .goneAfter = {"Games/F2.TXT", "Games/F5.TXT"}},
+         .transcript = Copying("C:\\Games", 6, 6, RolledBack(kCannotCopyF6, Questions("C:\\Games", 2))),
+         .after = {"Games/F1.TXT", "!Games/F2.TXT", "!Games/F5.TXT"}},
         {.what = "File1=readme.txt creates README.TXT",
-         .prepare =
-             [](CInstallFixture& f) {
-                 f.WriteIni("RequiredDiskSpace=-1", "Files=1\r\nFile1=readme.txt");
-                 f.Write("Media/Setup/readme.txt", "read me\n");
-             },
-         .chosen = "C:\\Games",
-         .transcript = Join({{"directory", "progress C:\\Games"}, Statuses(1, 1), {"end"}}),
-         .currentAfter = "C:\\Media",
-         .postCopy = {"C:\\Games\\|C:\\Games"},
-         .filesAfter = {{"Games/README.TXT", "read me\n"}},
-         .goneAfter = {"Games/readme.txt"}},
+         .given = {Ini("Files=1\r\nFile1=readme.txt"), File("Media/Setup/readme.txt", "read me\n")},
+         .transcript = Copying("C:\\Games", 1, 1, {"end"}),
+         .postCopy = "C:\\Games\\|C:\\Games",
+         .after = {"Games/README.TXT=read me\n", "!Games/readme.txt"}},
         {.what = "created levels go deepest first, the existing level stays",
-         .prepare =
-             [](CInstallFixture& f) {
-                 f.WriteIni("RequiredDiskSpace=-1", "");
-                 f.m_scope.MakeDirectories("A");
-             },
+         .given = {Ini(""), Folder("A")},
          .chosen = "C:\\A\\B\\C",
          .yesNoAnswers = {true},
-         .transcript = {"directory", "progress C:\\A\\B\\C", kNoFiles, "end", kCopyFailed,
-                        kRemoving, "? Remove directory C:\\A\\B\\C?"},
+         .transcript = Copying("C:\\A\\B\\C", 0, 0,
+                               RolledBack(kNoFiles, {"? Remove directory C:\\A\\B\\C?"})),
          .currentAfter = "C:\\",
-         .existAfter = {"A"},
-         .goneAfter = {"A/B"}},
+         .after = {"A", "!A/B"}},
         {.what = "an existing empty directory is offered and removed",
-         .prepare =
-             [](CInstallFixture& f) {
-                 f.WriteIni("RequiredDiskSpace=-1", "");
-                 f.m_scope.MakeDirectories("Prod");
-             },
+         .given = {Ini(""), Folder("Prod")},
          .chosen = "C:\\Prod",
          .yesNoAnswers = {true},
-         .transcript = {"directory", "progress C:\\Prod", kNoFiles, "end", kCopyFailed, kRemoving,
-                        "? Remove directory C:\\Prod?"},
+         .transcript = Copying("C:\\Prod", 0, 0, RolledBack(kNoFiles, {"? Remove directory C:\\Prod?"})),
          .currentAfter = "C:\\",
-         .goneAfter = {"Prod"}},
+         .after = {"!Prod"}},
         {.what = "an existing directory with files stays",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 2, "RequiredDiskSpace=-1");
-                 f.Write("Prod/Keep.txt", "keep\n");
-             },
+         .given = {Flat(2), File("Prod/Keep.txt", "keep\n")},
          .chosen = "C:\\Prod",
          .questionAnswers = {kYesToAll},
          .yesNoAnswers = {true, true},
          .cancelDuring = 1,
-         .transcript = Join(
-             {{"directory", "progress C:\\Prod"},
-              Statuses(1, 2),
-              {"? Are you sure you want to cancel?", "end", "! Setup cancelled by user.", kRemoving,
-               "question Remove C:\\Prod\\F1.TXT?", "? Remove directory C:\\Prod?"}}),
+         .transcript = Copying("C:\\Prod", 1, 2, RolledBack(kAskCancel, Questions("C:\\Prod", 1, "C:\\Prod"))),
          .currentAfter = "C:\\",
-         .filesAfter = {{"Prod/Keep.txt", "keep\n"}},
-         .goneAfter = {"Prod/F1.TXT", "Prod/F2.TXT"}},
+         .after = {"Prod/Keep.txt=keep\n", "!Prod/F1.TXT", "!Prod/F2.TXT"}},
         {.what = "a cancel declined: copying goes on",
-         .prepare = [](CInstallFixture& f) { Flat(f, 3, "RequiredDiskSpace=-1"); },
-         .chosen = "C:\\Games",
+         .given = {Flat(3)},
          .cancelDuring = 1,
          .cancelConfirmed = false,
-         .transcript =
-             Join({{"directory", "progress C:\\Games"},
-                   Statuses(1, 3),
-                   {"? Are you sure you want to cancel?"},
-                   {"status Copying file 2 of 3...", "status Copying file 3 of 3...", "end"}}),
-         .currentAfter = "C:\\Media",
-         .postCopy = {"C:\\Games\\|C:\\Games"},
-         .existAfter = {"Games/F3.TXT"}},
+         .transcript = Copying("C:\\Games", 1, 3,
+                               {kAskCancel, "status Copying file 2 of 3...",
+                                "status Copying file 3 of 3...", "end"}),
+         .postCopy = "C:\\Games\\|C:\\Games",
+         .after = {"Games/F3.TXT"}},
         {.what = "a cancel during the last file comes too late",
-         .prepare = [](CInstallFixture& f) { Flat(f, 2, "RequiredDiskSpace=-1"); },
-         .chosen = "C:\\Games",
+         .given = {Flat(2)},
          .cancelDuring = 2,
-         .transcript = Join({{"directory", "progress C:\\Games"}, Statuses(2, 2), {"end"}}),
-         .currentAfter = "C:\\Media",
-         .postCopy = {"C:\\Games\\|C:\\Games"},
-         .existAfter = {"Games/F2.TXT"}},
+         .transcript = Copying("C:\\Games", 2, 2, {"end"}),
+         .postCopy = "C:\\Games\\|C:\\Games",
+         .after = {"Games/F2.TXT"}},
         {.what = "a negative count copies nothing and completes",
-         .prepare = [](CInstallFixture& f) { f.WriteIni("RequiredDiskSpace=-1", "Files=-2"); },
-         .chosen = "C:\\Games",
-         .transcript = {"directory", "progress C:\\Games", "end"},
-         .currentAfter = "C:\\Media",
-         .postCopy = {"C:\\Games\\|C:\\Games"}},
+         .given = {Ini("Files=-2")},
+         .transcript = Copying("C:\\Games", 0, 0, {"end"}),
+         .postCopy = "C:\\Games\\|C:\\Games"},
         {.what = "the chosen path is a file: it cannot be entered",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 1, "RequiredDiskSpace=-1");
-                 f.Write("Prod", "a file\n");
-             },
+         .given = {Flat(1), File("Prod", "a file\n")},
          .chosen = "C:\\Prod",
          .transcript = {"directory", kCannotEnter},
-         .currentAfter = "C:\\Media",
-         .filesAfter = {{"Prod", "a file\n"}}},
+         .after = {"Prod=a file\n"}},
         {.what = "a level below a file: not created, then not entered",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 1, "RequiredDiskSpace=-1");
-                 f.Write("F", "a file\n");
-             },
+         .given = {Flat(1), File("F", "a file\n")},
          .chosen = "C:\\F\\Sub",
          .transcript = {"directory", "! Error:  Could not create directory C:\\F\\Sub.",
-                        kCannotEnter},
-         .currentAfter = "C:\\Media"},
+                        kCannotEnter}},
         {.what = "the directory's full path is too long: it stays current",
-         .prepare =
-             [](CInstallFixture& f) {
-                 Flat(f, 1, "RequiredDiskSpace=-1");
-                 f.m_scope.MakeDirectories(kLongLevel + "/" + kLongLevel + "/" + kLongLevel);
-                 fs::create_directory_symlink(
-                     f.m_scope.Host(kLongLevel + "/" + kLongLevel + "/" + kLongLevel),
-                     f.m_scope.Host("L"));
-             },
+         .given = {Flat(1), Folder(kLongPath),
+                   [](CInstallFixture& f) {
+                       fs::create_directory_symlink(f.m_scope.Host(kLongPath), f.m_scope.Host("L"));
+                   }},
          .chosen = "C:\\L",
          .transcript = {"directory", kCannotEnter},
          .currentAfter = "C:\\" + kLongLevel + "\\" + kLongLevel + "\\" + kLongLevel},
         {.what = "a second install in another case replaces the files of the first",
-         .prepare =
-             [](CInstallFixture& f) {
-                 f.WriteIni("RequiredDiskSpace=-1", "Files=1\r\nFile1=readme.txt");
-                 f.Write("Media/Setup/readme.txt", "new\n");
-                 f.Write("Games/Word/Readme.txt", "old\n");
-             },
+         .given = {Ini("Files=1\r\nFile1=readme.txt"), File("Media/Setup/readme.txt", "new\n"),
+                   File("Games/Word/Readme.txt", "old\n")},
          .chosen = "C:\\games\\WORD",
-         .transcript = Join({{"directory", "progress C:\\Games\\Word"}, Statuses(1, 1), {"end"}}),
-         .currentAfter = "C:\\Media",
-         .postCopy = {"C:\\games\\WORD\\|C:\\Games\\Word"},
-         .filesAfter = {{"Games/Word/Readme.txt", "new\n"}},
-         .goneAfter = {"Games/Word/README.TXT", "GAMES"}},
+         .transcript = Copying("C:\\Games\\Word", 1, 1, {"end"}),
+         .postCopy = "C:\\games\\WORD\\|C:\\Games\\Word",
+         .after = {"Games/Word/Readme.txt=new\n", "!Games/Word/README.TXT", "!GAMES"}},
         {.what = "a case variant that leads nowhere is passed over",
-         .prepare =
-             [](CInstallFixture& f) {
-                 f.WriteIni("RequiredDiskSpace=-1", "Files=1\r\nFile1=games\\sub\\file.txt");
-                 f.Write("Media/Setup/games/sub/file.txt", "nested\n");
-                 f.m_scope.MakeDirectories("Inst/GAMES");
-                 f.m_scope.MakeDirectories("Inst/Games/Sub");
-             },
+         .given = {Ini("Files=1\r\nFile1=games\\sub\\file.txt"),
+                   File("Media/Setup/games/sub/file.txt", "nested\n"), Folder("Inst/GAMES"),
+                   Folder("Inst/Games/Sub")},
          .chosen = "C:\\Inst",
-         .transcript = Join({{"directory", "progress C:\\Inst"}, Statuses(1, 1), {"end"}}),
-         .currentAfter = "C:\\Media",
-         .postCopy = {"C:\\Inst\\|C:\\Inst"},
-         .filesAfter = {{"Inst/Games/Sub/FILE.TXT", "nested\n"}}},
+         .transcript = Copying("C:\\Inst", 1, 1, {"end"}),
+         .postCopy = "C:\\Inst\\|C:\\Inst",
+         .after = {"Inst/Games/Sub/FILE.TXT=nested\n"}},
     };
     return cases;
 }
@@ -365,7 +263,9 @@ TEST(InstallationRun, EachPathShowsItsMessagesAndLeavesTheDriveAsItSays) {
     for (const CRunCase& c : Cases()) {
         SCOPED_TRACE(c.what);
         CInstallFixture f;
-        c.prepare(f);
+        for (const Step& step : c.given) {
+            step(f);
+        }
         f.m_scope.MakeDirectories("Media");
         f.m_scope.Enter("Media");
         std::string measured;
@@ -391,18 +291,20 @@ TEST(InstallationRun, EachPathShowsItsMessagesAndLeavesTheDriveAsItSays) {
 
         EXPECT_EQ(f.m_ui.Lines(), c.transcript);
         EXPECT_EQ(platform::CurrentDirectory(), c.currentAfter);
-        EXPECT_EQ(f.m_postCopyCalls, c.postCopy);
+        EXPECT_EQ(f.m_postCopyCalls, c.postCopy.empty() ? Lines{} : Lines{c.postCopy});
         EXPECT_EQ(measured, c.measured);
         EXPECT_TRUE(f.m_ui.m_questionAnswers.empty());
         EXPECT_LE(f.m_ui.ProgressEnds(), 1);
-        for (const auto& [name, contents] : c.filesAfter) {
-            EXPECT_TRUE(f.Exists(name) && f.Read(name) == contents) << name;
-        }
-        for (const std::string& name : c.existAfter) {
-            EXPECT_TRUE(f.Exists(name)) << name;
-        }
-        for (const std::string& name : c.goneAfter) {
-            EXPECT_FALSE(f.Exists(name)) << name;
+        for (const std::string& entry : c.after) {
+            const std::size_t equals = entry.find('=');
+            if (entry.starts_with('!')) {
+                EXPECT_FALSE(f.Exists(entry.substr(1))) << entry;
+            } else if (equals == std::string::npos) {
+                EXPECT_TRUE(f.Exists(entry)) << entry;
+            } else {
+                const std::string name = entry.substr(0, equals);
+                EXPECT_TRUE(f.Exists(name) && f.Read(name) == entry.substr(equals + 1)) << entry;
+            }
         }
         if (c.chosen) {
             const std::string& chosen = *c.chosen;
@@ -410,7 +312,6 @@ TEST(InstallationRun, EachPathShowsItsMessagesAndLeavesTheDriveAsItSays) {
         }
     }
 }
-
 TEST(InstallationRun, ProgressCountsTheBytesOfAllFilesAndALargeFileInChunks) {
     CInstallFixture f;
     testing_support::MakeStandardProduct(f);

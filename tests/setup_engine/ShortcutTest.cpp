@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/Shortcut.h"
 #include "platform/KnownFolder.h"
+#include "platform/Shortcut.h"
 #include "setup/engine/PostCopyActions.h"
 #include "tests/setup_engine/PostCopyFixture.h"
 
 using platform::MessageResult;
+using testing_support::CEnvironmentScope;
+using testing_support::ReplaceAll;
 
 namespace {
 
@@ -24,14 +26,6 @@ std::string Success(const std::string& name) {
            "mouse.\r\n3) Click the " +
            name + " icon with the mouse.\r\n\r\nor:\n\r\n\rDouble-click the " + name +
            " desktop icon if you created one.";
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size())) {
-        text.replace(pos, from.size(), to);
-    }
-    return text;
 }
 
 // What desktop-file-validate says about `path`, with its exit status in front.
@@ -80,8 +74,9 @@ TEST_F(ShortcutTest, TheLauncherHoldsTheInstalledProgramFaithfullyOrNothingIsWri
         const char* linkName;
         const char* description;
         const char* launcher;  // the file's name
-        const char* text;      // after "[Desktop Entry]\nType=Application\n"
+        std::string text;      // after "[Desktop Entry]\nType=Application\n"
     };
+    const std::string tools = "Exec=@/Tools/LETTRINO\nPath=@/Tools\n";
     const Case cases[] = {
         {"Games", "Lettrino", "Word Game.lnk", "", "Word Game.desktop",
          "Name=Word Game\nExec=@/Games/LETTRINO\nPath=@/Games\n"},
@@ -100,14 +95,12 @@ TEST_F(ShortcutTest, TheLauncherHoldsTheInstalledProgramFaithfullyOrNothingIsWri
         {"Jeux été", "lettrino", "Célébration.lnk", "", "Célébration.desktop",
          "Name=Célébration\nExec=\"@/Jeux été/LETTRINO\"\nPath=@/Jeux été\n"},
         {"Tools", "Lettrino", "Tool.lnk", "Finds words; 100% \\ sure", "Tool.desktop",
-         "Name=Tool\nExec=@/Tools/LETTRINO\nPath=@/Tools\nComment=Finds words; 100% \\\\ sure\n"},
-        {"Tools", "Lettrino", " Lead.lnk", "", " Lead.desktop",
-         "Name=\\sLead\nExec=@/Tools/LETTRINO\nPath=@/Tools\n"},
-        {"Tools", "Lettrino", "..\\..\\Escape.lnk", "", "Escape.desktop",
-         "Name=Escape\nExec=@/Tools/LETTRINO\nPath=@/Tools\n"},
-        {"Tools", "Lettrino", "Tool.lnk", "two\nlines", nullptr, nullptr},
-        {"Tools", "Lettrino", "Tool.lnk", "caf\xE9", nullptr, nullptr},
-        {"Tools", "Lettrino", "Caf\xE9.lnk", "", nullptr, nullptr},
+         "Name=Tool\n" + tools + "Comment=Finds words; 100% \\\\ sure\n"},
+        {"Tools", "Lettrino", " Lead.lnk", "", " Lead.desktop", "Name=\\sLead\n" + tools},
+        {"Tools", "Lettrino", "..\\..\\Escape.lnk", "", "Escape.desktop", "Name=Escape\n" + tools},
+        {"Tools", "Lettrino", "Tool.lnk", "two\nlines", nullptr, ""},
+        {"Tools", "Lettrino", "Tool.lnk", "caf\xE9", nullptr, ""},
+        {"Tools", "Lettrino", "Caf\xE9.lnk", "", nullptr, ""},
     };
     const std::string drive = Canonical("");
     for (const Case& c : cases) {
@@ -138,76 +131,105 @@ TEST_F(ShortcutTest, TheLauncherHoldsTheInstalledProgramFaithfullyOrNothingIsWri
     }
 }
 
-TEST_F(ShortcutTest, LaunchersGoToTheSpecialFoldersThatExist) {
+// The standard product's SETUP.INI.
+const char kIni[] =
+    "[Setup]\nName=Word Game\n[Shortcuts]\nExeName=LETTRINO\nLnkName=Word Game.lnk\n";
+
+// Each row's boxes come in order with their answers; its launchers are the only
+// files written.
+TEST_F(ShortcutTest, LaunchersGoToTheSpecialFoldersThatExistAndMissingValuesAreReported) {
+    using Dialogue = std::vector<std::pair<std::string, MessageResult>>;
     struct Case {
         const char* name;
-        std::function<void(testing_support::CEnvironmentScope&)> prepare;
-        MessageResult answer;
+        std::function<void(CEnvironmentScope&)> prepare;
+        Dialogue boxes;
         std::vector<std::string> launchers;  // below C:, besides SETUP.INI and the program
+        std::string ini = kIni;
     };
-    const std::string launcher = "Word Game.desktop";
+    const std::string menu = std::string(kApplications) + "Word Game.desktop";
+    const std::string desktop = "home/Desktop/Word Game.desktop";
+    const std::pair<std::string, MessageResult> noName = {
+        "error:Error:  Name item not specified in the [Setup] section in SETUP.INI.",
+        MessageResult::Ok};
+    const std::pair<std::string, MessageResult> noShortcut = {
+        "error:Error:  ExeName and/or LnkName not specified in [Shortcuts] section in SETUP.INI.",
+        MessageResult::Ok};
+    const std::string ask = "question:Create desktop shortcut?";
+    // The success message comes whether or not a launcher could be written.
+    const Dialogue yes = {{ask, MessageResult::Yes},
+                          {"info:" + Success("Word Game"), MessageResult::Ok}};
+    const Dialogue no = {{ask, MessageResult::No},
+                         {"info:" + Success("Word Game"), MessageResult::Ok}};
     const Case cases[] = {
-        {"No: the menu only",
-         [](testing_support::CEnvironmentScope&) {},
-         MessageResult::No,
-         {kApplications + launcher}},
-        {"Yes: the menu and the desktop",
-         [](testing_support::CEnvironmentScope&) {},
-         MessageResult::Yes,
-         {"home/.local/share/applications/" + launcher, "home/Desktop/" + launcher}},
+        {"No: the menu only", {}, no, {menu}},
+        {"Yes: the menu and the desktop", {}, yes, {menu, desktop}},
         {"no desktop folder: none is made",
-         [this](testing_support::CEnvironmentScope&) {
-             std::filesystem::remove(m_scope.Host("home/Desktop"));
-         },
-         MessageResult::Yes,
-         {kApplications + launcher}},
+         [this](auto&) { std::filesystem::remove(m_scope.Host("home/Desktop")); },
+         yes,
+         {menu}},
         {"the desktop folder of user-dirs.dirs",
-         [this](testing_support::CEnvironmentScope&) {
+         [this](auto&) {
              m_scope.MakeDirectories("home/.config");
              m_scope.MakeDirectories("home/Bureau");
              m_scope.Drive().Write("home/.config/user-dirs.dirs",
                                    "# written by the session\nXDG_DOWNLOAD_DIR=\"$HOME/\"\n"
                                    "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n");
          },
-         MessageResult::Yes,
-         {"home/Bureau/" + launcher, kApplications + launcher}},
+         yes,
+         {"home/Bureau/Word Game.desktop", menu}},
         {"an absolute desktop folder under XDG_CONFIG_HOME",
-         [this](testing_support::CEnvironmentScope& environment) {
+         [this](CEnvironmentScope& environment) {
              m_scope.MakeDirectories("config");
              m_scope.MakeDirectories("Other Desk");
              environment.Set("XDG_CONFIG_HOME", m_scope.Host("config"));
              m_scope.Drive().Write("config/user-dirs.dirs",
                                    "XDG_DESKTOP_DIR=\"" + Canonical("Other Desk") + "\"\n");
          },
-         MessageResult::Yes,
-         {kApplications + launcher, "Other Desk/" + launcher}},
+         yes,
+         {menu, "Other Desk/Word Game.desktop"}},
         {"XDG_DATA_HOME, created with its parents",
-         [this](testing_support::CEnvironmentScope& environment) {
-             environment.Set("XDG_DATA_HOME", m_scope.Host("data/deep"));
-         },
-         MessageResult::No,
-         {"data/deep/applications/" + launcher}},
+         [this](auto& environment) { environment.Set("XDG_DATA_HOME", m_scope.Host("data/deep")); },
+         no,
+         {"data/deep/applications/Word Game.desktop"}},
         {"a relative XDG_DATA_HOME is ignored",
-         [](testing_support::CEnvironmentScope& environment) {
-             environment.Set("XDG_DATA_HOME", "data");
-         },
-         MessageResult::No,
-         {kApplications + launcher}},
+         [](auto& environment) { environment.Set("XDG_DATA_HOME", "data"); },
+         no,
+         {menu}},
         {"no home folder: nothing at all",
-         [](testing_support::CEnvironmentScope& environment) { environment.Set("HOME", ""); },
-         MessageResult::Yes,
+         [](auto& environment) { environment.Set("HOME", ""); },
+         yes,
          {}},
         {"no home folder, but XDG_DATA_HOME",
-         [this](testing_support::CEnvironmentScope& environment) {
+         [this](auto& environment) {
              environment.Unset("HOME");
              environment.Set("XDG_DATA_HOME", m_scope.Host("data"));
          },
-         MessageResult::Yes,
-         {"data/applications/" + launcher}},
+         yes,
+         {"data/applications/Word Game.desktop"}},
+        {"the launcher is named after LnkName",
+         {},
+         no,
+         {std::string(kApplications) + "Other.desktop"},
+         "[Setup]\nName=Word Game\n[Shortcuts]\nExeName=LETTRINO\nLnkName=Other.lnk\n"},
+        {"no Name: the rest goes on with an empty name",
+         {},
+         {noName, {ask, MessageResult::Yes}, {"info:" + Success(""), MessageResult::Ok}},
+         {menu, desktop},
+         "[Shortcuts]\nExeName=LETTRINO\nLnkName=Word Game.lnk\n"},
+        {"no LnkName",
+         {},
+         {noShortcut},
+         {},
+         "[Setup]\nName=Word Game\n[Shortcuts]\nExeName=LETTRINO\nLnkName=\n"},
+        {"no ExeName and no Name",
+         {},
+         {noName, noShortcut},
+         {},
+         "[Setup]\nName=\n[Shortcuts]\nLnkName=Word Game.lnk\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        testing_support::CEnvironmentScope restore;
+        CEnvironmentScope restore;
         for (const char* folder : {"home", "config", "Other Desk", "data", "cwd"}) {
             std::filesystem::remove_all(m_scope.Host(folder));
         }
@@ -215,16 +237,20 @@ TEST_F(ShortcutTest, LaunchersGoToTheSpecialFoldersThatExist) {
         m_scope.MakeDirectories("cwd");
         m_scope.Enter("cwd");
         InstallProgram("Games");
-        WriteIni("[Setup]\nName=Word Game\n[Shortcuts]\nExeName=LETTRINO\nLnkName=Word Game.lnk\n");
-        c.prepare(restore);
-        m_ui.Answer(c.answer);
-        m_ui.Answer(MessageResult::Ok);
+        WriteIni(c.ini);
+        if (c.prepare) {
+            c.prepare(restore);
+        }
+        std::vector<std::string> boxes;
+        for (const auto& [box, answer] : c.boxes) {
+            boxes.push_back(box);
+            m_ui.Answer(answer);
+        }
 
         setup::CreateProductShortcuts("C:\\Games");
 
         std::vector<std::string> expected = c.launchers;
-        expected.push_back("Games/LETTRINO");
-        expected.push_back("My Setup/SETUP.INI");
+        expected.insert(expected.end(), {"Games/LETTRINO", "My Setup/SETUP.INI"});
         std::sort(expected.begin(), expected.end());
         std::vector<std::string> files = FilesOnDrive();
         std::erase_if(files,
@@ -235,64 +261,9 @@ TEST_F(ShortcutTest, LaunchersGoToTheSpecialFoldersThatExist) {
             EXPECT_EQ(Mode(m_scope.Host(file)), onDesktop ? 0755u : 0644u) << file;
             EXPECT_EQ(Validate(m_scope.Host(file)), "0:") << file;
         }
-        // The success message comes whether or not a launcher could be written.
-        EXPECT_EQ(Boxes().back(), "info:" + Success("Word Game"));
-        m_ui.ClearTranscript();
-    }
-}
-
-TEST_F(ShortcutTest, MissingValuesAreReportedInOrder) {
-    struct Case {
-        const char* name;
-        const char* ini;
-        std::vector<MessageResult> answers;
-        std::vector<std::string> boxes;
-        std::size_t launchers;
-    };
-    const std::string noName =
-        "error:Error:  Name item not specified in the [Setup] section in SETUP.INI.";
-    const std::string noShortcut =
-        "error:Error:  ExeName and/or LnkName not specified in [Shortcuts] section in SETUP.INI.";
-    const std::string ask = "question:Create desktop shortcut?";
-    const Case cases[] = {
-        {"complete",
-         "[Setup]\nName=Word Game\n[Shortcuts]\nExeName=LETTRINO\nLnkName=Other.lnk\n",
-         {MessageResult::No, MessageResult::Ok},
-         {ask, "info:" + Success("Word Game")},
-         1},
-        {"no Name: the rest goes on with an empty name",
-         "[Shortcuts]\nExeName=LETTRINO\nLnkName=Word Game.lnk\n",
-         {MessageResult::Ok, MessageResult::Yes, MessageResult::Ok},
-         {noName, ask, "info:" + Success("")},
-         2},
-        {"no LnkName",
-         "[Setup]\nName=Word Game\n[Shortcuts]\nExeName=LETTRINO\nLnkName=\n",
-         {MessageResult::Ok},
-         {noShortcut},
-         0},
-        {"no ExeName and no Name",
-         "[Setup]\nName=\n[Shortcuts]\nLnkName=Word Game.lnk\n",
-         {MessageResult::Ok, MessageResult::Ok},
-         {noName, noShortcut},
-         0},
-    };
-    InstallProgram("Games");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteIni(c.ini);
-        for (MessageResult answer : c.answers) {
-            m_ui.Answer(answer);
-        }
-        setup::CreateProductShortcuts("C:\\Games");
-        EXPECT_EQ(Boxes(), c.boxes);
+        EXPECT_EQ(Boxes(), boxes);
         EXPECT_TRUE(m_ui.ScriptUsedUp());
-        EXPECT_EQ(FilesOnDrive().size(), 2 + c.launchers);
         m_ui.ClearTranscript();
-        std::filesystem::remove_all(m_scope.Host("home/.local"));
-        for (const auto& entry :
-             std::filesystem::directory_iterator(m_scope.Host("home/Desktop"))) {
-            std::filesystem::remove(entry.path());
-        }
     }
 }
 
