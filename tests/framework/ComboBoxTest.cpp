@@ -62,9 +62,8 @@ TEST(ComboBoxTest, InALayoutIsOneLineHighAndOpensToTheLayoutsHeight) {
     dialog.show();
     auto* pCombo = dialog.GetDlgItemAs<CComboBox>(10);
     ASSERT_NE(pCombo, nullptr);
-    const CDialogUnits& units = dialog.GetDialogUnits();
-    EXPECT_EQ(pCombo->width(), units.ToPixelsX(40));
-    EXPECT_EQ(pCombo->GetDroppedHeight(), units.ToPixelsY(90));
+    // The template's 90 units against the dialog's 80.
+    EXPECT_NEAR(pCombo->GetDroppedHeight(), dialog.height() * 9 / 8, 1);
     // One line: far below the 90 units of the opened list, and not over the button.
     EXPECT_LT(pCombo->geometry().bottom(), dialog.GetDlgItem(CommandOk)->geometry().top());
 

@@ -51,7 +51,7 @@ struct CCopyScript {
 struct CCancelCase {
     const char* name;
     int nPumpWithStep;  // the pump (1-based) in which the user acts
-    std::function<void(CProgressDlg&)> act;
+    void (*act)(CProgressDlg&);
     std::vector<MessageResult> answers;
     int nStatus;
     std::size_t nCopied;
@@ -88,50 +88,35 @@ TEST_P(ProgressCancelTest, CancelAsksAndStopsBeforeTheNextFileOnlyOnYes) {
     EXPECT_TRUE(m_ui.ScriptUsedUp());
 }
 
-void ClickCancel(CProgressDlg& dialog) {
-    QTest::mouseClick(dialog.GetDlgItem(framework::CommandCancel), Qt::LeftButton);
+void ClickCancel(CProgressDlg& d) {
+    ClickItem(d, framework::CommandCancel);
 }
+void SpaceOnCancel(CProgressDlg& d) {
+    QTest::keyClick(d.GetDlgItem(framework::CommandCancel), Qt::Key_Space);
+}
+void EnterOnCancel(CProgressDlg& d) {
+    QTest::keyClick(d.GetDlgItem(framework::CommandCancel), Qt::Key_Return);
+}
+void Escape(CProgressDlg& d) {
+    QTest::keyClick(&d, Qt::Key_Escape);
+}
+void CloseBox(CProgressDlg& d) {
+    d.close();
+}
+
+constexpr MessageResult kYes = MessageResult::Yes;
+constexpr MessageResult kNo = MessageResult::No;
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, ProgressCancelTest,
-    ::testing::Values(
-        CCancelCase{"CancelYes", 2, ClickCancel, {MessageResult::Yes}, kStatusCancelled, 1},
-        CCancelCase{"CancelNo", 2, ClickCancel, {MessageResult::No}, kStatusCompleted, 3},
-        CCancelCase{"SpaceOnCancel",
-                    3,
-                    [](CProgressDlg& d) {
-                        QTest::keyClick(d.GetDlgItem(framework::CommandCancel), Qt::Key_Space);
-                    },
-                    {MessageResult::Yes},
-                    kStatusCancelled,
-                    2},
-        CCancelCase{"CloseBoxAsksTheSame",
-                    1,
-                    [](CProgressDlg& d) { d.close(); },
-                    {MessageResult::Yes},
-                    kStatusCancelled,
-                    0},
-        CCancelCase{"CloseBoxAnsweredNo",
-                    1,
-                    [](CProgressDlg& d) { d.close(); },
-                    {MessageResult::No},
-                    kStatusCompleted,
-                    3},
-        CCancelCase{"EscapeDoesNothing",
-                    2,
-                    [](CProgressDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-                    {},
-                    kStatusCompleted,
-                    3},
-        CCancelCase{"EnterDoesNothing",
-                    2,
-                    [](CProgressDlg& d) {
-                        QTest::keyClick(d.GetDlgItem(framework::CommandCancel), Qt::Key_Return);
-                    },
-                    {},
-                    kStatusCompleted,
-                    3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(CCancelCase{"CancelYes", 2, ClickCancel, {kYes}, kStatusCancelled, 1},
+                      CCancelCase{"CancelNo", 2, ClickCancel, {kNo}, kStatusCompleted, 3},
+                      CCancelCase{"SpaceOnCancel", 3, SpaceOnCancel, {kYes}, kStatusCancelled, 2},
+                      CCancelCase{"CloseBoxAsksTheSame", 1, CloseBox, {kYes}, kStatusCancelled, 0},
+                      CCancelCase{"CloseBoxAnsweredNo", 1, CloseBox, {kNo}, kStatusCompleted, 3},
+                      CCancelCase{"EscapeDoesNothing", 2, Escape, {}, kStatusCompleted, 3},
+                      CCancelCase{"EnterDoesNothing", 2, EnterOnCancel, {}, kStatusCompleted, 3}),
+    kCaseName);
 
 using ProgressDialogTest = CSetupFixture;
 

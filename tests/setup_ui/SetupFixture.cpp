@@ -55,8 +55,9 @@ std::vector<std::string> CSetupFixture::Shown() const {
     return shown;
 }
 
-void CSetupFixture::Click(QWidget* pControl) const {
-    ASSERT_NE(pControl, nullptr);
+void ClickItem(framework::CDialog& dialog, int nId) {
+    QWidget* pControl = dialog.GetDlgItem(nId);
+    ASSERT_NE(pControl, nullptr) << nId;
     QTest::mouseClick(pControl, Qt::LeftButton);
 }
 

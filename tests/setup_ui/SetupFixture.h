@@ -16,6 +16,12 @@ namespace setup_ui_test {
 extern const char* const kIni;
 constexpr const char* kCaption = "Word Game Setup";
 
+// Names each row of a table of cases after its `name`.
+inline constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+
+// Clicks the control `nId` of `dialog` with the mouse.
+void ClickItem(framework::CDialog& dialog, int nId);
+
 // The installer as it runs from C:\Setup\setup with drive C: pointed at a fresh
 // folder, driven through the scripted seam. The application object exists from the
 // start; the main dialog opens on request.
@@ -30,8 +36,6 @@ public:
     void OpenMainDialog();
     // The texts of the boxes and dialogs shown so far, in order; dialogs as "[id]".
     std::vector<std::string> Shown() const;
-
-    void Click(QWidget* pControl) const;
 
     testing_support::CDriveScope m_drive;
     testing_support::CScriptedDialogUserInterface m_ui;
