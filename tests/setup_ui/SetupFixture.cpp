@@ -61,4 +61,11 @@ void ClickItem(framework::CDialog& dialog, int nId) {
     QTest::mouseClick(pControl, Qt::LeftButton);
 }
 
+void KeyOnItem(framework::CDialog& dialog, int nId, Qt::Key key) {
+    QWidget* pControl = dialog.GetDlgItem(nId);
+    ASSERT_NE(pControl, nullptr) << nId;
+    pControl->setFocus();
+    QTest::keyClick(pControl, key);
+}
+
 }  // namespace setup_ui_test
