@@ -44,16 +44,12 @@ TEST(ComboBoxTest, KeepsEntriesInOrderAndSelectsOnlyWhatExists) {
     EXPECT_EQ(combo.GetCurSel(), -1);
 }
 
-const char* NoStrings(int) {
-    return "";
-}
-
 constexpr CControlTemplate kControls[] = {
     {ControlKind::ComboBox, 10, 0, 8, 8, 40, 90, StyleTabStop | StyleVScroll},
     {ControlKind::PushButton, CommandOk, 0, 8, 60, 30, 12, StyleTabStop},
 };
 const CDialogTemplate kTemplate = {
-    88, 0, 120, 80, "No Such Face", 8, DialogStyleNone, kControls, &NoStrings};
+    88, 0, 120, 80, "No Such Face", 8, DialogStyleNone, kControls, [](int) { return ""; }};
 
 TEST(ComboBoxTest, InALayoutIsOneLineHighAndOpensToTheLayoutsHeight) {
     testing_support::CScriptedDialogUserInterface ui;
