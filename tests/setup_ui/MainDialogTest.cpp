@@ -54,23 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 using MainDialogTest = CSetupFixture;
 
-// The program's icon is shown in the dialog, in its title bar and in the title bar
-// of every dialog opened after it.
-TEST_F(MainDialogTest, ShowsTheProductAndItsIconAndFocusesDescription) {
-    OpenMainDialog();
-    EXPECT_EQ(m_pMain->GetDlgItemText(IDC_PRODUCT_TEXT),
-              "This program installs Word Game on your computer.");
-    EXPECT_TRUE(m_pMain->GetDlgItemAs<QLabel>(IDC_PRODUCT_TEXT)->wordWrap());
-    EXPECT_EQ(m_pMain->focusWidget(), m_pMain->GetDlgItem(IDC_DESCRIPTION));
-    const auto* pIcon = m_pMain->GetDlgItemAs<framework::CStatic>(IDC_PROGRAM_ICON);
-    ASSERT_NE(pIcon, nullptr);
-    EXPECT_EQ(pIcon->pixmap().size(), QSize(32, 32));
-    EXPECT_FALSE(pIcon->accessibleName().isEmpty());
-    const QImage shown = pIcon->pixmap().toImage();
-    EXPECT_EQ(m_pMain->windowIcon().pixmap(32, 32).toImage(), shown);
-    EXPECT_EQ(CDirectoryDlg().windowIcon().pixmap(32, 32).toImage(), shown);
-}
-
 TEST_F(MainDialogTest, DescriptionAndRequirementsAreReadAtEachPress) {
     OpenMainDialog();
     for (const char* ini :
@@ -147,19 +130,33 @@ INSTANTIATE_TEST_SUITE_P(
     kCaseName);
 
 // Every window the installer opens carries [Setup] Caption as its title; with no
-// caption the title is empty, not the program's file name.
-struct CCaptionCase {
+// caption the title is empty, not the program's file name. The program's icon is
+// shown in the dialog, in its title bar and in the title bar of every dialog opened
+// after it.
+struct CShowCase {
     const char* name;
     const char* ini;
     const char* title;
-    friend void PrintTo(const CCaptionCase& c, std::ostream* os) { *os << c.name; }
+    const char* product;  // [Setup] MainDialogText
+    friend void PrintTo(const CShowCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class CaptionTest : public CSetupFixture, public ::testing::WithParamInterface<CCaptionCase> {};
+class MainDialogShowTest : public CSetupFixture, public ::testing::WithParamInterface<CShowCase> {};
 
-TEST_P(CaptionTest, TitlesEveryBoxAndDialog) {
+TEST_P(MainDialogShowTest, ShowsTheProductAndItsIconAndTitlesEveryBoxAndDialog) {
     WriteIni(GetParam().ini);
     OpenMainDialog();
+    EXPECT_EQ(m_pMain->GetDlgItemText(IDC_PRODUCT_TEXT), GetParam().product);
+    EXPECT_TRUE(m_pMain->GetDlgItemAs<QLabel>(IDC_PRODUCT_TEXT)->wordWrap());
+    EXPECT_EQ(m_pMain->focusWidget(), m_pMain->GetDlgItem(IDC_DESCRIPTION));
+    const auto* pIcon = m_pMain->GetDlgItemAs<framework::CStatic>(IDC_PROGRAM_ICON);
+    ASSERT_NE(pIcon, nullptr);
+    EXPECT_EQ(pIcon->pixmap().size(), QSize(32, 32));
+    EXPECT_FALSE(pIcon->accessibleName().isEmpty());
+    const QImage icon = pIcon->pixmap().toImage();
+    EXPECT_EQ(m_pMain->windowIcon().pixmap(32, 32).toImage(), icon);
+    EXPECT_EQ(CDirectoryDlg().windowIcon().pixmap(32, 32).toImage(), icon);
+
     EXPECT_EQ(m_pMain->GetWindowText(), GetParam().title);
     EXPECT_FALSE(m_pMain->windowTitle().isEmpty()) << "Qt would show the file name";
     m_ui.Answer(MessageResult::Ok);
@@ -177,12 +174,14 @@ TEST_P(CaptionTest, TitlesEveryBoxAndDialog) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Inis, CaptionTest,
-                         ::testing::Values(CCaptionCase{"WithCaption", kIni, kCaption},
-                                           CCaptionCase{"WithoutCaption",
-                                                        "[Setup]\nDescription=D\n", ""},
-                                           CCaptionCase{"EmptyFile", "", ""}),
-                         kCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Inis, MainDialogShowTest,
+    ::testing::Values(CShowCase{"WithCaption", kIni, kCaption,
+                                "This program installs Word Game on your computer."},
+                      CShowCase{"WithoutCaption", "[Setup]\nDescription=D\nMainDialogText=M\n", "",
+                                "M"},
+                      CShowCase{"EmptyFile", "", "", ""}),
+    kCaseName);
 
 TEST_F(MainDialogTest, ApplicationRunsTheMainDialogAndRestoresTheWorkingDirectory) {
     m_drive.MakeDirectories("Elsewhere");

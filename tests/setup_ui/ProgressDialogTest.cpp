@@ -26,12 +26,14 @@ struct CCopyScript {
     int nRuns = 0;
     bool bVisibleAtStart = false;
     CProgressDlg* pDialog = nullptr;
-    std::vector<std::string> statusTexts;
+    std::vector<std::string> statusTexts;  // before the first file, then after each
+    std::vector<int> barValues;            // after each file
 
     void operator()(CCopyProgress& progress) {
         ++nRuns;
         pDialog = dynamic_cast<CProgressDlg*>(&progress);
         bVisibleAtStart = pDialog && pDialog->isVisible();
+        statusTexts.push_back(pDialog->GetDlgItemText(IDC_STATUS));
         progress.CopiedFiles().clear();
         for (int i = 1; i <= nFiles && progress.Status() == kStatusCompleted; ++i) {
             platform::UserInterface().PumpEvents();
@@ -43,6 +45,7 @@ struct CCopyScript {
             progress.SetStatusText(platform::FormatString("Copying file %d of %d...", {i, nFiles}));
             statusTexts.push_back(pDialog->GetDlgItemText(IDC_STATUS));
             progress.SetProgress(static_cast<std::uint64_t>(i), static_cast<std::uint64_t>(nFiles));
+            barValues.push_back(pDialog->GetDlgItemAs<QProgressBar>(IDC_PROGRESS)->value());
         }
         progress.EndProgress();
     }
@@ -113,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 using ProgressDialogTest = CSetupFixture;
 
-TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShown) {
+TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShownAndShowsItsProgress) {
     OpenMainDialog();
     CCopyScript script;
     script.nFiles = 7;
@@ -133,32 +136,19 @@ TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShown) {
     EXPECT_EQ(dialog.GetWindowText(), kCaption);
     EXPECT_EQ(copied.size(), 7u);
     EXPECT_EQ(copied.front(), "C:\\WORDGAME\\FILE1");
-    EXPECT_EQ(script.statusTexts.front(), "Copying file 1 of 7...");
-    EXPECT_EQ(script.statusTexts.back(), "Copying file 7 of 7...");
-    const auto* pBar = dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS);
+    ASSERT_EQ(script.statusTexts.size(), 8u);
+    EXPECT_EQ(script.statusTexts[0], "");  // empty until the first file
+    EXPECT_EQ(script.statusTexts[1], "Copying file 1 of 7...");
+    EXPECT_EQ(script.statusTexts[7], "Copying file 7 of 7...");
+    auto* pBar = dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS);
+    EXPECT_EQ(script.barValues[2], pBar->maximum() * 3 / 7);
     EXPECT_EQ(pBar->value(), pBar->maximum());
+    EXPECT_FALSE(pBar->accessibleName().isEmpty());
     EXPECT_EQ(m_ui.Pumps(), 7);
-}
-
-TEST_F(ProgressDialogTest, ShowsStatusAndBytesPartWay) {
-    OpenMainDialog();
-    CProgressDlg dialog("C:\\WORDGAME", nullptr, [](CCopyProgress& progress) {
-        progress.SetStatusText("Copying file 3 of 7...");
-        progress.SetProgress(3, 7);
-    });
-    dialog.CreateAndInitialize();
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_STATUS), "");  // empty until the first file
-    dialog.CopyFiles();
-    const auto* pBar = dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS);
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_STATUS), "Copying file 3 of 7...");
-    EXPECT_EQ(pBar->value(), pBar->maximum() * 3 / 7);
     dialog.SetProgress(5, 0);  // nothing to copy: the bar stays at its start
     EXPECT_EQ(pBar->value(), 0);
     dialog.SetProgress(~0ull, ~0ull);  // counts beyond any product stay in range
     EXPECT_EQ(pBar->value(), pBar->maximum());
-    EXPECT_FALSE(pBar->accessibleName().isEmpty());
-    dialog.EndProgress();
-    EXPECT_TRUE(dialog.IsEnded());
 }
 
 }  // namespace
