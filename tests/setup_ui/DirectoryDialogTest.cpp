@@ -163,7 +163,6 @@ TEST_P(DriveListTest, OneEntryPerDriveWithCPreselected) {
     }
     EXPECT_EQ(entries, GetParam().entries);
     EXPECT_EQ(dialog.m_cboDrive->GetCurSel(), GetParam().nSelected);
-    EXPECT_FALSE(dialog.m_cboDrive->isEditable());
     EXPECT_EQ(dialog.focusWidget(), dialog.m_cboDrive);  // the first tab stop
 }
 
