@@ -127,8 +127,8 @@ TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShownAndShowsItsP
         EXPECT_EQ(script.nRuns, 1);
         EXPECT_TRUE(shown.IsEnded());
         EXPECT_EQ(shown.GetModalResult(), framework::CommandOk);
-        // A second delivery of pending commands starts nothing.
-        QCoreApplication::sendPostedEvents(&shown, QEvent::MetaCall);
+        // A second delivery of the posted start starts nothing.
+        shown.OnCommand(IDC_START, framework::CommandCode::Posted);
         EXPECT_EQ(script.nRuns, 1);
     });
     dialog.DoModal();
