@@ -18,14 +18,9 @@ namespace {
 
 using namespace framework;
 
-struct CTitleCase {
-    const char* name;
-    const char* displayName;
-};
-
 TEST(QtUserInterfaceTest, BoxesCarryTheDisplayNameEvenWhenItIsEmpty) {
-    for (const CTitleCase row : {CTitleCase{"named", "Word Game Setup"}, CTitleCase{"empty", ""}}) {
-        platform::SetDisplayName(row.displayName);
+    for (const std::string displayName : {"Word Game Setup", ""}) {
+        platform::SetDisplayName(displayName);
         CQtUserInterface ui;
         std::string caption = "not shown";
         QString rawTitle;
@@ -38,9 +33,9 @@ TEST(QtUserInterfaceTest, BoxesCarryTheDisplayNameEvenWhenItIsEmpty) {
             }
         });
         ui.MessageBox("text", platform::MessageIcon::Information, platform::MessageButtons::Ok);
-        EXPECT_EQ(caption, row.displayName) << row.name;
+        EXPECT_EQ(caption, displayName);
         // An empty title would let Qt put the program's file name in the title bar.
-        EXPECT_FALSE(rawTitle.isEmpty()) << row.name;
+        EXPECT_FALSE(rawTitle.isEmpty()) << '"' << displayName << '"';
     }
     platform::SetDisplayName(std::string());
 }
