@@ -26,15 +26,14 @@ TEST(ComboBoxTest, KeepsEntriesInOrderAndSelectsOnlyWhatExists) {
     EXPECT_EQ(combo.GetLBText(2), "A:\\");
     EXPECT_EQ(combo.GetLBText(3), "");
 
+    // SetCurSel returns the selection it leaves: nothing for an index out of range.
     struct Row {
         int nSelect;
-        int nReturned;
         int nSelected;
         const char* text;
     };
-    for (const Row row :
-         {Row{1, 1, 1, "C:\\"}, Row{3, -1, -1, ""}, Row{2, 2, 2, "A:\\"}, Row{-1, -1, -1, ""}}) {
-        EXPECT_EQ(combo.SetCurSel(row.nSelect), row.nReturned) << row.nSelect;
+    for (const Row row : {Row{1, 1, "C:\\"}, Row{3, -1, ""}, Row{2, 2, "A:\\"}, Row{-1, -1, ""}}) {
+        EXPECT_EQ(combo.SetCurSel(row.nSelect), row.nSelected) << row.nSelect;
         EXPECT_EQ(combo.GetCurSel(), row.nSelected) << row.nSelect;
         EXPECT_EQ(combo.GetWindowText(), row.text) << row.nSelect;
     }
