@@ -15,28 +15,23 @@ using namespace framework;
 
 enum { IDC_FIELD = 10, IDC_OTHER };
 
-const char* NoStrings(int) {
-    return "";
-}
-
 constexpr CControlTemplate kControls[] = {
     {ControlKind::Edit, IDC_FIELD, 0, 4, 4, 100, 12, StyleBorder | StyleTabStop},
     {ControlKind::Edit, IDC_OTHER, 0, 4, 20, 100, 12, StyleBorder | StyleTabStop},
     {ControlKind::PushButton, CommandOk, 0, 4, 40, 30, 12, StyleTabStop},
 };
 const CDialogTemplate kTemplate = {
-    89, 0, 110, 60, "No Such Face", 8, DialogStyleNone, kControls, &NoStrings};
+    89, 0, 110, 60, "No Such Face", 8, DialogStyleNone, kControls, [](int) { return ""; }};
 
 class CLimitedDialog : public CDialog {
 public:
     CLimitedDialog() : CDialog(kTemplate) {}
     std::string m_strField;
     std::string m_strOther = "other";
-    int m_nMax = 5;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override {
-        dx.Text(IDC_FIELD, m_strField, m_nMax);
+        dx.Text(IDC_FIELD, m_strField, 5);
         dx.Text(IDC_OTHER, m_strOther);
     }
 };

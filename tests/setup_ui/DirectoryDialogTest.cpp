@@ -1,6 +1,7 @@
 // The directory dialog: the drive list, and the OK checks in their order with their
 // messages, the field selected and focused after each refusal, and the refusal of
 // the setup program's own folder under any spelling.
+#include <QString>
 #include <QTest>
 #include <filesystem>
 #include <optional>
@@ -17,30 +18,47 @@
 namespace setup_ui_test {
 namespace {
 
-using platform::MessageResult;
 using namespace setup;
 
-const char* const kRequired = "Error:  Directory must be entered.";
-const char* const kInUse =
+const std::string kRequired = "Error:  Directory must be entered.";
+const std::string kInUse =
     "The directory you specified is being used by this setup program.\n\n"
     "Please specify a different directory.";
-const char* const kTooLong = "Please enter no more than 256 characters.";
+const std::string kTooLong = "Please enter no more than 256 characters.";
+const std::string kLong(257, 'A');
+// Multi-byte characters: the field counts 200, the full path needs over 400 bytes.
+const std::string kWide = QString(200, QChar(0xE9)).toStdString();
+// Typed in place of the setup folder C:\Setup as the root drive Z: spells it.
+constexpr const char* kSetupBelowZ = "<setup below Z:>";
 
 std::string Invalid(const std::string& combined) {
     return "Error:  \"" + combined + "\" is an invalid directory name.";
 }
 
+// Drives and folders a case needs.
+struct Arrange {
+    static void LinkToSetup(CSetupFixture& f) {
+        std::filesystem::create_directory_symlink(f.m_drive.Host("Setup"), f.m_drive.Host("Link"));
+    }
+    static void DriveD(CSetupFixture& f) {
+        f.m_drive.MakeDirectories("D");
+        platform::MapDrive('D', f.m_drive.Host("D"));
+    }
+    static void NoDrives(CSetupFixture&) {
+        for (const char letter : platform::MappedDrives()) {
+            platform::MapDrive(letter, std::string());
+        }
+    }
+};
+
 struct CCheckCase {
     const char* name;
-    // Prepares the drives and folders; returns the default directory for SETUP.INI
-    // (nothing: no DefaultDirectory key).
-    std::function<std::optional<std::string>(CSetupFixture&)> arrange;
-    // What the user types over the default (nothing: the default stays).
-    std::function<std::optional<std::string>(CSetupFixture&)> typed;
-    const char* drive;  // the drive entry to select; nullptr keeps the preselection
-    // The message shown, or nothing when OK passes.
-    std::function<std::optional<std::string>(CSetupFixture&)> message;
-    const char* fullPath;  // the result when OK passes
+    const char* defaultDirectory;      // nullptr: no DefaultDirectory key
+    std::optional<std::string> typed;  // over the default; nothing: the default stays
+    const char* drive;                 // the entry to select; nullptr keeps the preselection
+    std::string message;               // empty when OK passes
+    const char* fullPath;              // the result when OK passes
+    void (*arrange)(CSetupFixture&) = nullptr;
     friend void PrintTo(const CCheckCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -48,135 +66,79 @@ class DirectoryCheckTest : public CSetupFixture,
                            public ::testing::WithParamInterface<CCheckCase> {};
 
 TEST_P(DirectoryCheckTest, RunsTheChecksInOrderAndKeepsTheDialogOpenOnRefusal) {
-    const std::optional<std::string> defaultDirectory = GetParam().arrange(*this);
-    WriteIni(std::string("[Setup]\nCaption=Word Game Setup\n") +
-             (defaultDirectory ? "DefaultDirectory=" + *defaultDirectory + "\n" : ""));
-    const std::optional<std::string> message = GetParam().message(*this);
-    if (message) {
-        m_ui.Answer(MessageResult::Ok);
+    const CCheckCase& c = GetParam();
+    if (c.arrange) {
+        c.arrange(*this);
     }
-    std::string fieldText;
-    bool bFieldSelectedAndFocused = false;
+    WriteIni(
+        std::string("[Setup]\nCaption=Word Game Setup\n") +
+        (c.defaultDirectory ? "DefaultDirectory=" + std::string(c.defaultDirectory) + "\n" : ""));
+    const bool bRefused = !c.message.empty();
+    if (bRefused) {
+        m_ui.Answer(platform::MessageResult::Ok);
+    }
     m_ui.OnNextDialog([&](framework::CDialog& dialog) {
         auto& directory = dynamic_cast<CDirectoryDlg&>(dialog);
         auto* pField = directory.GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY);
-        if (const std::optional<std::string> typed = GetParam().typed(*this)) {
-            pField->SetWindowText(*typed);
+        if (c.typed) {
+            pField->SetWindowText(*c.typed == kSetupBelowZ ? m_drive.Host("Setup").substr(1)
+                                                           : *c.typed);
         }
-        if (GetParam().drive) {
-            const int nIndex = directory.m_cboDrive->findText(GetParam().drive);
-            ASSERT_GE(nIndex, 0) << GetParam().drive;
+        if (c.drive) {
+            const int nIndex = directory.m_cboDrive->findText(c.drive);
+            ASSERT_GE(nIndex, 0) << c.drive;
             directory.m_cboDrive->SetCurSel(nIndex);
         }
         pField->setSelection(0, 0);
         directory.GetDlgItem(framework::CommandCancel)->setFocus();
-        fieldText = pField->GetWindowText();
-        QTest::mouseClick(directory.GetDlgItem(framework::CommandOk), Qt::LeftButton);
+        const std::string fieldText = pField->GetWindowText();
+        ClickItem(directory, framework::CommandOk);
         if (!directory.IsEnded()) {
-            int nStart = -1;
-            int nEnd = -1;
+            int nStart = -1, nEnd = -1;
             pField->GetSel(nStart, nEnd);
-            bFieldSelectedAndFocused = directory.focusWidget() == pField && nStart == 0 &&
-                                       nEnd == static_cast<int>(pField->text().size());
-            // The user's input is left as it was.
-            EXPECT_EQ(pField->GetWindowText(), fieldText);
-            QTest::mouseClick(directory.GetDlgItem(framework::CommandCancel), Qt::LeftButton);
+            EXPECT_EQ(directory.focusWidget(), pField);
+            EXPECT_EQ(std::pair(nStart, nEnd),
+                      std::pair(0, static_cast<int>(pField->text().size())));
+            EXPECT_EQ(pField->GetWindowText(), fieldText);  // the user's input stays
+            ClickItem(directory, framework::CommandCancel);
         }
     });
-    CDialogInstallerWindows windows;
     std::string fullPath = "untouched";
-    const bool bChosen = windows.ChooseDirectory(fullPath);
-    if (message) {
-        EXPECT_FALSE(bChosen);
-        EXPECT_EQ(Shown(), (std::vector<std::string>{"[103]", *message}));
+    EXPECT_EQ(CDialogInstallerWindows().ChooseDirectory(fullPath), !bRefused);
+    EXPECT_EQ(fullPath, bRefused ? "untouched" : c.fullPath);
+    std::vector<std::string> shown{"[103]"};
+    if (bRefused) {
+        shown.push_back(c.message);
         EXPECT_EQ(m_ui.Transcript().back().icon, platform::MessageIcon::Exclamation);
-        EXPECT_TRUE(bFieldSelectedAndFocused);
-        EXPECT_EQ(fullPath, "untouched");
-    } else {
-        EXPECT_TRUE(bChosen);
-        EXPECT_EQ(Shown(), std::vector<std::string>{"[103]"});
-        EXPECT_EQ(fullPath, GetParam().fullPath);
     }
-    EXPECT_TRUE(m_ui.ScriptUsedUp());
+    EXPECT_EQ(Shown(), shown);
 }
-
-std::optional<std::string> Nothing(CSetupFixture&) {
-    return std::nullopt;
-}
-auto Text(std::string text) {
-    return [text](CSetupFixture&) { return std::optional<std::string>(text); };
-}
-auto Default(std::string text) {
-    return [text](CSetupFixture&) { return std::optional<std::string>(text); };
-}
-// The setup folder C:\Setup as the root drive Z: spells it: its host path.
-std::optional<std::string> SetupBelowZ(CSetupFixture& f) {
-    return f.m_drive.Host("Setup").substr(1);
-}
-std::optional<std::string> LinkToSetup(CSetupFixture& f) {
-    std::filesystem::create_directory_symlink(f.m_drive.Host("Setup"), f.m_drive.Host("Link"));
-    return "WORDGAME";
-}
-std::optional<std::string> DriveD(CSetupFixture& f) {
-    f.m_drive.MakeDirectories("D");
-    platform::MapDrive('D', f.m_drive.Host("D"));
-    return "WORDGAME";
-}
-std::optional<std::string> NoDrives(CSetupFixture&) {
-    for (const char letter : platform::MappedDrives()) {
-        platform::MapDrive(letter, std::string());
-    }
-    return "WORDGAME";
-}
-
-// Multi-byte characters: the field counts 200, the full path needs over 400 bytes.
-const std::string kWide = [] {
-    std::string text;
-    for (int i = 0; i < 200; ++i) {
-        text += "\xC3\xA9";
-    }
-    return text;
-}();
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, DirectoryCheckTest,
     ::testing::Values(
-        CCheckCase{"NoDefaultIsEmpty", Nothing, Nothing, nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(kRequired); }, ""},
-        CCheckCase{"TypedEmpty", Default("WORDGAME"), Text(""), nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(kRequired); }, ""},
-        // A default longer than the field takes is shown whole, then refused with a
-        // single message.
-        CCheckCase{"DefaultTooLong", Default(std::string(257, 'A')), Nothing, nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(kTooLong); }, ""},
-        CCheckCase{
-            "InvalidQuotesTheCombinedPath", Default("WORDGAME"), Text(kWide), nullptr,
-            [](CSetupFixture&) { return std::optional<std::string>(Invalid("C:\\" + kWide)); }, ""},
-        CCheckCase{"NoDrivesTheTextStandsAlone", NoDrives, Text("WORDGAME"), nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(Invalid("WORDGAME")); },
-                   ""},
-        CCheckCase{"SetupFolder", Default("Setup"), Nothing, nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(kInUse); }, ""},
-        CCheckCase{"SetupFolderOtherCase", Default("WORDGAME"), Text("sETUP"), nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(kInUse); }, ""},
-        CCheckCase{"SetupFolderTrailingBackslash", Default("WORDGAME"), Text("SETUP\\"), nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(kInUse); }, ""},
-        CCheckCase{"SetupFolderRoundabout", Default("WORDGAME"), Text("Other\\..\\Setup"), nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(kInUse); }, ""},
-        CCheckCase{"SetupFolderThroughALink", LinkToSetup, Text("link"), nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(kInUse); }, ""},
-        CCheckCase{"SetupFolderOnDriveZ", Default("WORDGAME"), SetupBelowZ, "Z:\\",
-                   [](CSetupFixture&) { return std::optional<std::string>(kInUse); }, ""},
-        CCheckCase{"SubfolderOfSetup", Default("Setup\\Product"), Nothing, nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(); },
+        CCheckCase{"NoDefaultIsEmpty", nullptr, std::nullopt, nullptr, kRequired, ""},
+        CCheckCase{"TypedEmpty", "WORDGAME", "", nullptr, kRequired, ""},
+        // A default longer than the field takes is shown whole, then refused once.
+        CCheckCase{"DefaultTooLong", kLong.c_str(), std::nullopt, nullptr, kTooLong, ""},
+        CCheckCase{"InvalidQuotesTheCombinedPath", "WORDGAME", kWide, nullptr,
+                   Invalid("C:\\" + kWide), ""},
+        CCheckCase{"NoDrivesTheTextStandsAlone", "WORDGAME", "WORDGAME", nullptr,
+                   Invalid("WORDGAME"), "", Arrange::NoDrives},
+        CCheckCase{"SetupFolder", "Setup", std::nullopt, nullptr, kInUse, ""},
+        CCheckCase{"SetupFolderOtherCase", "WORDGAME", "sETUP", nullptr, kInUse, ""},
+        CCheckCase{"SetupFolderTrailingBackslash", "WORDGAME", "SETUP\\", nullptr, kInUse, ""},
+        CCheckCase{"SetupFolderRoundabout", "WORDGAME", "Other\\..\\Setup", nullptr, kInUse, ""},
+        CCheckCase{"SetupFolderThroughALink", "WORDGAME", "link", nullptr, kInUse, "",
+                   Arrange::LinkToSetup},
+        CCheckCase{"SetupFolderOnDriveZ", "WORDGAME", kSetupBelowZ, "Z:\\", kInUse, ""},
+        CCheckCase{"SubfolderOfSetup", "Setup\\Product", std::nullopt, nullptr, "",
                    "C:\\Setup\\Product"},
-        CCheckCase{"NewFolderBelowTheLink", LinkToSetup, Text("Link\\New"), nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(); }, "C:\\Link\\New"},
-        CCheckCase{"OtherDrive", DriveD, Text("PRODUCT"), "D:\\",
-                   [](CSetupFixture&) { return std::optional<std::string>(); }, "D:\\PRODUCT"},
-        CCheckCase{"BlanksAreNotEmpty", Default("WORDGAME"), Text("  "), nullptr,
-                   [](CSetupFixture&) { return std::optional<std::string>(); }, "C:\\  "}),
-    [](const auto& info) { return std::string(info.param.name); });
+        CCheckCase{"NewFolderBelowTheLink", "WORDGAME", "Link\\New", nullptr, "", "C:\\Link\\New",
+                   Arrange::LinkToSetup},
+        CCheckCase{"OtherDrive", "WORDGAME", "PRODUCT", "D:\\", "", "D:\\PRODUCT", Arrange::DriveD},
+        CCheckCase{"BlanksAreNotEmpty", "WORDGAME", "  ", nullptr, "", "C:\\  "}),
+    kCaseName);
 
 struct CDriveCase {
     const char* name;
@@ -201,9 +163,7 @@ TEST_P(DriveListTest, OneEntryPerDriveWithCPreselected) {
     }
     EXPECT_EQ(entries, GetParam().entries);
     EXPECT_EQ(dialog.m_cboDrive->GetCurSel(), GetParam().nSelected);
-    EXPECT_FALSE(dialog.m_cboDrive->isEditable());
-    // The first tab stop, the drive list, has the focus.
-    EXPECT_EQ(dialog.focusWidget(), dialog.m_cboDrive);
+    EXPECT_EQ(dialog.focusWidget(), dialog.m_cboDrive);  // the first tab stop
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -213,35 +173,32 @@ INSTANTIATE_TEST_SUITE_P(
         CDriveCase{"CNotFirst", {{'A', true}, {'D', true}}, {"A:\\", "C:\\", "D:\\", "Z:\\"}, 1},
         CDriveCase{"WithoutC", {{'C', false}, {'D', true}}, {"D:\\", "Z:\\"}, 0},
         CDriveCase{"None", {{'C', false}, {'Z', false}}, {}, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kCaseName);
 
 using DirectoryDialogTest = CSetupFixture;
 
-TEST_F(DirectoryDialogTest, OpensWithTheDefaultSelectedOnceItRuns) {
-    std::string prompt;
-    bool bSelected = false;
-    m_ui.OnNextDialog([&](framework::CDialog& dialog) {
-        prompt = dialog.GetDlgItemText(IDC_PROMPT);
-        auto* pField = dialog.GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY);
-        bSelected = pField->selectedText() == "WORDGAME";
-        EXPECT_EQ(pField->GetLimitText(), kMaxDirectoryChars);
-        EXPECT_EQ(pField->accessibleName(), "Directory");
-        EXPECT_EQ(dialog.GetDlgItem(IDC_DRIVE)->accessibleName(), "Directory");
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    std::string fullPath;
-    EXPECT_FALSE(CDialogInstallerWindows().ChooseDirectory(fullPath));
-    EXPECT_EQ(prompt, "Setup will install Word Game into the following directory.");
-    EXPECT_TRUE(bSelected);
-    EXPECT_EQ(Shown(), std::vector<std::string>{"[103]"});  // Escape: no message
-}
-
-TEST_F(DirectoryDialogTest, CloseBoxCancelsWithoutAnyCheck) {
-    WriteIni("[Setup]\n");
-    m_ui.OnNextDialog([](framework::CDialog& dialog) { dialog.close(); });
-    std::string fullPath;
-    EXPECT_FALSE(CDialogInstallerWindows().ChooseDirectory(fullPath));
-    EXPECT_EQ(Shown(), std::vector<std::string>{"[103]"});
+// Escape and the close box cancel without any check, even of an empty field.
+TEST_F(DirectoryDialogTest, OpensWithTheDefaultSelectedAndCancelsUnchecked) {
+    for (const bool bEscape : {true, false}) {
+        m_ui.OnNextDialog([&](framework::CDialog& dialog) {
+            EXPECT_EQ(dialog.GetDlgItemText(IDC_PROMPT),
+                      "Setup will install Word Game into the following directory.");
+            auto* pField = dialog.GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY);
+            EXPECT_EQ(pField->selectedText(), "WORDGAME");  // once it runs
+            EXPECT_EQ(pField->GetLimitText(), kMaxDirectoryChars);
+            EXPECT_EQ(pField->accessibleName(), "Directory");
+            EXPECT_EQ(dialog.GetDlgItem(IDC_DRIVE)->accessibleName(), "Directory");
+            pField->SetWindowText("");
+            if (bEscape) {
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            } else {
+                dialog.close();
+            }
+        });
+        std::string fullPath;
+        EXPECT_FALSE(CDialogInstallerWindows().ChooseDirectory(fullPath));
+    }
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"[103]", "[103]"}));
 }
 
 }  // namespace

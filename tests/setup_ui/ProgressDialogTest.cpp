@@ -26,12 +26,14 @@ struct CCopyScript {
     int nRuns = 0;
     bool bVisibleAtStart = false;
     CProgressDlg* pDialog = nullptr;
-    std::vector<std::string> statusTexts;
+    std::vector<std::string> statusTexts;  // before the first file, then after each
+    std::vector<int> barValues;            // after each file
 
     void operator()(CCopyProgress& progress) {
         ++nRuns;
         pDialog = dynamic_cast<CProgressDlg*>(&progress);
         bVisibleAtStart = pDialog && pDialog->isVisible();
+        statusTexts.push_back(pDialog->GetDlgItemText(IDC_STATUS));
         progress.CopiedFiles().clear();
         for (int i = 1; i <= nFiles && progress.Status() == kStatusCompleted; ++i) {
             platform::UserInterface().PumpEvents();
@@ -43,6 +45,7 @@ struct CCopyScript {
             progress.SetStatusText(platform::FormatString("Copying file %d of %d...", {i, nFiles}));
             statusTexts.push_back(pDialog->GetDlgItemText(IDC_STATUS));
             progress.SetProgress(static_cast<std::uint64_t>(i), static_cast<std::uint64_t>(nFiles));
+            barValues.push_back(pDialog->GetDlgItemAs<QProgressBar>(IDC_PROGRESS)->value());
         }
         progress.EndProgress();
     }
@@ -51,7 +54,7 @@ struct CCopyScript {
 struct CCancelCase {
     const char* name;
     int nPumpWithStep;  // the pump (1-based) in which the user acts
-    std::function<void(CProgressDlg&)> act;
+    void (*act)(CProgressDlg&);
     std::vector<MessageResult> answers;
     int nStatus;
     std::size_t nCopied;
@@ -85,57 +88,35 @@ TEST_P(ProgressCancelTest, CancelAsksAndStopsBeforeTheNextFileOnlyOnYes) {
         EXPECT_EQ(m_ui.Transcript()[i].buttons, platform::MessageButtons::YesNo);
         EXPECT_EQ(m_ui.Transcript()[i].title, kCaption);
     }
-    EXPECT_TRUE(m_ui.ScriptUsedUp());
 }
 
-void ClickCancel(CProgressDlg& dialog) {
-    QTest::mouseClick(dialog.GetDlgItem(framework::CommandCancel), Qt::LeftButton);
-}
+// The user's ways to cancel, on Cancel with the focus or on the dialog.
+struct Way {
+    static void Click(CProgressDlg& d) { ClickItem(d, framework::CommandCancel); }
+    static void Space(CProgressDlg& d) { KeyOnItem(d, framework::CommandCancel, Qt::Key_Space); }
+    static void Enter(CProgressDlg& d) { KeyOnItem(d, framework::CommandCancel, Qt::Key_Return); }
+    static void Escape(CProgressDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }
+    static void CloseBox(CProgressDlg& d) { d.close(); }
+};
+
+constexpr MessageResult kYes = MessageResult::Yes;
+constexpr MessageResult kNo = MessageResult::No;
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, ProgressCancelTest,
     ::testing::Values(
-        CCancelCase{"CancelYes", 2, ClickCancel, {MessageResult::Yes}, kStatusCancelled, 1},
-        CCancelCase{"CancelNo", 2, ClickCancel, {MessageResult::No}, kStatusCompleted, 3},
-        CCancelCase{"SpaceOnCancel",
-                    3,
-                    [](CProgressDlg& d) {
-                        QTest::keyClick(d.GetDlgItem(framework::CommandCancel), Qt::Key_Space);
-                    },
-                    {MessageResult::Yes},
-                    kStatusCancelled,
-                    2},
-        CCancelCase{"CloseBoxAsksTheSame",
-                    1,
-                    [](CProgressDlg& d) { d.close(); },
-                    {MessageResult::Yes},
-                    kStatusCancelled,
-                    0},
-        CCancelCase{"CloseBoxAnsweredNo",
-                    1,
-                    [](CProgressDlg& d) { d.close(); },
-                    {MessageResult::No},
-                    kStatusCompleted,
-                    3},
-        CCancelCase{"EscapeDoesNothing",
-                    2,
-                    [](CProgressDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-                    {},
-                    kStatusCompleted,
-                    3},
-        CCancelCase{"EnterDoesNothing",
-                    2,
-                    [](CProgressDlg& d) {
-                        QTest::keyClick(d.GetDlgItem(framework::CommandCancel), Qt::Key_Return);
-                    },
-                    {},
-                    kStatusCompleted,
-                    3}),
-    [](const auto& info) { return std::string(info.param.name); });
+        CCancelCase{"CancelYes", 2, Way::Click, {kYes}, kStatusCancelled, 1},
+        CCancelCase{"CancelNo", 2, Way::Click, {kNo}, kStatusCompleted, 3},
+        CCancelCase{"SpaceOnCancel", 3, Way::Space, {kYes}, kStatusCancelled, 2},
+        CCancelCase{"CloseBoxAsksTheSame", 1, Way::CloseBox, {kYes}, kStatusCancelled, 0},
+        CCancelCase{"CloseBoxAnsweredNo", 1, Way::CloseBox, {kNo}, kStatusCompleted, 3},
+        CCancelCase{"EscapeDoesNothing", 2, Way::Escape, {}, kStatusCompleted, 3},
+        CCancelCase{"EnterDoesNothing", 2, Way::Enter, {}, kStatusCompleted, 3}),
+    kCaseName);
 
 using ProgressDialogTest = CSetupFixture;
 
-TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShown) {
+TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShownAndShowsItsProgress) {
     OpenMainDialog();
     CCopyScript script;
     script.nFiles = 7;
@@ -146,42 +127,28 @@ TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShown) {
         EXPECT_EQ(script.nRuns, 1);
         EXPECT_TRUE(shown.IsEnded());
         EXPECT_EQ(shown.GetModalResult(), framework::CommandOk);
-        // A second delivery of pending commands starts nothing.
-        QCoreApplication::sendPostedEvents(&shown, QEvent::MetaCall);
+        // A second delivery of the posted start starts nothing.
+        shown.OnCommand(IDC_START, framework::CommandCode::Posted);
         EXPECT_EQ(script.nRuns, 1);
     });
     dialog.DoModal();
-    EXPECT_EQ(script.nRuns, 1);
     EXPECT_TRUE(script.bVisibleAtStart);
     EXPECT_EQ(dialog.GetWindowText(), kCaption);
     EXPECT_EQ(copied.size(), 7u);
     EXPECT_EQ(copied.front(), "C:\\WORDGAME\\FILE1");
-    EXPECT_EQ(script.statusTexts.front(), "Copying file 1 of 7...");
-    EXPECT_EQ(script.statusTexts.back(), "Copying file 7 of 7...");
-    EXPECT_EQ(dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS)->value(),
-              dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS)->maximum());
+    ASSERT_EQ(script.statusTexts.size(), 8u);
+    EXPECT_EQ(script.statusTexts[0], "");  // empty until the first file
+    EXPECT_EQ(script.statusTexts[1], "Copying file 1 of 7...");
+    EXPECT_EQ(script.statusTexts[7], "Copying file 7 of 7...");
+    auto* pBar = dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS);
+    EXPECT_EQ(script.barValues[2], pBar->maximum() * 3 / 7);
+    EXPECT_EQ(pBar->value(), pBar->maximum());
+    EXPECT_FALSE(pBar->accessibleName().isEmpty());
     EXPECT_EQ(m_ui.Pumps(), 7);
-}
-
-TEST_F(ProgressDialogTest, ShowsStatusAndBytesPartWay) {
-    OpenMainDialog();
-    CProgressDlg dialog("C:\\WORDGAME", nullptr, [](CCopyProgress& progress) {
-        progress.SetStatusText("Copying file 3 of 7...");
-        progress.SetProgress(3, 7);
-    });
-    dialog.CreateAndInitialize();
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_STATUS), "");  // empty until the first file
-    dialog.CopyFiles();
-    const auto* pBar = dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS);
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_STATUS), "Copying file 3 of 7...");
-    EXPECT_EQ(pBar->value(), pBar->maximum() * 3 / 7);
     dialog.SetProgress(5, 0);  // nothing to copy: the bar stays at its start
     EXPECT_EQ(pBar->value(), 0);
     dialog.SetProgress(~0ull, ~0ull);  // counts beyond any product stay in range
     EXPECT_EQ(pBar->value(), pBar->maximum());
-    EXPECT_FALSE(pBar->accessibleName().isEmpty());
-    dialog.EndProgress();
-    EXPECT_TRUE(dialog.IsEnded());
 }
 
 }  // namespace

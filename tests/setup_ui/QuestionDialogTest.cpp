@@ -13,10 +13,11 @@ namespace setup_ui_test {
 namespace {
 
 using namespace setup;
+using framework::CDialog;
 
 struct CAnswerCase {
     const char* name;
-    std::function<void(framework::CDialog&)> act;
+    std::function<void(CDialog&)> act;
     int nAnswer;
     friend void PrintTo(const CAnswerCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -24,11 +25,21 @@ struct CAnswerCase {
 class QuestionAnswerTest : public CSetupFixture,
                            public ::testing::WithParamInterface<CAnswerCase> {};
 
+// It opens at the owner's client origin, titled, with the whole question wrapped.
 TEST_P(QuestionAnswerTest, AnswersWithTheButtonPressedAndNothingOtherwise) {
     OpenMainDialog();
-    std::string question;
-    m_ui.OnNextDialog([&](framework::CDialog& dialog) {
-        question = dialog.GetDlgItemText(IDC_QUESTION);
+    m_pMain->move(140, 90);
+    const std::string question =
+        "Remove C:\\" + std::string(40, 'D') + "\\" + std::string(60, 'F') + ".TXT?";
+    m_ui.OnNextDialog([&](CDialog& dialog) {
+        EXPECT_EQ(dialog.pos(), m_pMain->mapToGlobal(QPoint(0, 0)));
+        EXPECT_EQ(dialog.GetWindowText(), kCaption);
+        auto* pQuestion = dialog.GetDlgItemAs<QLabel>(IDC_QUESTION);
+        EXPECT_EQ(pQuestion->text().toStdString(), question);
+        EXPECT_TRUE(pQuestion->wordWrap());
+        const auto* pIcon = dialog.GetDlgItemAs<framework::CStatic>(IDC_QUESTION_ICON);
+        EXPECT_EQ(pIcon->pixmap().size(), QSize(32, 32));
+        EXPECT_FALSE(pIcon->accessibleName().isEmpty());
         // No default button: Enter presses the one with the focus, "&Yes" at first.
         EXPECT_EQ(dialog.focusWidget(), dialog.GetDlgItem(IDC_YES));
         for (const int nId : {IDC_NO, IDC_YES_TO_ALL}) {
@@ -36,54 +47,21 @@ TEST_P(QuestionAnswerTest, AnswersWithTheButtonPressedAndNothingOtherwise) {
         }
         GetParam().act(dialog);
     });
-    EXPECT_EQ(CDialogInstallerWindows().AskQuestion("Remove C:\\WORDGAME\\README.TXT?"),
-              GetParam().nAnswer);
-    EXPECT_EQ(question, "Remove C:\\WORDGAME\\README.TXT?");
+    EXPECT_EQ(CDialogInstallerWindows().AskQuestion(question), GetParam().nAnswer);
     EXPECT_EQ(Shown(), std::vector<std::string>{"[107]"});
-    EXPECT_TRUE(m_ui.ScriptUsedUp());
-}
-
-void ClickButton(framework::CDialog& dialog, int nId) {
-    QTest::mouseClick(dialog.GetDlgItem(nId), Qt::LeftButton);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, QuestionAnswerTest,
     ::testing::Values(
-        CAnswerCase{"Yes", [](framework::CDialog& d) { ClickButton(d, IDC_YES); }, kAnswerYes},
-        CAnswerCase{"No", [](framework::CDialog& d) { ClickButton(d, IDC_NO); }, kAnswerNo},
-        CAnswerCase{"YesToAll", [](framework::CDialog& d) { ClickButton(d, IDC_YES_TO_ALL); },
-                    kAnswerYesToAll},
-        CAnswerCase{"EnterOnNo",
-                    [](framework::CDialog& d) {
-                        d.GetDlgItem(IDC_NO)->setFocus();
-                        QTest::keyClick(d.GetDlgItem(IDC_NO), Qt::Key_Return);
-                    },
+        CAnswerCase{"Yes", [](CDialog& d) { ClickItem(d, IDC_YES); }, kAnswerYes},
+        CAnswerCase{"No", [](CDialog& d) { ClickItem(d, IDC_NO); }, kAnswerNo},
+        CAnswerCase{"YesToAll", [](CDialog& d) { ClickItem(d, IDC_YES_TO_ALL); }, kAnswerYesToAll},
+        CAnswerCase{"EnterOnNo", [](CDialog& d) { KeyOnItem(d, IDC_NO, Qt::Key_Return); },
                     kAnswerNo},
-        CAnswerCase{"Escape", [](framework::CDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-                    kAnswerNone},
-        CAnswerCase{"CloseBox", [](framework::CDialog& d) { d.close(); }, kAnswerNone}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-using QuestionDialogTest = CSetupFixture;
-
-TEST_F(QuestionDialogTest, OpensAtTheOwnersClientOriginAndWrapsTheQuestion) {
-    OpenMainDialog();
-    m_pMain->move(140, 90);
-    const std::string path = "C:\\" + std::string(40, 'D') + "\\" + std::string(60, 'F') + ".TXT";
-    m_ui.OnNextDialog([&](framework::CDialog& dialog) {
-        EXPECT_EQ(dialog.pos(), m_pMain->mapToGlobal(QPoint(0, 0)));
-        EXPECT_EQ(dialog.GetWindowText(), kCaption);
-        auto* pQuestion = dialog.GetDlgItemAs<QLabel>(IDC_QUESTION);
-        EXPECT_TRUE(pQuestion->wordWrap());
-        EXPECT_EQ(pQuestion->text().toStdString(), "Remove " + path + "?");
-        const auto* pIcon = dialog.GetDlgItemAs<framework::CStatic>(IDC_QUESTION_ICON);
-        EXPECT_EQ(pIcon->pixmap().size(), QSize(32, 32));
-        EXPECT_FALSE(pIcon->accessibleName().isEmpty());
-        ClickButton(dialog, IDC_NO);
-    });
-    EXPECT_EQ(CDialogInstallerWindows().AskQuestion("Remove " + path + "?"), kAnswerNo);
-}
+        CAnswerCase{"Escape", [](CDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, kAnswerNone},
+        CAnswerCase{"CloseBox", [](CDialog& d) { d.close(); }, kAnswerNone}),
+    kCaseName);
 
 }  // namespace
 }  // namespace setup_ui_test

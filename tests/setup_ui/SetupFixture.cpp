@@ -55,9 +55,17 @@ std::vector<std::string> CSetupFixture::Shown() const {
     return shown;
 }
 
-void CSetupFixture::Click(QWidget* pControl) const {
-    ASSERT_NE(pControl, nullptr);
+void ClickItem(framework::CDialog& dialog, int nId) {
+    QWidget* pControl = dialog.GetDlgItem(nId);
+    ASSERT_NE(pControl, nullptr) << nId;
     QTest::mouseClick(pControl, Qt::LeftButton);
+}
+
+void KeyOnItem(framework::CDialog& dialog, int nId, Qt::Key key) {
+    QWidget* pControl = dialog.GetDlgItem(nId);
+    ASSERT_NE(pControl, nullptr) << nId;
+    pControl->setFocus();
+    QTest::keyClick(pControl, key);
 }
 
 }  // namespace setup_ui_test

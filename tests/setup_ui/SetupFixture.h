@@ -16,6 +16,14 @@ namespace setup_ui_test {
 extern const char* const kIni;
 constexpr const char* kCaption = "Word Game Setup";
 
+// Names each row of a table of cases after its `name`.
+inline constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+
+// Clicks the control `nId` of `dialog` with the mouse, or gives it the focus and
+// presses `key` on it.
+void ClickItem(framework::CDialog& dialog, int nId);
+void KeyOnItem(framework::CDialog& dialog, int nId, Qt::Key key);
+
 // The installer as it runs from C:\Setup\setup with drive C: pointed at a fresh
 // folder, driven through the scripted seam. The application object exists from the
 // start; the main dialog opens on request.
@@ -23,6 +31,8 @@ class CSetupFixture : public ::testing::Test {
 public:
     CSetupFixture();
     ~CSetupFixture() override;
+    // Every answer, pump step and dialog action a test scripts must have been used.
+    void TearDown() override { EXPECT_TRUE(m_ui.ScriptUsedUp()); }
 
     void WriteIni(const std::string& text) const;
     // Names the program after the caption, as start-up does, and opens the main
@@ -30,8 +40,6 @@ public:
     void OpenMainDialog();
     // The texts of the boxes and dialogs shown so far, in order; dialogs as "[id]".
     std::vector<std::string> Shown() const;
-
-    void Click(QWidget* pControl) const;
 
     testing_support::CDriveScope m_drive;
     testing_support::CScriptedDialogUserInterface m_ui;
