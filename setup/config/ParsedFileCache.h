@@ -1,9 +1,8 @@
 #pragma once
 
-#include <cstdint>
-#include <ctime>
 #include <string>
 
+#include "platform/FileStamp.h"
 #include "setup/config/ProfileReader.h"
 
 namespace setup {
@@ -22,20 +21,9 @@ public:
     const CProfileReader& Open(const std::string& hostPath);
 
 private:
-    struct CStamp {
-        std::string m_strPath;
-        std::uint64_t m_nDevice = 0;
-        std::uint64_t m_nInode = 0;
-        std::int64_t m_nSize = -1;
-        timespec m_modified{};
-        timespec m_changed{};
-    };
-
-    static bool StampOf(const std::string& hostPath, CStamp& stamp);
-    static bool SameStamp(const CStamp& a, const CStamp& b);
-
     CProfileReader m_reader{std::string_view()};
-    CStamp m_stamp;
+    std::string m_strPath;
+    platform::CFileStamp m_stamp;
     bool m_bTrusted = false;  // m_reader may stand for the file with m_stamp
 };
 
