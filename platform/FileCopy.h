@@ -25,8 +25,9 @@ constexpr std::uint64_t kCopyChunk = 1 << 20;
 // given, no letter-case lookup), replacing a file already there and giving it the
 // source's permission bits. The destination must be no symbolic link and not the
 // source itself under another name (the copy would destroy the source); both are
-// refused before anything is written. A file-size limit reached part-way is an
-// error of the copy, never the end of the process.
+// refused before anything is written. In a process that made its start-up settings
+// (InitializeProcess), a file-size limit reached part-way is an error of the copy,
+// never the end of the process.
 FileCopyResult CopyFileInChunks(const std::string& fromHost, const std::string& toHost,
                                 const CChunkCallback& afterChunk);
 

@@ -1,7 +1,6 @@
 #include "platform/FileCopy.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,29 +12,6 @@
 namespace platform {
 
 namespace {
-
-// A write beyond the file-size limit raises SIGXFSZ, whose default action ends the
-// process; ignored, the write fails with EFBIG and the copy reports it instead.
-class CIgnoreFileSizeSignal {
-public:
-    CIgnoreFileSizeSignal() {
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        m_bSaved = ::sigaction(SIGXFSZ, &ignore, &m_previous) == 0;
-    }
-    ~CIgnoreFileSizeSignal() {
-        if (m_bSaved) {
-            ::sigaction(SIGXFSZ, &m_previous, nullptr);
-        }
-    }
-    CIgnoreFileSizeSignal(const CIgnoreFileSizeSignal&) = delete;
-    CIgnoreFileSizeSignal& operator=(const CIgnoreFileSizeSignal&) = delete;
-
-private:
-    struct sigaction m_previous {};
-    bool m_bSaved = false;
-};
 
 class CDescriptor {
 public:
@@ -122,7 +98,6 @@ bool CopyContents(int source, int target, const CChunkCallback& afterChunk) {
 
 FileCopyResult CopyFileInChunks(const std::string& fromHost, const std::string& toHost,
                                 const CChunkCallback& afterChunk) {
-    const CIgnoreFileSizeSignal ignoreFileSizeSignal;
     CDescriptor source(::open(fromHost.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat sourceInfo;
     if (source.Get() < 0 || ::fstat(source.Get(), &sourceInfo) != 0 ||

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ProcessStart.h"
 #include "setup/engine/InstallerWindows.h"
 #include "tests/setup_engine/InstallFixture.h"
 
@@ -20,10 +21,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Restores the process's file-size limit when the test is done with it.
+// Restores the process's file-size limit when the test is done with it. The
+// installer's start-up settings are made first, as the program makes them, so a
+// copy past the limit fails instead of ending the test process.
 class CFileSizeLimit {
 public:
-    CFileSizeLimit() { ::getrlimit(RLIMIT_FSIZE, &m_saved); }
+    CFileSizeLimit() {
+        platform::InitializeProcess();
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+    }
     ~CFileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
     CFileSizeLimit(const CFileSizeLimit&) = delete;
     CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
