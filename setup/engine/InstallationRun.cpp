@@ -79,15 +79,15 @@ void RollBack(CInstallerWindows& windows, const platform::CStringArray& copiedFi
 
 }  // namespace
 
-void RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
-                     const CPostCopyActions& postCopy) {
+InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
+                               const CPostCopyActions& postCopy) {
     std::string chosenPath;
     if (!windows.ChooseDirectory(chosenPath) || chosenPath.empty()) {
-        return;
+        return InstallOutcome::NoDirectory;
     }
     installDirectory = chosenPath.back() == '\\' ? chosenPath : chosenPath + '\\';
     if (!CheckDiskSpace(chosenPath)) {
-        return;
+        return InstallOutcome::NotEnoughSpace;
     }
     platform::CStringArray createdDirectories;
     if (!CreateDirectoryTree(chosenPath, createdDirectories)) {
@@ -96,7 +96,7 @@ void RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
     }
     std::string canonical;
     if (!FindCanonicalDirectory(chosenPath, canonical)) {
-        return;
+        return InstallOutcome::Failed;
     }
     platform::CStringArray copiedFiles;
     const int status = windows.RunProgress(canonical, copiedFiles, CopyFiles);
@@ -107,11 +107,12 @@ void RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
     }
     if (status != kStatusCompleted) {
         RollBack(windows, copiedFiles, createdDirectories, canonical);
-        return;
+        return status == kStatusCancelled ? InstallOutcome::Cancelled : InstallOutcome::Failed;
     }
     if (postCopy) {
         postCopy(installDirectory, canonical);
     }
+    return InstallOutcome::Installed;
 }
 
 }  // namespace setup

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "setup/engine/InstallOutcome.h"
 #include "setup/engine/InstallerWindows.h"
 
 namespace setup {
@@ -17,8 +18,9 @@ using CPostCopyActions = std::function<void(const std::string& installDirectoryW
 // directory tree, copies the files in the progress window and then either runs
 // `postCopy` or, after a failure or cancel, offers to remove what was installed.
 // `installDirectory` is the main window's install directory with separator; it is
-// set once a directory has been chosen and kept afterwards.
-void RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
+// set once a directory has been chosen and kept afterwards. Returns how it ended,
+// for a front end that reports the outcome itself.
+InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
                      const CPostCopyActions& postCopy);
 
 }  // namespace setup
