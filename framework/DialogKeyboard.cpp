@@ -21,8 +21,7 @@ QPushButton* CDialog::EnterTarget() const {
     // earlier focus changes (which an inactive window does not even see) can send
     // Enter to a button that is disabled or hidden by now.
     auto* pFocused = qobject_cast<QPushButton*>(focusWidget());
-    if (pFocused && pFocused->window() == this && pFocused->isEnabled() &&
-        pFocused->isVisible()) {
+    if (pFocused && pFocused->window() == this && pFocused->isEnabled() && pFocused->isVisible()) {
         return pFocused;
     }
     QPushButton* pDefault = LayoutDefaultButton();
@@ -31,8 +30,7 @@ QPushButton* CDialog::EnterTarget() const {
 
 void CDialog::ShowDefaultOnFocus() {
     auto* pFocused = qobject_cast<QPushButton*>(focusWidget());
-    QPushButton* pShown =
-        pFocused && pFocused->window() == this ? pFocused : LayoutDefaultButton();
+    QPushButton* pShown = pFocused && pFocused->window() == this ? pFocused : LayoutDefaultButton();
     for (QWidget* pControl : m_controls) {
         if (auto* pButton = qobject_cast<QPushButton*>(pControl); pButton && pButton != pShown) {
             pButton->setDefault(false);
