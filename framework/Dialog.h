@@ -110,7 +110,7 @@ protected:
     void accept() override;
 
 private:
-    QWidget* CreateControl(const CControlTemplate& control);
+    QWidget* CreateControl(const CControlTemplate& control, const QString& caption);
     void ApplyWindowFlags();
 
     // The push button the layout marks as the dialog's default, if any.

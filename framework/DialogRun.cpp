@@ -1,5 +1,6 @@
 // Running a dialog: modally through the user-interface hook, the main window in a
 // loop of its own, and ending either.
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTimer>
@@ -82,6 +83,10 @@ void CDialog::UpdateWindow() {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                             QEventLoop::WaitForMoreEvents);
         } while (isVisible() && !pWindow->isExposed() && !deadline.hasExpired());
+        // The input set aside above waits where the event loop only looks when woken.
+        if (QAbstractEventDispatcher* pDispatcher = QAbstractEventDispatcher::instance()) {
+            pDispatcher->wakeUp();
+        }
     }
     repaint();
 }
