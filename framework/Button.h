@@ -5,13 +5,18 @@
 
 namespace framework {
 
-// A push button; "&" in its caption marks the mnemonic that clicks it.
+// A push button; "&" in its caption marks the mnemonic that clicks it. Enter is
+// left to its dialog, which decides which button it presses (or that it presses
+// none, as in a dialog that ignores Enter).
 class CButton : public QPushButton {
 public:
     explicit CButton(QWidget* pParent);
 
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* pEvent) override;
 };
 
 }  // namespace framework

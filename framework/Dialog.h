@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QPointer>
+#include <QPushButton>
 #include <string>
 #include <vector>
 
@@ -109,8 +110,17 @@ protected:
     void accept() override;
 
 private:
-    QWidget* CreateControl(const CControlTemplate& control);
+    QWidget* CreateControl(const CControlTemplate& control, const QString& caption);
     void ApplyWindowFlags();
+
+    // The push button the layout marks as the dialog's default, if any.
+    QPushButton* LayoutDefaultButton() const;
+    // The button Enter presses now: the focused push button when it is enabled,
+    // else the layout's default button when it is enabled and visible, else none.
+    QPushButton* EnterTarget() const;
+    // Gives the default-button look to the focused push button, else to the
+    // layout's default button.
+    void ShowDefaultOnFocus();
 
     const CDialogTemplate& m_template;
     CDialogUnits m_units;

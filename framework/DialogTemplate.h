@@ -44,6 +44,13 @@ struct CControlTemplate {
     unsigned style;
 };
 
+// Whether the control takes the keyboard focus: a tab stop that is not a label, a
+// group box or an icon, which only lead to other controls or show something.
+constexpr bool TakesFocus(const CControlTemplate& control) {
+    return (control.style & StyleTabStop) != 0 && control.kind != ControlKind::Label &&
+           control.kind != ControlKind::GroupBox && control.kind != ControlKind::Icon;
+}
+
 // A dialog's layout as data. Controls are listed in tab order. Captions are looked
 // up through `pfnLoadString`, so the layout holds numbers and the program's string
 // table holds every text.

@@ -36,7 +36,10 @@ public:
         if (m_edit.m_bUpperCase) {
             input = UpperCased(input);
         }
-        if (!m_edit.m_bProgramChange && m_edit.m_nLimit > 0 && input.size() > m_edit.m_nLimit) {
+        // Only an edit that lengthens a text beyond the limit is refused: a text the
+        // program put in over the limit can still be shortened.
+        if (!m_edit.m_bProgramChange && m_edit.m_nLimit > 0 && input.size() > m_edit.m_nLimit &&
+            input.size() > m_edit.m_nAcceptedLength) {
             return Invalid;
         }
         return Acceptable;
@@ -48,6 +51,9 @@ private:
 
 CEdit::CEdit(QWidget* pParent) : QLineEdit(pParent), m_pRules(new CInputRules(*this)) {
     setValidator(m_pRules);
+    // The rules see the edited text only, so the text before the edit is kept here.
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_nAcceptedLength = text.size(); });
 }
 
 CEdit::~CEdit() = default;

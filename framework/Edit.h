@@ -8,7 +8,8 @@ namespace framework {
 
 // A one-line edit field. With upper-casing on, every character put into it is
 // upper-cased, whether typed, pasted or set by the program. The text limit binds
-// what the user types or pastes only; text set by the program is taken whole.
+// what the user types or pastes only; text set by the program is taken whole, and
+// one longer than the limit can still be shortened.
 class CEdit : public QLineEdit {
 public:
     explicit CEdit(QWidget* pParent);
@@ -42,6 +43,7 @@ private:
     bool m_bUpperCase = false;
     bool m_bProgramChange = false;
     int m_nLimit = 0;
+    qsizetype m_nAcceptedLength = 0;
 };
 
 }  // namespace framework

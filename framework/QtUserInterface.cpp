@@ -1,5 +1,6 @@
 #include "framework/QtUserInterface.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -123,6 +124,13 @@ private:
 void CQtUserInterface::PumpEvents() {
     CPumpKeyFilter filter;
     qApp->installEventFilter(&filter);
+    // RepaintWindows leaves the user's input where the window system's events wait.
+    // With nothing new arriving, the event loop would not look there again, and a
+    // click set aside by a repaint would wait for the next file or the end of the
+    // copy. Waking the loop makes this pass deliver it.
+    if (QAbstractEventDispatcher* pDispatcher = QAbstractEventDispatcher::instance()) {
+        pDispatcher->wakeUp();
+    }
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     qApp->removeEventFilter(&filter);
 }

@@ -29,8 +29,9 @@ void CStatic::SetMnemonicTarget(QWidget* pTarget) {
 
 void CStatic::UpdateTarget() {
     // A label without a mnemonic is no buddy: assistive technology would otherwise
-    // announce the control after it by the label's text.
-    const bool bMnemonic = !MnemonicCaption(text()).isEmpty();
+    // announce the control after it by the label's text. A label that wraps has no
+    // mnemonic: its "&" is part of the text.
+    const bool bMnemonic = !m_bWordBreak && !MnemonicCaption(text()).isEmpty();
     setBuddy(bMnemonic ? m_pTarget.data() : nullptr);
     if (bMnemonic) {
         NameAfterCaption(m_pTarget, text());
@@ -40,6 +41,7 @@ void CStatic::UpdateTarget() {
 void CStatic::SetWordBreak(bool bWordBreak) {
     m_bWordBreak = bWordBreak;
     setWordWrap(bWordBreak || wordWrap());
+    UpdateTarget();
     update();
 }
 
@@ -49,22 +51,14 @@ void CStatic::paintEvent(QPaintEvent* pEvent) {
         return;
     }
     // A label only breaks lines between words; this draws the same text with the
-    // breaks it needs inside an overlong word. The mnemonic marks are dropped ("&&"
-    // stands for "&"): a text that wraps leads to no control.
-    QString shown;
-    const QString text = this->text();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && i + 1 < text.size()) {
-            ++i;
-        }
-        shown += text[i];
-    }
+    // breaks it needs inside an overlong word. The text is drawn as written: a label
+    // that wraps shows texts of the user's and paths, where "&" is just a character.
     QTextOption option(alignment());
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     QPainter painter(this);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    painter.drawText(QRectF(contentsRect()), shown, option);
+    painter.drawText(QRectF(contentsRect()), text(), option);
 }
 
 void CStatic::SetIcon(const QIcon& icon) {

@@ -26,7 +26,8 @@ public:
     void SetIcon(const QIcon& icon);
 
     // Breaks the text into lines at word boundaries, and a word too long for a line
-    // (a path without blanks) wherever it must, so nothing runs past the box.
+    // (a path without blanks) wherever it must, so nothing runs past the box. Such a
+    // label shows texts as written, "&" included, and has no mnemonic.
     void SetWordBreak(bool bWordBreak);
 
 protected:

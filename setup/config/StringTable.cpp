@@ -65,10 +65,6 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_DESCRIBE_DRIVE, "Drive"},
     {IDS_DESCRIBE_FOLDER, "Folder below the drive"},
     {IDS_NAME_PROGRESS, "Bytes copied"},
-    {IDS_NAME_PRODUCT_TEXT, "Product"},
-    {IDS_NAME_PROMPT, "Prompt"},
-    {IDS_NAME_STATUS, "Status"},
-    {IDS_NAME_QUESTION, "Question"},
 };
 
 }  // namespace

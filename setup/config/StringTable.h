@@ -51,10 +51,6 @@ enum StringId {
     IDS_DESCRIBE_DRIVE = 2033,
     IDS_DESCRIBE_FOLDER = 2034,
     IDS_NAME_PROGRESS = 2035,
-    IDS_NAME_PRODUCT_TEXT = 2036,
-    IDS_NAME_PROMPT = 2037,
-    IDS_NAME_STATUS = 2038,
-    IDS_NAME_QUESTION = 2039,
 };
 
 // The text of `id`; an unknown id gives the empty text.

@@ -62,9 +62,6 @@ bool CDirectoryDlg::OnInitDialog() {
         pField->setAccessibleName(LoadSetupString(IDS_NAME_DIRECTORY));
         pField->setAccessibleDescription(LoadSetupString(IDS_DESCRIBE_FOLDER));
     }
-    if (QWidget* pPrompt = GetDlgItem(IDC_PROMPT)) {
-        pPrompt->setAccessibleName(LoadSetupString(IDS_NAME_PROMPT));
-    }
     // Carried out once the dialog takes its first events, after it is on screen.
     PostCommand(IDC_DIRECTORY);
     SetWindowText(ReadIniString("Setup", "Caption"));

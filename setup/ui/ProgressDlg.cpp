@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QProgressBar>
-#include <QPushButton>
 #include <algorithm>
 
 #include "platform/UserInterface.h"
@@ -35,14 +34,6 @@ bool CProgressDlg::OnInitDialog() {
         pBar->setRange(0, kProgressSteps);
         pBar->setValue(0);
         pBar->setAccessibleName(LoadSetupString(IDS_NAME_PROGRESS));
-    }
-    if (QWidget* pStatus = GetDlgItem(IDC_STATUS)) {
-        pStatus->setAccessibleName(LoadSetupString(IDS_NAME_STATUS));
-    }
-    // Enter on the focused Cancel button would press it; like Escape, it does
-    // nothing here.
-    if (auto* pCancel = GetDlgItemAs<QPushButton>(framework::CommandCancel)) {
-        pCancel->setAutoDefault(false);
     }
     // Taken from the queue once the dialog's loop runs, after it is on screen.
     PostCommand(IDC_START);

@@ -21,9 +21,6 @@ bool CQuestionDlg::OnInitDialog() {
         pIcon->SetIcon(QuestionIcon());
         pIcon->setAccessibleName(LoadSetupString(IDS_NAME_QUESTION_ICON));
     }
-    if (QWidget* pQuestion = GetDlgItem(IDC_QUESTION)) {
-        pQuestion->setAccessibleName(LoadSetupString(IDS_NAME_QUESTION));
-    }
     return true;  // "&Yes", the first tab stop, takes the focus
 }
 

@@ -27,4 +27,6 @@ bool CSetupApp::InitInstance() {
     return false;
 }
 
+void CSetupApp::OnHelp() {}
+
 }  // namespace setup

@@ -15,6 +15,8 @@ public:
     ~CSetupApp() override;
 
     bool InitInstance() override;
+    // The installer has no help file: F1 does nothing in its dialogs.
+    void OnHelp() override;
 
     // The working directory when the object was made; empty if it could not be read.
     std::string m_strStartDirectory;

@@ -40,9 +40,6 @@ bool CSetupDlg::OnInitDialog() {
         pIcon->SetIcon(m_hIcon);
         pIcon->setAccessibleName(LoadSetupString(IDS_NAME_PROGRAM_ICON));
     }
-    if (QWidget* pText = GetDlgItem(IDC_PRODUCT_TEXT)) {
-        pText->setAccessibleName(LoadSetupString(IDS_NAME_PRODUCT_TEXT));
-    }
     return true;  // "&Description...", the first tab stop, takes the focus
 }
 

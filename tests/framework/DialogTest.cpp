@@ -211,6 +211,25 @@ INSTANTIATE_TEST_SUITE_P(
                         QTest::keyClick(d.GetDlgItem(IDC_NAME), Qt::Key_Return);
                     },
                     false, 0},
+        // Shown inactive, a dialog hands its focus widget a focus-in of its own, and
+        // no focus-out when that widget is disabled: Enter must still reach OK.
+        CEndingCase{"EnterAfterAFocusedButtonWasDisabled",
+                    [](CTestDialog& d) {
+                        QWidget* pCancel = d.GetDlgItem(CommandCancel);
+                        pCancel->setEnabled(true);
+                        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+                        QApplication::sendEvent(pCancel, &focusIn);
+                        pCancel->setEnabled(false);
+                        QTest::keyClick(d.GetDlgItem(IDC_NAME), Qt::Key_Return);
+                    },
+                    true, CommandOk},
+        CEndingCase{"EnterOnAFocusedButton",
+                    [](CTestDialog& d) {
+                        d.GetDlgItem(CommandCancel)->setEnabled(true);
+                        d.GetDlgItem(CommandCancel)->setFocus();
+                        QTest::keyClick(d.GetDlgItem(CommandCancel), Qt::Key_Return);
+                    },
+                    true, CommandCancel},
         CEndingCase{
             "ClickOk",
             [](CTestDialog& d) { QTest::mouseClick(d.GetDlgItem(CommandOk), Qt::LeftButton); },

@@ -76,7 +76,23 @@ INSTANTIATE_TEST_SUITE_P(
                        e.end(false);
                        QTest::keyClicks(&e, "x");
                    },
-                   "ABCD"}),
+                   "ABCD"},
+        CInputCase{"ShortenedAfterProgramFilledPastTheLimit", 3,
+                   [](CEdit& e) {
+                       e.SetWindowText("abcde");
+                       e.end(false);
+                       QTest::keyClick(&e, Qt::Key_Backspace);
+                       e.home(false);
+                       QTest::keyClick(&e, Qt::Key_Delete);
+                   },
+                   "BCD"},
+        CInputCase{"SelectionReplacedPastTheLimit", 3,
+                   [](CEdit& e) {
+                       e.SetWindowText("abcde");
+                       e.setSelection(1, 2);
+                       QTest::keyClicks(&e, "x");
+                   },
+                   "AXDE"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EditTest, WithoutUpperCasingKeepsTheCase) {

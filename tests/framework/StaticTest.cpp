@@ -27,4 +27,18 @@ TEST(StaticTest, AWordTooLongForTheLineBreaksInsideTheBox) {
               "C:\\GAMES\\LETTRINO\\DICTIONARIES\\ENGLISH\\AMERICAN\\WORDS.TXT");
 }
 
+// Texts from the configuration and paths keep their "&": "R&D" must not read "RD".
+TEST(StaticTest, AWrappingLabelShowsItsAmpersands) {
+    QWidget window;
+    const auto shown = [&window](const char* text) {
+        CStatic label(&window);
+        label.setGeometry(0, 0, 200, 2 * label.fontMetrics().height());
+        label.SetWordBreak(true);
+        label.SetWindowText(text);
+        return label.grab().toImage();
+    };
+    EXPECT_NE(shown("Fish & Chips, R&D"), shown("Fish  Chips, RD"));
+    EXPECT_NE(shown("A&&B"), shown("A&B"));
+}
+
 }  // namespace

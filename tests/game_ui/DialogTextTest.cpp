@@ -102,6 +102,7 @@ TEST_F(DialogTextTest, EveryTextFitsItsControl) {
 TEST_F(DialogTextTest, EveryControlIsAnnouncedByAMeaningfulName) {
     const std::map<int, std::string> expected = {
         {IDC_WORD, "Word"},
+        {IDC_FIND_WORDS_LABEL, "Find words from the letters of:"},
         {IDC_QUIT_FOUND_LIST, "You found the following 1 words:"},
         {IDC_MISSED_LIST, "In addition, you could have found the following 29 words:"},
         {IDC_ABOUT_ICON, "Lettrino"},

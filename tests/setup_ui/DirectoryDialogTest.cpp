@@ -183,6 +183,8 @@ TEST_F(DirectoryDialogTest, OpensWithTheDefaultSelectedAndCancelsUnchecked) {
         m_ui.OnNextDialog([&](framework::CDialog& dialog) {
             EXPECT_EQ(dialog.GetDlgItemText(IDC_PROMPT),
                       "Setup will install Word Game into the following directory.");
+            EXPECT_EQ(AccessibleName(dialog.GetDlgItem(IDC_PROMPT)),
+                      "Setup will install Word Game into the following directory.");
             auto* pField = dialog.GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY);
             EXPECT_EQ(pField->selectedText(), "WORDGAME");  // once it runs
             EXPECT_EQ(pField->GetLimitText(), kMaxDirectoryChars);

@@ -49,7 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
         CEndCase{"CloseBox", [](CSetupDlg& d) { d.close(); }, true},
         CEndCase{"Exit", [](CSetupDlg& d) { ClickItem(d, CommandOk); }, true},
         CEndCase{"EnterOnExit", [](CSetupDlg& d) { KeyOnItem(d, CommandOk, Qt::Key_Return); },
-                 true}),
+                 true},
+        // The installer has no help: no box, no change.
+        CEndCase{"F1", [](CSetupDlg& d) { KeyOnItem(d, IDC_SETUP, Qt::Key_F1); }, false}),
     kCaseName);
 
 using MainDialogTest = CSetupFixture;
@@ -147,6 +149,7 @@ TEST_P(MainDialogShowTest, ShowsTheProductAndItsIconAndTitlesEveryBoxAndDialog) 
     WriteIni(GetParam().ini);
     OpenMainDialog();
     EXPECT_EQ(m_pMain->GetDlgItemText(IDC_PRODUCT_TEXT), GetParam().product);
+    EXPECT_EQ(AccessibleName(m_pMain->GetDlgItem(IDC_PRODUCT_TEXT)), GetParam().product);
     EXPECT_TRUE(m_pMain->GetDlgItemAs<QLabel>(IDC_PRODUCT_TEXT)->wordWrap());
     EXPECT_EQ(m_pMain->focusWidget(), m_pMain->GetDlgItem(IDC_DESCRIPTION));
     const auto* pIcon = m_pMain->GetDlgItemAs<framework::CStatic>(IDC_PROGRAM_ICON);
@@ -180,7 +183,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 "This program installs Word Game on your computer."},
                       CShowCase{"WithoutCaption", "[Setup]\nDescription=D\nMainDialogText=M\n", "",
                                 "M"},
-                      CShowCase{"EmptyFile", "", "", ""}),
+                      CShowCase{"EmptyFile", "", "", ""},
+                      CShowCase{"Ampersands", "[Setup]\nCaption=R&D\nMainDialogText=Fish & Chips\n",
+                                "R&D", "Fish & Chips"}),
     kCaseName);
 
 TEST_F(MainDialogTest, ApplicationRunsTheMainDialogAndRestoresTheWorkingDirectory) {

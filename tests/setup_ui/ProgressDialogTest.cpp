@@ -140,6 +140,7 @@ TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShownAndShowsItsP
     EXPECT_EQ(script.statusTexts[0], "");  // empty until the first file
     EXPECT_EQ(script.statusTexts[1], "Copying file 1 of 7...");
     EXPECT_EQ(script.statusTexts[7], "Copying file 7 of 7...");
+    EXPECT_EQ(AccessibleName(dialog.GetDlgItem(IDC_STATUS)), "Copying file 7 of 7...");
     auto* pBar = dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS);
     EXPECT_EQ(script.barValues[2], pBar->maximum() * 3 / 7);
     EXPECT_EQ(pBar->value(), pBar->maximum());

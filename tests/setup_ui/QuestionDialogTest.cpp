@@ -37,6 +37,7 @@ TEST_P(QuestionAnswerTest, AnswersWithTheButtonPressedAndNothingOtherwise) {
         auto* pQuestion = dialog.GetDlgItemAs<QLabel>(IDC_QUESTION);
         EXPECT_EQ(pQuestion->text().toStdString(), question);
         EXPECT_TRUE(pQuestion->wordWrap());
+        EXPECT_EQ(AccessibleName(pQuestion), question);
         const auto* pIcon = dialog.GetDlgItemAs<framework::CStatic>(IDC_QUESTION_ICON);
         EXPECT_EQ(pIcon->pixmap().size(), QSize(32, 32));
         EXPECT_FALSE(pIcon->accessibleName().isEmpty());

@@ -1,5 +1,6 @@
 #include "tests/setup_ui/SetupFixture.h"
 
+#include <QAccessible>
 #include <QTest>
 
 #include "platform/ProgramPath.h"
@@ -66,6 +67,10 @@ void KeyOnItem(framework::CDialog& dialog, int nId, Qt::Key key) {
     ASSERT_NE(pControl, nullptr) << nId;
     pControl->setFocus();
     QTest::keyClick(pControl, key);
+}
+
+std::string AccessibleName(QWidget* pControl) {
+    return QAccessible::queryAccessibleInterface(pControl)->text(QAccessible::Name).toStdString();
 }
 
 }  // namespace setup_ui_test

@@ -23,6 +23,8 @@ inline constexpr auto kCaseName = [](const auto& info) { return std::string(info
 // presses `key` on it.
 void ClickItem(framework::CDialog& dialog, int nId);
 void KeyOnItem(framework::CDialog& dialog, int nId, Qt::Key key);
+// The name assistive technology announces `pControl` by.
+std::string AccessibleName(QWidget* pControl);
 
 // The installer as it runs from C:\Setup\setup with drive C: pointed at a fresh
 // folder, driven through the scripted seam. The application object exists from the
