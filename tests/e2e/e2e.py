@@ -12,8 +12,8 @@ import pyatspi
 BUILD = os.environ.get("E2E_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
 TIMEOUT = 20.0  # generous: a busy two-core machine runs other builds beside the suite
 
-LABEL, TEXT, LIST, BUTTON = (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT, pyatspi.ROLE_LIST,
-                             pyatspi.ROLE_PUSH_BUTTON)
+LABEL, TEXT, LIST, COMBO, BUTTON = (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT, pyatspi.ROLE_LIST,
+                                    pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_PUSH_BUTTON)
 
 
 def wait_until(what, probe, timeout=TIMEOUT):
@@ -86,6 +86,12 @@ def find_all(root, role):
 def find(root, role, name):
     return wait_until(f"a {pyatspi.Role(role)} named {name!r}",
                       lambda: next((a for a in find_all(root, role) if a.name == name), None))
+
+
+def names(window):
+    """The (role, name) of every showing label, field, list and button of the window."""
+    return sorted((c.getRoleName(), c.name) for c in window if c.getRole() in (
+        LABEL, TEXT, LIST, COMBO, BUTTON) and has(c, pyatspi.STATE_SHOWING))
 
 
 def label_after(window, name):
