@@ -44,13 +44,6 @@ def type_text(text):
     xdotool("type", "--delay", "80", text)
 
 
-def click(acc):
-    """A real left click in the middle of the control."""
-    box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    xdotool("mousemove", "--sync", str(box.x + box.width // 2), str(box.y + box.height // 2),
-            "click", "1")
-
-
 def press(acc):
     """Presses a control through its accessibility action, as a screen reader does."""
     acc.queryAction().doAction(0)
@@ -66,10 +59,6 @@ def has(acc, state):
 
 def focused(acc):
     return has(acc, pyatspi.STATE_FOCUSED)
-
-
-def enabled(acc):
-    return has(acc, pyatspi.STATE_ENABLED)
 
 
 def descendants(acc):

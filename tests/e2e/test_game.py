@@ -42,7 +42,7 @@ class GameTest(unittest.TestCase):
     def add_word(self, word):
         """Types the word into the focused Word field and presses Enter."""
         wait_until("the Word field to have the focus", lambda: focused(self.word))
-        type_text(word)
+        type_text(word.lower())  # the field upper-cases what it is given
         wait_until(f"the Word field to read {word}", lambda: text_of(self.word) == word)
         key("Return")
 
