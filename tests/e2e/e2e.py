@@ -79,8 +79,17 @@ def find(root, role, name):
 
 def names(window):
     """The (role, name) of every showing label, field, list and button of the window."""
-    return sorted((c.getRoleName(), c.name) for c in window if c.getRole() in (
-        LABEL, TEXT, LIST, COMBO, BUTTON) and has(c, pyatspi.STATE_SHOWING))
+    return sorted((c.getRoleName(), label_of(c) if c.getRole() == COMBO else c.name)
+                  for c in window if c.getRole() in (LABEL, TEXT, LIST, COMBO, BUTTON)
+                  and has(c, pyatspi.STATE_SHOWING))
+
+
+def label_of(acc):
+    """The name of the control that labels this one. Qt on Linux names a drop-down list
+    by its selection and gives its label through this relation, which screen readers
+    announce with it."""
+    return next((r.getTarget(0).name for r in acc.getRelationSet()
+                 if r.getRelationType() == pyatspi.RELATION_LABELLED_BY), None)
 
 
 def label_after(window, name):
