@@ -11,6 +11,7 @@ packages=(
     wamerican wamerican-huge
     desktop-file-utils
     fonts-dejavu-core
+    xvfb x11-utils xdotool dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 missing=()
