@@ -61,7 +61,6 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_CAPTION_YES_TO_ALL, "Yes to &All"},
     {IDS_NAME_PROGRAM_ICON, "Setup program icon: a diskette"},
     {IDS_NAME_QUESTION_ICON, "Question icon: a question mark on a green disc"},
-    {IDS_NAME_DIRECTORY, "Directory"},
     {IDS_DESCRIBE_DRIVE, "Drive"},
     {IDS_DESCRIBE_FOLDER, "Folder below the drive"},
     {IDS_NAME_PROGRESS, "Bytes copied"},

@@ -2,6 +2,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Edit.h"
+#include "framework/Static.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileIdentity.h"
 #include "platform/Format.h"
@@ -55,11 +56,13 @@ bool CDirectoryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (m_cboDrive) {
         m_cboDrive->FillDrives();
-        m_cboDrive->setAccessibleName(LoadSetupString(IDS_NAME_DIRECTORY));
         m_cboDrive->setAccessibleDescription(LoadSetupString(IDS_DESCRIBE_DRIVE));
     }
     if (QWidget* pField = GetDlgItem(IDC_DIRECTORY)) {
-        pField->setAccessibleName(LoadSetupString(IDS_NAME_DIRECTORY));
+        // The label's mnemonic leads to the drive list, which it names; the field
+        // after the list belongs to the same label, and a screen reader says so.
+        framework::NameAfterCaption(pField,
+                                    QString::fromUtf8(LoadSetupString(IDS_CAPTION_DIRECTORY)));
         pField->setAccessibleDescription(LoadSetupString(IDS_DESCRIBE_FOLDER));
     }
     // Carried out once the dialog takes its first events, after it is on screen.

@@ -93,7 +93,8 @@ class SetupTest(unittest.TestCase):
         text, prompt = "Fish & Chips, R&D: a product", "Setup installs Fish & Chips here."
         main = self.start(f"[Setup]\nCaption=F&C Setup\nMainDialogText={text}\n"
                           f"DefaultDirectory=R&D\nDirectoryPrompt={prompt}\n"
-                          "RequiredDiskSpace=1\n[Files]\nFiles=1\nFile1=MISSING.TXT\n")
+                          "RequiredDiskSpace=1\n[Files]\nFiles=2\nFile1=FISH.TXT\n"
+                          "File2=MISSING.TXT\n", files=[("FISH.TXT", 10)])
         self.assertEqual(names(main), sorted([("label", text)] + buttons(
             "Description...", "Requirements...", "Setup...", "Exit")))
         press(find(main, BUTTON, "Setup..."))
@@ -102,18 +103,18 @@ class SetupTest(unittest.TestCase):
             [("label", prompt), ("label", "Directory:"), ("combo box", "Directory:"),
              ("text", "Directory:")] + buttons("OK", "Cancel")))
         press(find(directory, BUTTON, "OK"))
-        # The missing file fails while the progress window is open, and is then the one
-        # file the rollback asks about.
+        # The missing file fails while the progress window is open; the rollback then
+        # asks about the one file written before it.
         error = self.setup.window("Error:  Cannot copy file")
         progress = next(w for w in self.setup.app() if w.name == "F&C Setup" and any(
             c.name == "Cancel" for c in w) and not any(c.name == "Setup..." for c in w))
         self.assertEqual(names(progress),
-                         sorted([("label", "Copying file 1 of 1...")] + buttons("Cancel")))
+                         sorted([("label", "Copying file 2 of 2...")] + buttons("Cancel")))
         press(find(error, BUTTON, "OK"))
         self.answer("Error:  Could not copy files", "Return")
         self.answer("Setup will now remove", "Return")
         question = self.setup.window("Yes to All")
-        self.assertEqual(names(question), sorted([("label", "Remove C:\\R&D\\MISSING.TXT?")]
+        self.assertEqual(names(question), sorted([("label", "Remove C:\\R&D\\FISH.TXT?")]
                                                   + buttons("Yes", "No", "Yes to All")))
 
 

@@ -188,8 +188,8 @@ TEST_F(DirectoryDialogTest, OpensWithTheDefaultSelectedAndCancelsUnchecked) {
             auto* pField = dialog.GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY);
             EXPECT_EQ(pField->selectedText(), "WORDGAME");  // once it runs
             EXPECT_EQ(pField->GetLimitText(), kMaxDirectoryChars);
-            EXPECT_EQ(pField->accessibleName(), "Directory");
-            EXPECT_EQ(dialog.GetDlgItem(IDC_DRIVE)->accessibleName(), "Directory");
+            EXPECT_EQ(pField->accessibleName(), "Directory:");
+            EXPECT_EQ(dialog.GetDlgItem(IDC_DRIVE)->accessibleName(), "Directory:");
             pField->SetWindowText("");
             if (bEscape) {
                 QTest::keyClick(&dialog, Qt::Key_Escape);
