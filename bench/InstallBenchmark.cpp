@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/DriveMap.h"
+#include "platform/InstallFolder.h"
 #include "platform/ProgramPath.h"
 #include "setup/engine/CopyFiles.h"
 #include "setup/engine/InstallerWindows.h"
@@ -139,9 +140,15 @@ public:
     int m_nEnds = 0;
 };
 
-void CopyWithEngine(benchmark::State& state) {
+void CopyWithEngine(benchmark::State& state, const CProduct& product) {
     CBenchProgress progress;
-    setup::CopyFiles(progress);
+    platform::CInstallFolder folder;
+    setup::CInstallJournal journal;
+    if (!folder.Open((product.m_root / "Inst").string()) || !folder.TryLock()) {
+        state.SkipWithError("the install folder cannot be opened");
+        return;
+    }
+    setup::CopyFiles(progress, folder, journal);
     if (progress.m_nStatus != setup::kStatusCompleted || progress.m_nEnds != 1) {
         state.SkipWithError("the copy failed");
     }
@@ -201,7 +208,7 @@ void BM_CopyLargeFile(benchmark::State& state) {
     Settle();
     for (auto _ : state) {
         Clear(state, product);
-        CopyWithEngine(state);
+        CopyWithEngine(state, product);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kLargeFileBytes));
 }
@@ -221,7 +228,7 @@ void BM_CopySmallFiles(benchmark::State& state) {
     Settle();
     for (auto _ : state) {
         Clear(state, product);
-        CopyWithEngine(state);
+        CopyWithEngine(state, product);
     }
 }
 
@@ -248,9 +255,17 @@ void BM_RemoveSmallFiles(benchmark::State& state) {
     product.Enter();
     CYesToAll windows;
     Settle();
+    setup::CInstallJournal journal;
+    for (std::size_t i = 0; i < product.m_entries.size(); ++i) {
+        journal.FileWritten(fs::path(product.m_destinations[i]).filename().string(), {},
+                            product.m_entries[i]);
+    }
     for (auto _ : state) {
         Refill(state, product);
-        if (!setup::RemoveCopiedFiles(windows, product.m_entries)) {
+        // The rollback opens the install folder as the run does.
+        platform::CInstallFolder folder;
+        if (!folder.Open((product.m_root / "Inst").string()) ||
+            !setup::RemoveCopiedFiles(windows, journal, folder)) {
             state.SkipWithError("not every file was removed");
         }
     }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/FileCopy.h"
-#include "platform/FileIdentity.h"
 #include "platform/Format.h"
 #include "platform/UserInterface.h"
 #include "platform/WindowsPath.h"
@@ -40,10 +39,11 @@ std::uint64_t TotalBytes(int count, const std::string& setupDirectory) {
 }
 
 // Copies one file. The destination's entry is in `copied` while the copy runs and
-// is taken off again when the destination was never touched, so the rollback offers
-// only files this run has written.
-bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string& value,
-             const std::string& source, std::uint64_t& done, std::uint64_t& total) {
+// is taken off again when the copy fails: a failed copy never touches the
+// destination, so the rollback offers only files this run has written.
+bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstallFolder& folder,
+             CInstallJournal& journal, const std::string& value, const std::string& source,
+             std::uint64_t& done, std::uint64_t& total) {
     platform::CStringArray& copied = progress.CopiedFiles();
     CInstallTarget::CDestination destination;
     // A destination outside the install directory is never listed: the rollback
@@ -53,11 +53,6 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string&
     }
     copied.push_back(destination.m_strPath);
     const std::string sourceHost = platform::ToHostPath(source);
-    // Copying a file onto itself would empty it before reading it.
-    if (sourceHost.empty() || platform::SameFile(sourceHost, destination.m_strHost)) {
-        copied.pop_back();
-        return false;
-    }
     const std::uint64_t before = done;
     const auto afterChunk = [&](std::uint64_t nCopied) {
         // Repaint only: a click on Cancel stays queued until the file is done.
@@ -66,24 +61,22 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string&
         total = std::max(total, done);
         progress.SetProgress(done, total);
     };
-    switch (platform::CopyFileInChunks(sourceHost, destination.m_strHost, afterChunk)) {
-        case platform::FileCopyResult::kCopied:
-            target.Added(destination);
-            return true;
-        case platform::FileCopyResult::kNotWritten:
-            copied.pop_back();
-            return false;
-        case platform::FileCopyResult::kFailedPartWay:
-            // Created or truncated: it stays listed, for the rollback to remove.
-            target.Added(destination);
-            return false;
+    std::string kept;
+    if (sourceHost.empty() ||
+        folder.PlaceFile(sourceHost, destination.m_strRelative, kept, afterChunk) !=
+            platform::FileCopyResult::kCopied) {
+        copied.pop_back();
+        return false;
     }
-    return false;
+    journal.FileWritten(destination.m_strRelative, kept, destination.m_strPath);
+    target.Added(destination);
+    return true;
 }
 
 }  // namespace
 
-void CopyFiles(CCopyProgress& progress) {
+void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
+               CInstallJournal& journal) {
     progress.CopiedFiles().clear();
     const int count = CountFromText(ReadIniString("Files", "Files"));
     if (count == 0) {
@@ -111,7 +104,7 @@ void CopyFiles(CCopyProgress& progress) {
         progress.SetStatusText(
             platform::FormatString(LoadSetupString(IDS_COPYING_FILE), {i, count}));
         const std::string source = GetSetupDirectory() + value;
-        if (!CopyOne(progress, target, value, source, done, total)) {
+        if (!CopyOne(progress, target, folder, journal, value, source, done, total)) {
             ShowError(platform::FormatString(LoadSetupString(IDS_CANNOT_COPY_FILE), {source}));
             progress.SetStatus(kStatusFailed);
             break;
