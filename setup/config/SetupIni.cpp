@@ -41,4 +41,8 @@ int ReadIniInt(const std::string& section, const std::string& key, int defaultVa
     return OpenSetupIni().FindInt(section, key, defaultValue);
 }
 
+int LastIniNumber(const std::string& section, const std::string& stem) {
+    return OpenSetupIni().LastNumberedKey(section, stem);
+}
+
 }  // namespace setup

@@ -22,4 +22,7 @@ std::string ReadIniString(const std::string& section, const std::string& key,
 // `defaultValue` when the file, section or key is missing or the value is empty.
 int ReadIniInt(const std::string& section, const std::string& key, int defaultValue);
 
+// The largest N of the keys "<stem>N" in `section` of SETUP.INI; 0 when there is none.
+int LastIniNumber(const std::string& section, const std::string& stem);
+
 }  // namespace setup
