@@ -2,6 +2,7 @@
 // list: the user sees the whole rollback, which must leave the drive exactly as it
 // was, and nothing outside the install directory may ever be written.
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/FileSystemCalls.h"
 #include "platform/ProcessStart.h"
 #include "setup/engine/InstallerWindows.h"
 #include "tests/setup_engine/InstallFixture.h"
@@ -62,7 +64,34 @@ struct CFault {
     bool writtenPartWay = false;  // the file was completed, so the rollback offers it
     bool limitFileSize = false;
     bool cancels = false;  // the user cancels: the file is finished, the last one too late
+    void (*arm)(platform::CFileSystemCalls&) = nullptr;  // a system call fails from this file on
 };
+
+// A user's file already at the destination, with a second name outside (a backup
+// made with cp -al): neither may change, nor lose its inode.
+void KeepOriginal(CInstallFixture& f, std::size_t index) {
+    f.Write(kProduct[index].destination, "the user's copy\n");
+    f.m_scope.MakeDirectories("Backup");
+    fs::create_hard_link(Destination(f, index), f.m_scope.Host("Backup/original"));
+}
+Prepare OverOriginal = [](auto& f, auto i, auto&) { KeepOriginal(f, i); };
+
+long FillDisk(int, int, std::size_t) {
+    errno = ENOSPC;
+    return -1;
+}
+int Fail(int) {
+    errno = EIO;
+    return -1;
+}
+int FailClose(int descriptor) {
+    ::close(descriptor);  // as close does: the descriptor is gone even after an error
+    return Fail(descriptor);
+}
+int FailRename(int, const char*, int, const char*, unsigned) {
+    errno = EIO;
+    return -1;
+}
 
 const CFault kFaults[] = {
     {"the source is missing", [](auto& f, auto i, auto&) { fs::remove(Source(f, i)); }},
@@ -94,6 +123,20 @@ const CFault kFaults[] = {
          f.Write("Outside/victim.txt", "must stay\n");
          fs::create_symlink(f.m_scope.Host("Outside/victim.txt"), Destination(f, i));
      }},
+    {"the disk is full, over a hard-linked file", OverOriginal, false, false, false,
+     [](auto& calls) { calls.m_pCopyRange = FillDisk; }},
+    {"the file-size limit is reached over a hard-linked file", OverOriginal, false, true},
+    {"syncing the replacement fails", OverOriginal, false, false, false,
+     [](auto& calls) { calls.m_pFsync = Fail; }},
+    {"closing the file fails", OverOriginal, false, false, false,
+     [](auto& calls) { calls.m_pClose = FailClose; }},
+    {"renaming it into place fails", OverOriginal, false, false, false,
+     [](auto& calls) { calls.m_pRename = FailRename; }},
+    {"the source is a FIFO",
+     [](auto& f, auto i, auto&) {
+         fs::remove(Source(f, i));
+         ::mkfifo(Source(f, i).c_str(), 0644);
+     }},
     {"the user cancels during the file",
      [](auto& f, auto i, auto&) { f.m_ui.CancelDuringFile(static_cast<int>(i) + 1); }, true, false,
      true},
@@ -118,6 +161,12 @@ TEST(FaultInjection, AFailedOrCancelledFileAnywhereLeavesTheDriveAsItWas) {
                 const auto before = f.Tree();
 
                 CFileSizeLimit limit;
+                if (fault.arm != nullptr) {
+                    for (std::size_t i = 0; i < index; ++i) {
+                        f.m_ui.OnNextPump([] {});
+                    }
+                    f.m_ui.OnNextPump([&fault] { fault.arm(platform::FileSystemCalls()); });
+                }
                 if (fault.limitFileSize) {
                     // Reached half-way through the file, set just before it starts.
                     const auto size = fs::file_size(Source(f, index));
@@ -134,6 +183,7 @@ TEST(FaultInjection, AFailedOrCancelledFileAnywhereLeavesTheDriveAsItWas) {
                 f.m_ui.m_yesNoAnswers.push_back(true);  // remove the directory
                 f.Run();
                 limit.Set(RLIM_INFINITY);
+                platform::FileSystemCalls() = platform::RealFileSystemCalls();
 
                 // Yes to All is asked once, at the first file.
                 const std::size_t asked =

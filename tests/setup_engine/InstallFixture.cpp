@@ -98,6 +98,8 @@ std::map<std::string, std::string> CInstallFixture::Tree() const {
             tree[name] = "link to " + fs::read_symlink(entry.path()).string();
         } else if (entry.is_directory()) {
             tree[name] = "folder";
+        } else if (!entry.is_regular_file()) {
+            tree[name] = "special";
         } else {
             struct stat info {};
             ::stat(entry.path().c_str(), &info);
