@@ -19,6 +19,7 @@
 #include "platform/DriveMap.h"
 #include "platform/InstallFolder.h"
 #include "platform/ProgramPath.h"
+#include "setup/config/ProfileReader.h"
 #include "setup/engine/CopyFiles.h"
 #include "setup/engine/InstallerWindows.h"
 #include "setup/engine/RemoveCopiedFiles.h"
@@ -270,6 +271,22 @@ void BM_RemoveSmallFiles(benchmark::State& state) {
         }
     }
 }
+
+// SETUP.INI with as many sections as the argument, each with a key: the parse must
+// stay linear (the fitted complexity printed is O(N)), or a hostile file of 150 000
+// sections keeps the first window from showing for seconds.
+void BM_ParseSections(benchmark::State& state) {
+    std::string text;
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        text += "[Section" + std::to_string(i) + "]\r\nKey=" + std::to_string(i) + "\r\n";
+    }
+    for (auto _ : state) {
+        const setup::CProfileReader reader(text);
+        benchmark::DoNotOptimize(reader.Find("Section1", "Key"));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ParseSections)->RangeMultiplier(10)->Range(1500, 150000)->Unit(benchmark::kMillisecond)->Complexity();
 
 // A fixed number of copies: the small files of each stay on disk until the end.
 BENCHMARK(BM_CopyLargeFile_Reference)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);

@@ -62,6 +62,7 @@ private:
     std::string NewTemporaryName();
 
     int m_nFolder = -1;
+    long m_nProcess = 0;
     unsigned m_nSerial = 0;
     std::set<std::string> m_cleaned;  // folders already rid of leftovers in this run
 };

@@ -54,11 +54,11 @@ long ReadWriteChunk(int source, int target, std::unique_ptr<char[]>& buffer) {
 
 }  // namespace
 
-bool CopyContents(int source, int target, const CChunkCallback& afterChunk) {
+bool CopyContents(int source, int target, std::uint64_t size, const CChunkCallback& afterChunk) {
     std::uint64_t copied = 0;
     bool inKernel = true;
     std::unique_ptr<char[]> buffer;
-    for (;;) {
+    while (copied < size) {
         long moved;
         if (inKernel) {
             moved = FileSystemCalls().m_pCopyRange(source, target, kCopyChunk);
@@ -83,6 +83,7 @@ bool CopyContents(int source, int target, const CChunkCallback& afterChunk) {
             afterChunk(copied);
         }
     }
+    return true;
 }
 
 }  // namespace platform::posix

@@ -43,7 +43,8 @@ FileCopyResult CopyFileInChunks(const std::string& fromHost, const std::string& 
         (targetInfo.st_size != 0 && ::ftruncate(target.Get(), 0) != 0)) {
         return FileCopyResult::kFailedPartWay;
     }
-    bool ok = posix::CopyContents(source.Get(), target.Get(), afterChunk);
+    bool ok = posix::CopyContents(source.Get(), target.Get(),
+                                  static_cast<std::uint64_t>(sourceInfo.st_size), afterChunk);
     // An existing destination keeps its old mode through the open; give it the source's.
     if (ok && ::fchmod(target.Get(), mode) != 0) {
         ok = false;

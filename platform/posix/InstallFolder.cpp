@@ -137,6 +137,7 @@ CInstallFolder::~CInstallFolder() {
 }
 
 bool CInstallFolder::Open(const std::string& hostPath) {
+    m_nProcess = static_cast<long>(::getpid());
     m_nFolder = ::open(hostPath.c_str(), kLevelFlags);
     return m_nFolder >= 0;
 }
@@ -180,7 +181,7 @@ void CInstallFolder::RemoveLeftovers(const std::string& relativeFolder, int fold
 }
 
 std::string CInstallFolder::NewTemporaryName() {
-    return std::string(kOwnPrefix) + std::to_string(::getpid()) + "-" + std::to_string(++m_nSerial);
+    return std::string(kOwnPrefix) + std::to_string(m_nProcess) + "-" + std::to_string(++m_nSerial);
 }
 
 FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const std::string& relative,
@@ -226,7 +227,8 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
     }
     // Only a replaced original has anything to lose in a power cut, so only then
     // must the new contents be on the disk before the rename.
-    bool ok = posix::CopyContents(source.Get(), target.Get(), afterChunk) &&
+    bool ok = posix::CopyContents(source.Get(), target.Get(),
+                                  static_cast<std::uint64_t>(from.st_size), afterChunk) &&
               (!replaces || FileSystemCalls().m_pFsync(target.Get()) == 0);
     ok = target.Close() && ok;
     ok = ok && PutInPlace(folder.Get(), temporary, name, replaces, kept);

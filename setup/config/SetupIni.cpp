@@ -18,9 +18,25 @@ const CProfileReader& OpenSetupIni() {
     const std::string directory = GetSetupDirectory();
     // Without a directory of its own the file would be looked for in the current
     // directory, which must play no part; every key then reads as missing.
-    const std::string host =
-        directory.empty() ? std::string() : platform::ToHostPath(directory + "SETUP.INI");
-    return host.empty() ? kEmpty : cache.Open(host);
+    if (directory.empty()) {
+        return kEmpty;
+    }
+    // The host name found last time is tried first: finding it anew in any letter
+    // case costs a lookup per level, and the copy loop reads a key for every file.
+    // Keyed by the path as named on the host, which follows the drive map.
+    static std::string lastNamed;
+    static std::string lastHost;
+    const std::string named = platform::ToHostPathAsNamed(directory + "SETUP.INI");
+    bool found = false;
+    if (!named.empty() && named == lastNamed) {
+        const CProfileReader& reader = cache.Open(lastHost, &found);
+        if (found) {
+            return reader;
+        }
+    }
+    lastNamed = named;
+    lastHost = platform::ToHostPath(directory + "SETUP.INI");
+    return lastHost.empty() ? kEmpty : cache.Open(lastHost);
 }
 
 }  // namespace

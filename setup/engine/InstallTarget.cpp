@@ -1,6 +1,10 @@
 #include "setup/engine/InstallTarget.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/AsciiCase.h"
+#include "platform/DirectoryCache.h"
 #include "platform/PathCase.h"
 #include "platform/WindowsPath.h"
 
@@ -55,7 +59,18 @@ bool CInstallTarget::Resolve(const std::string& value, CDestination& destination
         }
     }
     const std::string root = WithSlash(m_strHost);
-    const std::string host = platform::ResolveExistingCaseBelow(root, below, m_cache);
+    // The folders on the way are looked up on disk; the file's own name in the
+    // folder's listing, read once and kept up to date with every file added, which
+    // saves thousands of failing lookups for a product of new files.
+    const std::size_t slash = below.rfind('/');
+    const std::string leaf = slash == std::string::npos ? below : below.substr(slash + 1);
+    const std::string folder =
+        slash == std::string::npos
+            ? m_strHost
+            : platform::ResolveExistingCaseBelow(root, below.substr(0, slash), m_cache);
+    const std::vector<std::string>& matches = m_cache.MatchesIgnoringCase(folder, leaf);
+    const bool exact = std::find(matches.begin(), matches.end(), leaf) != matches.end();
+    const std::string host = WithSlash(folder) + (exact || matches.empty() ? leaf : matches.front());
     destination.m_strHost = host;
     destination.m_strRelative = host.substr(root.size());
     destination.m_strPath = m_strPrefix + host.substr(root.size());

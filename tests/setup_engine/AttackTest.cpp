@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/FileCopy.h"
 #include "platform/FileSystemCalls.h"
 #include "setup/engine/InstallationRun.h"
 #include "tests/setup_engine/InstallFixture.h"
