@@ -40,7 +40,8 @@ public:
     // opened for writing when the source or an existing destination is not a regular
     // file, when they are the same file, or when a level is a link. On success
     // `kept` names the original set aside (empty for a new file). The destination is
-    // never touched by a copy that fails, so the result is kCopied or kNotWritten.
+    // never touched by a copy that fails, so the result is kCopied, kNotWritten or
+    // kNoSource (nothing of that name to copy).
     FileCopyResult PlaceFile(const std::string& sourceHost, const std::string& relative,
                              std::string& kept, const CChunkCallback& afterChunk);
 

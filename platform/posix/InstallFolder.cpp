@@ -196,6 +196,9 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
     // O_NONBLOCK: a FIFO or device of that name must not block the open; only a
     // regular file goes further.
     CDescriptor source(::open(sourceHost.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!source.IsOpen() && errno == ENOENT) {
+        return FileCopyResult::kNoSource;
+    }
     struct stat from;
     if (!source.IsOpen() || ::fstat(source.Get(), &from) != 0 || !S_ISREG(from.st_mode)) {
         return FileCopyResult::kNotWritten;

@@ -33,7 +33,10 @@ std::uint64_t TotalBytes(int count, const std::string& setupDirectory) {
         if (value.empty()) {
             break;
         }
-        total += platform::RegularFileSize(platform::ToHostPath(setupDirectory + value));
+        // As named first, as the copy opens it.
+        const std::string source = setupDirectory + value;
+        std::uint64_t size = platform::RegularFileSize(platform::ToHostPathAsNamed(source));
+        total += size != 0 ? size : platform::RegularFileSize(platform::ToHostPath(source));
     }
     return total;
 }
@@ -52,7 +55,6 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstall
         return false;
     }
     copied.push_back(destination.m_strPath);
-    const std::string sourceHost = platform::ToHostPath(source);
     const std::uint64_t before = done;
     const auto afterChunk = [&](std::uint64_t nCopied) {
         // Repaint only: a click on Cancel stays queued until the file is done.
@@ -62,9 +64,17 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstall
         progress.SetProgress(done, total);
     };
     std::string kept;
-    if (sourceHost.empty() ||
-        folder.PlaceFile(sourceHost, destination.m_strRelative, kept, afterChunk) !=
-            platform::FileCopyResult::kCopied) {
+    platform::FileCopyResult result = folder.PlaceFile(
+        platform::ToHostPathAsNamed(source), destination.m_strRelative, kept, afterChunk);
+    // Named in another letter case on disk: the lookup costs a call per level, so it
+    // is made only for a name not found as it stands.
+    if (result == platform::FileCopyResult::kNoSource) {
+        const std::string sourceHost = platform::ToHostPath(source);
+        result = sourceHost.empty() ? result
+                                    : folder.PlaceFile(sourceHost, destination.m_strRelative,
+                                                       kept, afterChunk);
+    }
+    if (result != platform::FileCopyResult::kCopied) {
         copied.pop_back();
         return false;
     }
