@@ -116,12 +116,18 @@ struct CAttack {
 };
 
 const CAttack kAttacks[] = {
-    {"a folder becomes a link between two files",
-     [](auto& f) { f.m_scope.MakeDirectories("Outside/Sub"); }, 5,
-     [](auto& f) { SwapForLink(f, "Prod/Data", "Prod/Held"); }, Outcome::Failed,
+    {"a folder written to becomes a link before its next file",
+     [](auto& f) {
+         f.m_scope.MakeDirectories("Outside");
+         f.Write("Media/Setup/Data/six.txt", "six\n");
+         f.WriteFileList({"one.txt", "Data\\two.txt", "Docs\\three.txt", "four.bin",
+                          "Data\\Sub\\five.txt", "Data\\six.txt"});
+     },
+     6, [](auto& f) { SwapForLink(f, "Prod/Data", "Prod/Held"); }, Outcome::Failed,
      {"Prod/Data", "Prod/Held|>Prod/Data", "Prod/Held/Old.dat|>Prod/Data/Old.dat",
       "Prod/Held/Sub|>Prod/Data/Sub", "!Prod/Data/Old.dat", "!Prod/Data/Sub",
-      "Prod/Held/TWO.TXT"}},  // the rollback follows no link to remove it
+      // The rollback follows no link to remove these.
+      "Prod/Held/TWO.TXT", "Prod/Held/Sub/FIVE.TXT"}},
     {"the install folder becomes a link during a file, then a file fails",
      [](auto& f) {
          for (const char* name : {"Outside/ONE.TXT", "Outside/FOUR.BIN", "Outside/Data/TWO.TXT"}) {
