@@ -57,6 +57,20 @@ int ReadIniInt(const std::string& section, const std::string& key, int defaultVa
     return OpenSetupIni().FindInt(section, key, defaultValue);
 }
 
+std::vector<std::string> ReadIniList(const std::string& section, const std::string& stem,
+                                     int count) {
+    const CProfileReader& reader = OpenSetupIni();
+    std::vector<std::string> values;
+    for (int n = 1; n <= count; ++n) {
+        std::string value = reader.Find(section, stem + std::to_string(n)).value_or("");
+        if (value.empty()) {
+            break;
+        }
+        values.push_back(value.substr(0, kMaxIniValue));
+    }
+    return values;
+}
+
 int LastIniNumber(const std::string& section, const std::string& stem) {
     return OpenSetupIni().LastNumberedKey(section, stem);
 }

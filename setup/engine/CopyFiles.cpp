@@ -28,11 +28,7 @@ void ShowError(const std::string& text) {
 // where the loop itself will stop.
 std::uint64_t TotalBytes(int count, const std::string& setupDirectory) {
     std::uint64_t total = 0;
-    for (int i = 1; i <= count; ++i) {
-        const std::string value = ReadIniString("Files", FileKey(i));
-        if (value.empty()) {
-            break;
-        }
+    for (const std::string& value : ReadIniList("Files", "File", count)) {
         // As named first, as the copy opens it.
         const std::string source = setupDirectory + value;
         std::uint64_t size = platform::RegularFileSize(platform::ToHostPathAsNamed(source));
@@ -113,7 +109,7 @@ void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
         }
         progress.SetStatusText(
             platform::FormatString(LoadSetupString(IDS_COPYING_FILE), {i, count}));
-        const std::string source = GetSetupDirectory() + value;
+        const std::string source = setupDirectory + value;
         if (!CopyOne(progress, target, folder, journal, value, source, done, total)) {
             ShowError(platform::FormatString(LoadSetupString(IDS_CANNOT_COPY_FILE), {source}));
             progress.SetStatus(kStatusFailed);
