@@ -157,8 +157,7 @@ TEST_F(SetupIniTest, TheFileIsReadAnewForEveryValue) {
 TEST_F(SetupIniTest, AFileOver16MiBReadsAsUnreadable) {
     for (const std::size_t size : {std::size_t{16} << 20, (std::size_t{16} << 20) + 1}) {
         Install("[Setup]\nName=Sparse\n");
-        // Sparse: the size costs no disk.
-        std::filesystem::resize_file(m_scope.Host("Setup/SETUP.INI"), size);
+        std::filesystem::resize_file(m_scope.Host("Setup/SETUP.INI"), size);  // sparse
         EXPECT_EQ(ReadIniString("Setup", "Name"), size == 16u << 20 ? "Sparse" : "") << size;
     }
 }

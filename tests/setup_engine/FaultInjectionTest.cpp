@@ -69,29 +69,10 @@ struct CFault {
 
 // A user's file already at the destination, with a second name outside (a backup
 // made with cp -al): neither may change, nor lose its inode.
-void KeepOriginal(CInstallFixture& f, std::size_t index) {
-    f.Write(kProduct[index].destination, "the user's copy\n");
-    f.m_scope.MakeDirectories("Backup");
-    fs::create_hard_link(Destination(f, index), f.m_scope.Host("Backup/original"));
-}
-Prepare OverOriginal = [](auto& f, auto i, auto&) { KeepOriginal(f, i); };
-
-long FillDisk(int, int, std::size_t) {
-    errno = ENOSPC;
-    return -1;
-}
-int Fail(int) {
-    errno = EIO;
-    return -1;
-}
-int FailClose(int descriptor) {
-    ::close(descriptor);  // as close does: the descriptor is gone even after an error
-    return Fail(descriptor);
-}
-int FailRename(int, const char*, int, const char*, unsigned) {
-    errno = EIO;
-    return -1;
-}
+Prepare OverOriginal = [](auto& f, auto i, auto&) {
+    f.Write(kProduct[i].destination, "the user's copy\n");
+    fs::create_hard_link(Destination(f, i), f.m_scope.Host("Backup.txt"));
+};
 
 const CFault kFaults[] = {
     {"the source is missing", [](auto& f, auto i, auto&) { fs::remove(Source(f, i)); }},
@@ -124,14 +105,16 @@ const CFault kFaults[] = {
          fs::create_symlink(f.m_scope.Host("Outside/victim.txt"), Destination(f, i));
      }},
     {"the disk is full, over a hard-linked file", OverOriginal, false, false, false,
-     [](auto& calls) { calls.m_pCopyRange = FillDisk; }},
-    {"the file-size limit is reached over a hard-linked file", OverOriginal, false, true},
+     [](auto& calls) { calls.m_pCopyRange = [](int, int, std::size_t) { return errno = ENOSPC, -1L; }; }},
     {"syncing the replacement fails", OverOriginal, false, false, false,
-     [](auto& calls) { calls.m_pFsync = Fail; }},
+     [](auto& calls) { calls.m_pFsync = [](int) { return errno = EIO, -1; }; }},
     {"closing the file fails", OverOriginal, false, false, false,
-     [](auto& calls) { calls.m_pClose = FailClose; }},
+     // As close does: the descriptor is gone even after an error.
+     [](auto& calls) { calls.m_pClose = [](int fd) { return ::close(fd), errno = EIO, -1; }; }},
     {"renaming it into place fails", OverOriginal, false, false, false,
-     [](auto& calls) { calls.m_pRename = FailRename; }},
+     [](auto& calls) {
+         calls.m_pRename = [](int, const char*, int, const char*, unsigned) { return errno = EIO, -1; };
+     }},
     {"the source is a FIFO",
      [](auto& f, auto i, auto&) {
          fs::remove(Source(f, i));
@@ -161,11 +144,12 @@ TEST(FaultInjection, AFailedOrCancelledFileAnywhereLeavesTheDriveAsItWas) {
                 const auto before = f.Tree();
 
                 CFileSizeLimit limit;
-                if (fault.arm != nullptr) {
-                    for (std::size_t i = 0; i < index; ++i) {
-                        f.m_ui.OnNextPump([] {});
-                    }
-                    f.m_ui.OnNextPump([&fault] { fault.arm(platform::FileSystemCalls()); });
+                for (std::size_t i = 0; fault.arm != nullptr && i <= index; ++i) {
+                    f.m_ui.OnNextPump([&fault, i, index] {
+                        if (i == index) {
+                            fault.arm(platform::FileSystemCalls());
+                        }
+                    });
                 }
                 if (fault.limitFileSize) {
                     // Reached half-way through the file, set just before it starts.
