@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "platform/DriveMap.h"
+#include "platform/InstallFolder.h"
 #include "platform/ProgramPath.h"
+#include "setup/config/ProfileReader.h"
 #include "setup/engine/CopyFiles.h"
 #include "setup/engine/InstallerWindows.h"
 #include "setup/engine/RemoveCopiedFiles.h"
@@ -139,9 +141,15 @@ public:
     int m_nEnds = 0;
 };
 
-void CopyWithEngine(benchmark::State& state) {
+void CopyWithEngine(benchmark::State& state, const CProduct& product) {
     CBenchProgress progress;
-    setup::CopyFiles(progress);
+    platform::CInstallFolder folder;
+    setup::CInstallJournal journal;
+    if (!folder.Open((product.m_root / "Inst").string()) || !folder.TryLock()) {
+        state.SkipWithError("the install folder cannot be opened");
+        return;
+    }
+    setup::CopyFiles(progress, folder, journal);
     if (progress.m_nStatus != setup::kStatusCompleted || progress.m_nEnds != 1) {
         state.SkipWithError("the copy failed");
     }
@@ -201,7 +209,7 @@ void BM_CopyLargeFile(benchmark::State& state) {
     Settle();
     for (auto _ : state) {
         Clear(state, product);
-        CopyWithEngine(state);
+        CopyWithEngine(state, product);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kLargeFileBytes));
 }
@@ -221,7 +229,7 @@ void BM_CopySmallFiles(benchmark::State& state) {
     Settle();
     for (auto _ : state) {
         Clear(state, product);
-        CopyWithEngine(state);
+        CopyWithEngine(state, product);
     }
 }
 
@@ -248,13 +256,37 @@ void BM_RemoveSmallFiles(benchmark::State& state) {
     product.Enter();
     CYesToAll windows;
     Settle();
+    setup::CInstallJournal journal;
+    for (std::size_t i = 0; i < product.m_entries.size(); ++i) {
+        journal.FileWritten(fs::path(product.m_destinations[i]).filename().string(), {},
+                            product.m_entries[i]);
+    }
     for (auto _ : state) {
         Refill(state, product);
-        if (!setup::RemoveCopiedFiles(windows, product.m_entries)) {
+        // The rollback opens the install folder as the run does.
+        platform::CInstallFolder folder;
+        if (!folder.Open((product.m_root / "Inst").string()) ||
+            !setup::RemoveCopiedFiles(windows, journal, folder)) {
             state.SkipWithError("not every file was removed");
         }
     }
 }
+
+// SETUP.INI with as many sections as the argument, each with a key: the time per
+// section must stay flat from 1,500 to 150,000 sections (the fit printed is N or
+// N lg N, never N^2), or a hostile file keeps the first window from showing.
+void BM_ParseSections(benchmark::State& state) {
+    std::string text;
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        text += "[Section" + std::to_string(i) + "]\r\nKey=" + std::to_string(i) + "\r\n";
+    }
+    for (auto _ : state) {
+        const setup::CProfileReader reader(text);
+        benchmark::DoNotOptimize(reader.Find("Section1", "Key"));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ParseSections)->RangeMultiplier(10)->Range(1500, 150000)->Unit(benchmark::kMillisecond)->Complexity();
 
 // A fixed number of copies: the small files of each stay on disk until the end.
 BENCHMARK(BM_CopyLargeFile_Reference)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);

@@ -11,6 +11,7 @@ namespace platform {
 enum class FileCopyResult {
     kCopied,
     kNotWritten,     // failed before the destination was created or changed
+    kNoSource,       // the source is not there under that name: nothing was written
     kFailedPartWay,  // the destination was created or truncated, then the copy failed
 };
 

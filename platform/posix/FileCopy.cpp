@@ -5,96 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <vector>
 
-#include "platform/posix/WriteAll.h"
+#include "platform/posix/CopyContents.h"
+#include "platform/posix/Descriptor.h"
 
 namespace platform {
 
-namespace {
-
-class CDescriptor {
-public:
-    explicit CDescriptor(int descriptor) : m_nDescriptor(descriptor) {}
-    ~CDescriptor() {
-        if (m_nDescriptor >= 0) {
-            ::close(m_nDescriptor);
-        }
-    }
-    CDescriptor(const CDescriptor&) = delete;
-    CDescriptor& operator=(const CDescriptor&) = delete;
-
-    int Get() const { return m_nDescriptor; }
-    // Closes now and reports the result: some file systems report a failed write
-    // only when the file is closed.
-    bool Close() {
-        const int descriptor = m_nDescriptor;
-        m_nDescriptor = -1;
-        return ::close(descriptor) == 0;
-    }
-
-private:
-    int m_nDescriptor;
-};
-
-// One chunk through user space, for file systems that cannot copy in the kernel.
-ssize_t ReadWriteChunk(int source, int target, std::vector<char>& buffer) {
-    if (buffer.empty()) {
-        buffer.resize(kCopyChunk);
-    }
-    for (;;) {
-        const ssize_t got = ::read(source, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return got;
-        }
-        return posix::WriteAll(target,
-                               std::string_view(buffer.data(), static_cast<std::size_t>(got)))
-                   ? got
-                   : -1;
-    }
-}
-
-// The errors with which the kernel declines to copy between these two files at all.
-bool KernelCopyUnsupported(int error) {
-    return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP ||
-           error == EBADF;
-}
-
-bool CopyContents(int source, int target, const CChunkCallback& afterChunk) {
-    std::uint64_t copied = 0;
-    bool inKernel = true;
-    std::vector<char> buffer;
-    for (;;) {
-        ssize_t moved;
-        if (inKernel) {
-            moved = ::copy_file_range(source, nullptr, target, nullptr, kCopyChunk, 0);
-            if (moved < 0 && copied == 0 && KernelCopyUnsupported(errno)) {
-                inKernel = false;
-                continue;
-            }
-        } else {
-            moved = ReadWriteChunk(source, target, buffer);
-        }
-        if (moved < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        if (moved == 0) {
-            return true;
-        }
-        copied += static_cast<std::uint64_t>(moved);
-        if (afterChunk) {
-            afterChunk(copied);
-        }
-    }
-}
-
-}  // namespace
+using posix::CDescriptor;
 
 FileCopyResult CopyFileInChunks(const std::string& fromHost, const std::string& toHost,
                                 const CChunkCallback& afterChunk) {
@@ -126,7 +43,8 @@ FileCopyResult CopyFileInChunks(const std::string& fromHost, const std::string& 
         (targetInfo.st_size != 0 && ::ftruncate(target.Get(), 0) != 0)) {
         return FileCopyResult::kFailedPartWay;
     }
-    bool ok = CopyContents(source.Get(), target.Get(), afterChunk);
+    bool ok = posix::CopyContents(source.Get(), target.Get(),
+                                  static_cast<std::uint64_t>(sourceInfo.st_size), afterChunk);
     // An existing destination keeps its old mode through the open; give it the source's.
     if (ok && ::fchmod(target.Get(), mode) != 0) {
         ok = false;

@@ -53,7 +53,9 @@ void CreateShortcut(const std::string& target, const std::string& linkName,
     const std::string fileName =
         separator == std::string::npos ? linkName : linkName.substr(separator + 1);
     const std::string name = ReplaceFileExtension(fileName, "");
-    if (name.empty()) {
+    // A name starting with a dot (".lnk", "..", "...lnk") would give a hidden file
+    // that no menu or desktop shows: as unusable as no name.
+    if (name.empty() || name.front() == '.') {
         return;
     }
     CDesktopEntry entry;

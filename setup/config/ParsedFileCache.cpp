@@ -11,9 +11,13 @@ constexpr std::int64_t kStampTickNs = 100'000'000;
 
 }  // namespace
 
-const CProfileReader& CParsedFileCache::Open(const std::string& hostPath) {
+const CProfileReader& CParsedFileCache::Open(const std::string& hostPath, bool* found) {
     platform::CFileStamp now;
-    if (!platform::GetFileStamp(hostPath, now)) {
+    const bool present = platform::GetFileStamp(hostPath, now);
+    if (found != nullptr) {
+        *found = present;
+    }
+    if (!present) {
         m_bTrusted = false;
         m_reader = CProfileReader(std::string_view());
         return m_reader;

@@ -18,7 +18,8 @@ class CParsedFileCache {
 public:
     // The reader for the file at `hostPath` as it is now; an unreadable file reads as
     // an empty one. Valid until the next call.
-    const CProfileReader& Open(const std::string& hostPath);
+    // `found`, when given, tells whether the file was there.
+    const CProfileReader& Open(const std::string& hostPath, bool* found = nullptr);
 
 private:
     CProfileReader m_reader{std::string_view()};

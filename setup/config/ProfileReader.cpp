@@ -1,10 +1,9 @@
 #include "setup/config/ProfileReader.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include "platform/AsciiCase.h"
+#include "platform/RegularFileText.h"
 #include "setup/config/CountText.h"
 
 namespace setup {
@@ -36,6 +35,31 @@ std::string ValueOf(std::string_view raw) {
 
 constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
 
+// A name in the one letter case in which names are looked up.
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        c = platform::ToUpperAscii(c);
+    }
+    return folded;
+}
+
+// The number N of a key "<stem>N" (N without leading zeros), or 0.
+int NumberAfter(std::string_view key, std::string_view stem) {
+    if (key.size() <= stem.size() || key.size() - stem.size() > 9 || key[stem.size()] == '0' ||
+        !platform::EqualsIgnoringAsciiCase(key.substr(0, stem.size()), stem)) {
+        return 0;
+    }
+    int number = 0;
+    for (const char c : key.substr(stem.size())) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
 }  // namespace
 
 CProfileReader::CProfileReader(std::string_view text) {
@@ -60,10 +84,11 @@ CProfileReader::CProfileReader(std::string_view text) {
         }
         if (line.front() == '[') {
             const std::string_view name = Trim(line.substr(1, line.find(']') - 1));
-            if (FindSection(name) != nullptr) {
+            const auto added = m_sectionIndex.emplace(Folded(name), m_sections.size());
+            if (!added.second) {
                 current = kNoSection;
             } else {
-                m_sections.push_back(CSection{std::string(name), {}});
+                m_sections.push_back(CSection{std::string(name), {}, {}});
                 current = m_sections.size() - 1;
             }
             continue;
@@ -73,48 +98,45 @@ CProfileReader::CProfileReader(std::string_view text) {
             continue;
         }
         const std::string_view key = Trim(line.substr(0, equals));
-        if (!key.empty()) {
-            m_sections[current].m_entries.push_back(
-                CEntry{std::string(key), ValueOf(line.substr(equals + 1))});
+        CSection& section = m_sections[current];
+        if (!key.empty() && section.m_keyIndex.emplace(Folded(key), section.m_entries.size()).second) {
+            section.m_entries.push_back(CEntry{std::string(key), ValueOf(line.substr(equals + 1))});
         }
     }
 }
 
 CProfileReader CProfileReader::FromFile(const std::string& hostPath) {
-    // Only a regular file holds a profile; reading a directory would fail half-way.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(hostPath, error)) {
-        return CProfileReader(std::string_view());
-    }
-    std::ifstream in(hostPath, std::ios::binary);
+    // Only a regular file of a sensible size holds a profile: a FIFO would block and
+    // a huge file exhaust the memory before any window shows.
     std::string text;
-    try {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::exception&) {
-        text.clear();  // a read error half-way: rather nothing than a partial file
-    }
-    return CProfileReader(in.bad() ? std::string_view() : std::string_view(text));
+    platform::ReadRegularFile(hostPath, kMaxProfileBytes, text);
+    return CProfileReader(text);
 }
 
 const CProfileReader::CSection* CProfileReader::FindSection(std::string_view name) const {
-    for (const CSection& section : m_sections) {
-        if (platform::EqualsIgnoringAsciiCase(section.m_strName, name)) {
-            return &section;
-        }
-    }
-    return nullptr;
+    const auto found = m_sectionIndex.find(Folded(name));
+    return found == m_sectionIndex.end() ? nullptr : &m_sections[found->second];
 }
 
 std::optional<std::string> CProfileReader::Find(std::string_view section,
                                                 std::string_view key) const {
     if (const CSection* found = FindSection(section)) {
-        for (const CEntry& entry : found->m_entries) {
-            if (platform::EqualsIgnoringAsciiCase(entry.m_strKey, key)) {
-                return entry.m_strValue;
-            }
+        const auto entry = found->m_keyIndex.find(Folded(key));
+        if (entry != found->m_keyIndex.end()) {
+            return found->m_entries[entry->second].m_strValue;
         }
     }
     return std::nullopt;
+}
+
+int CProfileReader::LastNumberedKey(std::string_view section, std::string_view stem) const {
+    int last = 0;
+    if (const CSection* found = FindSection(section)) {
+        for (const CEntry& entry : found->m_entries) {
+            last = std::max(last, NumberAfter(entry.m_strKey, stem));
+        }
+    }
+    return last;
 }
 
 int CProfileReader::FindInt(std::string_view section, std::string_view key,

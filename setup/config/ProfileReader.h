@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace setup {
@@ -30,8 +31,15 @@ namespace setup {
 //
 // These follow the profile reader of the platform the installer was written for as
 // far as its behaviour is known, so that a SETUP.INI written for it reads the same.
+//
+// Reading is linear in the size of the text, and a file larger than
+// kMaxProfileBytes (or not a regular file) reads as an empty one.
 class CProfileReader {
 public:
+    // 16 MiB: far more than any product's list of files needs, little enough to read
+    // at once before the first window shows.
+    static constexpr std::size_t kMaxProfileBytes = 16u << 20;
+
     // A reader over `text`, which is copied.
     explicit CProfileReader(std::string_view text);
 
@@ -46,6 +54,11 @@ public:
     // the key is missing or its value empty.
     int FindInt(std::string_view section, std::string_view key, int defaultValue) const;
 
+    // The largest N of the keys "<stem>N" present in `section` (N a decimal number
+    // without leading zeros, the stem matched ignoring case); 0 when there is none.
+    // A loop up to a count read from the file need not go beyond it.
+    int LastNumberedKey(std::string_view section, std::string_view stem) const;
+
 private:
     struct CEntry {
         std::string m_strKey;
@@ -54,6 +67,7 @@ private:
     struct CSection {
         std::string m_strName;
         std::vector<CEntry> m_entries;
+        std::unordered_map<std::string, std::size_t> m_keyIndex;  // folded key -> first entry
     };
 
     const CSection* FindSection(std::string_view name) const;
@@ -61,6 +75,7 @@ private:
     // Sections in file order, each name once: a repeated section's lines are dropped
     // while parsing, as they would never be searched.
     std::vector<CSection> m_sections;
+    std::unordered_map<std::string, std::size_t> m_sectionIndex;  // folded name -> section
 };
 
 }  // namespace setup

@@ -18,9 +18,25 @@ const CProfileReader& OpenSetupIni() {
     const std::string directory = GetSetupDirectory();
     // Without a directory of its own the file would be looked for in the current
     // directory, which must play no part; every key then reads as missing.
-    const std::string host =
-        directory.empty() ? std::string() : platform::ToHostPath(directory + "SETUP.INI");
-    return host.empty() ? kEmpty : cache.Open(host);
+    if (directory.empty()) {
+        return kEmpty;
+    }
+    // The host name found last time is tried first: finding it anew in any letter
+    // case costs a lookup per level, and the copy loop reads a key for every file.
+    // Keyed by the path as named on the host, which follows the drive map.
+    static std::string lastNamed;
+    static std::string lastHost;
+    const std::string named = platform::ToHostPathAsNamed(directory + "SETUP.INI");
+    bool found = false;
+    if (!named.empty() && named == lastNamed) {
+        const CProfileReader& reader = cache.Open(lastHost, &found);
+        if (found) {
+            return reader;
+        }
+    }
+    lastNamed = named;
+    lastHost = platform::ToHostPath(directory + "SETUP.INI");
+    return lastHost.empty() ? kEmpty : cache.Open(lastHost);
 }
 
 }  // namespace
@@ -39,6 +55,24 @@ std::string ReadIniString(const std::string& section, const std::string& key,
 
 int ReadIniInt(const std::string& section, const std::string& key, int defaultValue) {
     return OpenSetupIni().FindInt(section, key, defaultValue);
+}
+
+std::vector<std::string> ReadIniList(const std::string& section, const std::string& stem,
+                                     int count) {
+    const CProfileReader& reader = OpenSetupIni();
+    std::vector<std::string> values;
+    for (int n = 1; n <= count; ++n) {
+        std::string value = reader.Find(section, stem + std::to_string(n)).value_or("");
+        if (value.empty()) {
+            break;
+        }
+        values.push_back(value.substr(0, kMaxIniValue));
+    }
+    return values;
+}
+
+int LastIniNumber(const std::string& section, const std::string& stem) {
+    return OpenSetupIni().LastNumberedKey(section, stem);
 }
 
 }  // namespace setup

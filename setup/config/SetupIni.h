@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace setup {
 
@@ -21,5 +22,14 @@ std::string ReadIniString(const std::string& section, const std::string& key,
 // The value of `key` in `section` of SETUP.INI converted as a count (CountText.h);
 // `defaultValue` when the file, section or key is missing or the value is empty.
 int ReadIniInt(const std::string& section, const std::string& key, int defaultValue);
+
+// The values of "<stem>1", "<stem>2", ... up to "<stem><count>" in `section`, from one
+// reading of SETUP.INI, ending before the first key that is missing or empty. For
+// a look over a whole list at once; each value the run acts on is read by itself.
+std::vector<std::string> ReadIniList(const std::string& section, const std::string& stem,
+                                     int count);
+
+// The largest N of the keys "<stem>N" in `section` of SETUP.INI; 0 when there is none.
+int LastIniNumber(const std::string& section, const std::string& stem);
 
 }  // namespace setup

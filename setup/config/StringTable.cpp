@@ -41,6 +41,9 @@ constexpr platform::CStringEntry kStrings[] = {
      "or:\n\r\n\rDouble-click the %s desktop icon if you created one."},
     {IDS_CANNOT_REGISTER, "Cannot register %s."},
     {IDS_CANNOT_RUN_PROGRAM, "Error running program %s."},
+    // Two runs into one folder would mix their files: the second one stops.
+    {IDS_INSTALLATION_RUNNING,
+     "Error:  Another installation into %s is running.  Wait until it has finished, then try again."},
 
     // The installer's windows.
     {IDS_DIRECTORY_REQUIRED, "Error:  Directory must be entered."},

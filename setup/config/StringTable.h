@@ -29,6 +29,7 @@ enum StringId {
     IDS_INSTALL_SUCCEEDED = 1032,
     IDS_CANNOT_REGISTER = 1036,
     IDS_CANNOT_RUN_PROGRAM = 1037,
+    IDS_INSTALLATION_RUNNING = 1040,
 
     // The installer's windows: their messages, captions and accessible names.
     IDS_DIRECTORY_REQUIRED = 2000,

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/FileCopy.h"
-#include "platform/FileIdentity.h"
 #include "platform/Format.h"
 #include "platform/UserInterface.h"
 #include "platform/WindowsPath.h"
@@ -29,21 +28,21 @@ void ShowError(const std::string& text) {
 // where the loop itself will stop.
 std::uint64_t TotalBytes(int count, const std::string& setupDirectory) {
     std::uint64_t total = 0;
-    for (int i = 1; i <= count; ++i) {
-        const std::string value = ReadIniString("Files", FileKey(i));
-        if (value.empty()) {
-            break;
-        }
-        total += platform::RegularFileSize(platform::ToHostPath(setupDirectory + value));
+    for (const std::string& value : ReadIniList("Files", "File", count)) {
+        // As named first, as the copy opens it.
+        const std::string source = setupDirectory + value;
+        std::uint64_t size = platform::RegularFileSize(platform::ToHostPathAsNamed(source));
+        total += size != 0 ? size : platform::RegularFileSize(platform::ToHostPath(source));
     }
     return total;
 }
 
 // Copies one file. The destination's entry is in `copied` while the copy runs and
-// is taken off again when the destination was never touched, so the rollback offers
-// only files this run has written.
-bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string& value,
-             const std::string& source, std::uint64_t& done, std::uint64_t& total) {
+// is taken off again when the copy fails: a failed copy never touches the
+// destination, so the rollback offers only files this run has written.
+bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstallFolder& folder,
+             CInstallJournal& journal, const std::string& value, const std::string& source,
+             std::uint64_t& done, std::uint64_t& total) {
     platform::CStringArray& copied = progress.CopiedFiles();
     CInstallTarget::CDestination destination;
     // A destination outside the install directory is never listed: the rollback
@@ -52,12 +51,6 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string&
         return false;
     }
     copied.push_back(destination.m_strPath);
-    const std::string sourceHost = platform::ToHostPath(source);
-    // Copying a file onto itself would empty it before reading it.
-    if (sourceHost.empty() || platform::SameFile(sourceHost, destination.m_strHost)) {
-        copied.pop_back();
-        return false;
-    }
     const std::uint64_t before = done;
     const auto afterChunk = [&](std::uint64_t nCopied) {
         // Repaint only: a click on Cancel stays queued until the file is done.
@@ -66,24 +59,30 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string&
         total = std::max(total, done);
         progress.SetProgress(done, total);
     };
-    switch (platform::CopyFileInChunks(sourceHost, destination.m_strHost, afterChunk)) {
-        case platform::FileCopyResult::kCopied:
-            target.Added(destination);
-            return true;
-        case platform::FileCopyResult::kNotWritten:
-            copied.pop_back();
-            return false;
-        case platform::FileCopyResult::kFailedPartWay:
-            // Created or truncated: it stays listed, for the rollback to remove.
-            target.Added(destination);
-            return false;
+    std::string kept;
+    platform::FileCopyResult result = folder.PlaceFile(
+        platform::ToHostPathAsNamed(source), destination.m_strRelative, kept, afterChunk);
+    // Named in another letter case on disk: the lookup costs a call per level, so it
+    // is made only for a name not found as it stands.
+    if (result == platform::FileCopyResult::kNoSource) {
+        const std::string sourceHost = platform::ToHostPath(source);
+        result = sourceHost.empty() ? result
+                                    : folder.PlaceFile(sourceHost, destination.m_strRelative,
+                                                       kept, afterChunk);
     }
-    return false;
+    if (result != platform::FileCopyResult::kCopied) {
+        copied.pop_back();
+        return false;
+    }
+    journal.FileWritten(destination.m_strRelative, kept, destination.m_strPath);
+    target.Added(destination);
+    return true;
 }
 
 }  // namespace
 
-void CopyFiles(CCopyProgress& progress) {
+void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
+               CInstallJournal& journal) {
     progress.CopiedFiles().clear();
     const int count = CountFromText(ReadIniString("Files", "Files"));
     if (count == 0) {
@@ -110,8 +109,8 @@ void CopyFiles(CCopyProgress& progress) {
         }
         progress.SetStatusText(
             platform::FormatString(LoadSetupString(IDS_COPYING_FILE), {i, count}));
-        const std::string source = GetSetupDirectory() + value;
-        if (!CopyOne(progress, target, value, source, done, total)) {
+        const std::string source = setupDirectory + value;
+        if (!CopyOne(progress, target, folder, journal, value, source, done, total)) {
             ShowError(platform::FormatString(LoadSetupString(IDS_CANNOT_COPY_FILE), {source}));
             progress.SetStatus(kStatusFailed);
             break;

@@ -1,8 +1,11 @@
 #include "setup/engine/InstallTarget.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/AsciiCase.h"
+#include "platform/DirectoryCache.h"
 #include "platform/PathCase.h"
-#include "platform/RealPath.h"
 #include "platform/WindowsPath.h"
 
 namespace setup {
@@ -32,11 +35,10 @@ CInstallTarget::CInstallTarget(const std::string& canonicalDirectory)
     while (m_strHost.size() > 1 && m_strHost.back() == '/') {
         m_strHost.pop_back();
     }
-    m_strRealHost = m_strHost.empty() ? std::string() : platform::RealPath(m_strHost);
 }
 
 bool CInstallTarget::Resolve(const std::string& value, CDestination& destination) {
-    if (m_strRealHost.empty()) {
+    if (m_strHost.empty()) {
         return false;
     }
     std::string upper = value;
@@ -57,14 +59,20 @@ bool CInstallTarget::Resolve(const std::string& value, CDestination& destination
         }
     }
     const std::string root = WithSlash(m_strHost);
-    const std::string host = platform::ResolveExistingCaseBelow(root, below, m_cache);
-    // A level below the directory may be a link to somewhere else; what counts is
-    // where the folder that receives the file really is. The file itself is never
-    // written through a link (the copy refuses one).
-    if (!LiesInside(DirectoryOf(host))) {
-        return false;
-    }
+    // The folders on the way are looked up on disk; the file's own name in the
+    // folder's listing, read once and kept up to date with every file added, which
+    // saves thousands of failing lookups for a product of new files.
+    const std::size_t slash = below.rfind('/');
+    const std::string leaf = slash == std::string::npos ? below : below.substr(slash + 1);
+    const std::string folder =
+        slash == std::string::npos
+            ? m_strHost
+            : platform::ResolveExistingCaseBelow(root, below.substr(0, slash), m_cache);
+    const std::vector<std::string>& matches = m_cache.MatchesIgnoringCase(folder, leaf);
+    const bool exact = std::find(matches.begin(), matches.end(), leaf) != matches.end();
+    const std::string host = WithSlash(folder) + (exact || matches.empty() ? leaf : matches.front());
     destination.m_strHost = host;
+    destination.m_strRelative = host.substr(root.size());
     destination.m_strPath = m_strPrefix + host.substr(root.size());
     for (std::size_t i = m_strPrefix.size(); i < destination.m_strPath.size(); ++i) {
         if (destination.m_strPath[i] == '/') {
@@ -77,19 +85,6 @@ bool CInstallTarget::Resolve(const std::string& value, CDestination& destination
 void CInstallTarget::Added(const CDestination& destination) {
     const std::string& host = destination.m_strHost;
     m_cache.Add(DirectoryOf(host), host.substr(host.rfind('/') + 1));
-}
-
-bool CInstallTarget::LiesInside(const std::string& hostDirectory) {
-    const auto known = m_inside.find(hostDirectory);
-    if (known != m_inside.end()) {
-        return known->second;
-    }
-    const std::string real = platform::RealPath(hostDirectory);
-    const std::string realRoot = WithSlash(m_strRealHost);
-    const bool inside =
-        !real.empty() && (real == m_strRealHost || real.compare(0, realRoot.size(), realRoot) == 0);
-    m_inside.emplace(hostDirectory, inside);
-    return inside;
 }
 
 }  // namespace setup

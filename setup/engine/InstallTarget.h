@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 
 #include "platform/DirectoryCache.h"
 
@@ -9,7 +8,8 @@ namespace setup {
 
 // Where the files of one copy run go: turns a File value of SETUP.INI into its
 // destination inside the install directory, and refuses every destination that
-// would lie outside it, through ".." in the value or a symbolic link on the way.
+// would lie outside it through ".." in the value. Links on the way are for the
+// install folder's descriptor to refuse when the file is written.
 class CInstallTarget {
 public:
     // `canonicalDirectory` is the canonical install directory (Windows form).
@@ -18,6 +18,7 @@ public:
     struct CDestination {
         std::string m_strPath;  // Windows form, naming exactly the host file below
         std::string m_strHost;
+        std::string m_strRelative;  // below the install directory, levels joined by '/'
     };
 
     // The destination of `value`: the value upper-cased below the install directory,
@@ -29,13 +30,9 @@ public:
     void Added(const CDestination& destination);
 
 private:
-    bool LiesInside(const std::string& hostDirectory);
-
     std::string m_strPrefix;    // canonical directory with its trailing backslash
     std::string m_strHost;      // the same as a host path, without a trailing '/'
-    std::string m_strRealHost;  // the same with every link resolved
     platform::CDirectoryCache m_cache;
-    std::unordered_map<std::string, bool> m_inside;  // host directory -> lies inside
 };
 
 }  // namespace setup

@@ -3,7 +3,9 @@
 #include "platform/CurrentDirectory.h"
 #include "platform/Format.h"
 #include "platform/FullPath.h"
+#include "platform/InstallFolder.h"
 #include "platform/UserInterface.h"
+#include "platform/WindowsPath.h"
 #include "setup/config/DirectoryHelpers.h"
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
@@ -62,10 +64,11 @@ bool FindCanonicalDirectory(const std::string& chosenPath, std::string& canonica
     return true;
 }
 
-void RollBack(CInstallerWindows& windows, const platform::CStringArray& copiedFiles,
-              platform::CStringArray& createdDirectories, const std::string& canonical) {
+void RollBack(CInstallerWindows& windows, const CInstallJournal& journal,
+              platform::CInstallFolder& folder, platform::CStringArray& createdDirectories,
+              const std::string& canonical) {
     ShowInformation(LoadSetupString(IDS_REMOVING_FILES));
-    const bool allRemoved = RemoveCopiedFiles(windows, copiedFiles);
+    const bool allRemoved = RemoveCopiedFiles(windows, journal, folder);
     const std::string question =
         platform::FormatString(LoadSetupString(IDS_REMOVE_DIRECTORY), {canonical});
     // A directory that existed before is offered too; only an empty one can go.
@@ -80,7 +83,7 @@ void RollBack(CInstallerWindows& windows, const platform::CStringArray& copiedFi
 }  // namespace
 
 InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
-                               const CPostCopyActions& postCopy) {
+                               const CPostCopyActions& postCopy, CInstallJournal* journal) {
     std::string chosenPath;
     if (!windows.ChooseDirectory(chosenPath) || chosenPath.empty()) {
         return InstallOutcome::NoDirectory;
@@ -98,17 +101,37 @@ InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installD
     if (!FindCanonicalDirectory(chosenPath, canonical)) {
         return InstallOutcome::Failed;
     }
+    // Every file of the run is written through this descriptor, never by its path.
+    platform::CInstallFolder folder;
+    if (!folder.Open(platform::ToHostPathAsNamed(canonical))) {
+        ShowError(LoadSetupString(IDS_CANNOT_ENTER_DIRECTORY));
+        return InstallOutcome::Failed;
+    }
+    if (!folder.TryLock()) {
+        ShowError(platform::FormatString(LoadSetupString(IDS_INSTALLATION_RUNNING), {canonical}));
+        return InstallOutcome::Locked;
+    }
+    CInstallJournal ownJournal;
+    CInstallJournal& record = journal != nullptr ? *journal : ownJournal;
+    record.Clear();
+    for (const std::string& created : createdDirectories) {
+        record.FolderCreated(created);
+    }
     platform::CStringArray copiedFiles;
-    const int status = windows.RunProgress(canonical, copiedFiles, CopyFiles);
+    const int status =
+        windows.RunProgress(canonical, copiedFiles, [&folder, &record](CCopyProgress& progress) {
+            CopyFiles(progress, folder, record);
+        });
     if (status == kStatusFailed) {
         ShowError(LoadSetupString(IDS_COPY_FAILED));
     } else if (status == kStatusCancelled) {
         ShowError(LoadSetupString(IDS_SETUP_CANCELLED));
     }
     if (status != kStatusCompleted) {
-        RollBack(windows, copiedFiles, createdDirectories, canonical);
+        RollBack(windows, record, folder, createdDirectories, canonical);
         return status == kStatusCancelled ? InstallOutcome::Cancelled : InstallOutcome::Failed;
     }
+    record.Complete(folder);
     if (postCopy) {
         postCopy(installDirectory, canonical);
     }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "setup/engine/InstallJournal.h"
 #include "setup/engine/InstallOutcome.h"
 #include "setup/engine/InstallerWindows.h"
 
@@ -20,7 +21,13 @@ using CPostCopyActions = std::function<void(const std::string& installDirectoryW
 // `installDirectory` is the main window's install directory with separator; it is
 // set once a directory has been chosen and kept afterwards. Returns how it ended,
 // for a front end that reports the outcome itself.
+//
+// The install folder is locked from before the first file until the rollback or
+// the post-copy actions are done; a run that finds it locked by another says so and
+// stops. When `journal` is given it receives the record of the run (the files
+// written, the folders created), complete once `postCopy` is called.
 InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
-                     const CPostCopyActions& postCopy);
+                               const CPostCopyActions& postCopy,
+                               CInstallJournal* journal = nullptr);
 
 }  // namespace setup

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -28,7 +29,9 @@ void RegisterObject(const std::string& windowsPath) {
 }  // namespace
 
 void RegisterObjects(const std::string& installDirectoryWithSeparator) {
-    const int count = ReadIniInt("Register", "Objects", 0);
+    // A count far beyond the keys present would only try the install directory
+    // itself as a component, again and again: the loop ends after the last key.
+    const int count = std::min(ReadIniInt("Register", "Objects", 0), LastIniNumber("Register", "Object"));
     // Component registration needs no library start-up here, unlike on the platform
     // the components were first written for.
     for (int n = 1; n <= count; ++n) {

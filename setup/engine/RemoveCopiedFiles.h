@@ -1,14 +1,18 @@
 #pragma once
 
-#include "platform/StringArray.h"
+#include "platform/InstallFolder.h"
+#include "setup/engine/InstallJournal.h"
 #include "setup/engine/InstallerWindows.h"
 
 namespace setup {
 
-// Offers each file of `copiedFiles`, in order, for removal through the question
-// window ("Remove %s?"): Yes removes it, No or a dismissed question keeps it, Yes to
-// All removes it and every later file without asking. True when a removal was
-// attempted for every entry (so also for an empty list).
-bool RemoveCopiedFiles(CInstallerWindows& windows, const platform::CStringArray& copiedFiles);
+// Undoes the files of `journal` in `folder`. Each new file is offered for removal,
+// in the order written, through the question window ("Remove %s?"): Yes removes it,
+// No or a dismissed question keeps it, Yes to All removes it and every later new
+// file without asking. A file that replaced one is not asked about: its original
+// is put back. The changes are then made from the last entry to the first. True
+// when a removal was attempted for every new file (so also when there is none).
+bool RemoveCopiedFiles(CInstallerWindows& windows, const CInstallJournal& journal,
+                       platform::CInstallFolder& folder);
 
 }  // namespace setup

@@ -1,5 +1,7 @@
 #include "setup/config/SetupIni.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "platform/DriveMap.h"
@@ -150,4 +152,12 @@ TEST_F(SetupIniTest, TheFileIsReadAnewForEveryValue) {
     EXPECT_EQ(ReadIniString("Setup", "Name"), "First");
     m_scope.Drive().Write("Setup/SETUP.INI", "[Setup]\nName=Second\n");
     EXPECT_EQ(ReadIniString("Setup", "Name"), "Second");
+}
+
+TEST_F(SetupIniTest, AFileOver16MiBReadsAsUnreadable) {
+    for (const std::size_t size : {std::size_t{16} << 20, (std::size_t{16} << 20) + 1}) {
+        Install("[Setup]\nName=Sparse\n");
+        std::filesystem::resize_file(m_scope.Host("Setup/SETUP.INI"), size);  // sparse
+        EXPECT_EQ(ReadIniString("Setup", "Name"), size == 16u << 20 ? "Sparse" : "") << size;
+    }
 }

@@ -2,6 +2,7 @@
 // list: the user sees the whole rollback, which must leave the drive exactly as it
 // was, and nothing outside the install directory may ever be written.
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/FileSystemCalls.h"
 #include "platform/ProcessStart.h"
 #include "setup/engine/InstallerWindows.h"
 #include "tests/setup_engine/InstallFixture.h"
@@ -59,9 +61,17 @@ using Prepare = std::function<void(CInstallFixture&, std::size_t index, std::vec
 struct CFault {
     const char* what;
     Prepare prepare;
-    bool writtenPartWay = false;  // the destination was touched, so the rollback offers it
+    bool writtenPartWay = false;  // the file was completed, so the rollback offers it
     bool limitFileSize = false;
     bool cancels = false;  // the user cancels: the file is finished, the last one too late
+    void (*arm)(platform::CFileSystemCalls&) = nullptr;  // a system call fails from this file on
+};
+
+// A user's file already at the destination, with a second name outside (a backup
+// made with cp -al): neither may change, nor lose its inode.
+Prepare OverOriginal = [](auto& f, auto i, auto&) {
+    f.Write(kProduct[i].destination, "the user's copy\n");
+    fs::create_hard_link(Destination(f, i), f.m_scope.Host("Backup.txt"));
 };
 
 const CFault kFaults[] = {
@@ -70,7 +80,7 @@ const CFault kFaults[] = {
      [](auto& f, auto i, auto&) { fs::create_directories(Destination(f, i)); }},
     {"the destination is the source under another name",
      [](auto& f, auto i, auto&) { fs::create_hard_link(Source(f, i), Destination(f, i)); }},
-    {"the file-size limit is reached part-way", [](auto&, auto, auto&) {}, true, true},
+    {"the file-size limit is reached part-way", [](auto&, auto, auto&) {}, false, true},
     {"the value climbs out of the install folder",
      [](auto& f, auto i, auto& values) {
          f.m_scope.MakeDirectories("Outside");
@@ -93,6 +103,22 @@ const CFault kFaults[] = {
      [](auto& f, auto i, auto&) {
          f.Write("Outside/victim.txt", "must stay\n");
          fs::create_symlink(f.m_scope.Host("Outside/victim.txt"), Destination(f, i));
+     }},
+    {"the disk is full, over a hard-linked file", OverOriginal, false, false, false,
+     [](auto& calls) { calls.m_pCopyRange = [](int, int, std::size_t) { return errno = ENOSPC, -1L; }; }},
+    {"syncing the replacement fails", OverOriginal, false, false, false,
+     [](auto& calls) { calls.m_pFsync = [](int) { return errno = EIO, -1; }; }},
+    {"closing the file fails", OverOriginal, false, false, false,
+     // As close does: the descriptor is gone even after an error.
+     [](auto& calls) { calls.m_pClose = [](int fd) { return ::close(fd), errno = EIO, -1; }; }},
+    {"renaming it into place fails", OverOriginal, false, false, false,
+     [](auto& calls) {
+         calls.m_pRename = [](int, const char*, int, const char*, unsigned) { return errno = EIO, -1; };
+     }},
+    {"the source is a FIFO",
+     [](auto& f, auto i, auto&) {
+         fs::remove(Source(f, i));
+         ::mkfifo(Source(f, i).c_str(), 0644);
      }},
     {"the user cancels during the file",
      [](auto& f, auto i, auto&) { f.m_ui.CancelDuringFile(static_cast<int>(i) + 1); }, true, false,
@@ -118,6 +144,13 @@ TEST(FaultInjection, AFailedOrCancelledFileAnywhereLeavesTheDriveAsItWas) {
                 const auto before = f.Tree();
 
                 CFileSizeLimit limit;
+                for (std::size_t i = 0; fault.arm != nullptr && i <= index; ++i) {
+                    f.m_ui.OnNextPump([&fault, i, index] {
+                        if (i == index) {
+                            fault.arm(platform::FileSystemCalls());
+                        }
+                    });
+                }
                 if (fault.limitFileSize) {
                     // Reached half-way through the file, set just before it starts.
                     const auto size = fs::file_size(Source(f, index));
@@ -134,6 +167,7 @@ TEST(FaultInjection, AFailedOrCancelledFileAnywhereLeavesTheDriveAsItWas) {
                 f.m_ui.m_yesNoAnswers.push_back(true);  // remove the directory
                 f.Run();
                 limit.Set(RLIM_INFINITY);
+                platform::FileSystemCalls() = platform::RealFileSystemCalls();
 
                 // Yes to All is asked once, at the first file.
                 const std::size_t asked =

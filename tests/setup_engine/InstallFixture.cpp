@@ -93,11 +93,13 @@ std::map<std::string, std::string> CInstallFixture::Tree() const {
     std::map<std::string, std::string> tree;
     const fs::path root = m_scope.Drive().Path();
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-        const std::string name = fs::relative(entry.path(), root).string();
+        const std::string name = entry.path().lexically_relative(root).string();
         if (entry.is_symlink()) {
             tree[name] = "link to " + fs::read_symlink(entry.path()).string();
         } else if (entry.is_directory()) {
             tree[name] = "folder";
+        } else if (!entry.is_regular_file()) {
+            tree[name] = "special";
         } else {
             struct stat info {};
             ::stat(entry.path().c_str(), &info);

@@ -44,6 +44,9 @@ TEST_F(RegisterObjectsTest, EveryLoadableComponentIsAskedAndEveryFailureIsSilent
          "failed FAILS.SO\nregistered OTHER.SO\n"},
         // Object2 missing: the install directory itself is tried as a library.
         {"a missing key", "Objects=2\nObject1=REG.SO\n", "registered REG.SO\n"},
+        // Ten hours of attempts to load the install directory itself, unless the loop
+        // ends after the last key present.
+        {"a huge count", "Objects=99999999999\nObject1=REG.SO\n", "registered REG.SO\n"},
         {"keys beyond the count are never read", "Objects=1\nObject1=REG.SO\nObject2=FAILS.SO\n",
          "registered REG.SO\n"},
         {"the same component twice", "Objects=2\nObject1=REG.SO\nObject2=Reg.So\n",

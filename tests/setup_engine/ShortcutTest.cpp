@@ -101,6 +101,7 @@ TEST_F(ShortcutTest, TheLauncherHoldsTheInstalledProgramFaithfullyOrNothingIsWri
         {"Tools", "Lettrino", "Tool.lnk", "two\nlines", nullptr, ""},
         {"Tools", "Lettrino", "Tool.lnk", "caf\xE9", nullptr, ""},
         {"Tools", "Lettrino", "Caf\xE9.lnk", "", nullptr, ""},
+        {"Tools", "Lettrino", ".lnk", "", nullptr, ""},
     };
     const std::string drive = Canonical("");
     for (const Case& c : cases) {

@@ -1,0 +1,197 @@
+// Attacks on a running installation from outside: folders swapped for links between
+// files and during one, hard links, hostile modes, a second run, leftovers of a
+// killed run. Each row installs the standard product into C:\Prod and then checks
+// the whole drive: every entry a row does not name is as it was, byte for byte and
+// inode for inode.
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "platform/FileSystemCalls.h"
+#include "setup/engine/InstallationRun.h"
+#include "tests/setup_engine/InstallFixture.h"
+
+using testing_support::CInstallFixture;
+using testing_support::Lines;
+using Outcome = setup::InstallOutcome;
+
+namespace {
+
+namespace fs = std::filesystem;
+using Tree = std::map<std::string, std::string>;
+
+// `after` against `before`, but for the entries `changes` name: "name" exists,
+// "!name" does not, "name|=bytes" holds those bytes, "name|#mode" has that mode,
+// "name|>old" is the entry `old` was (same inode and bytes), with all below it.
+void ExpectDrive(const Tree& before, Tree after, const Lines& changes) {
+    Tree expected = before;
+    for (const std::string& change : changes) {
+        const std::size_t bar = change.find('|') == std::string::npos ? change.size() : change.find('|');
+        const std::string name = change.substr(change[0] == '!', bar - (change[0] == '!'));
+        const std::string arg = bar == change.size() ? "" : change.substr(bar + 2);
+        std::string& now = after[name];  // "" when missing
+        const char kind = change[0] == '!' ? '!' : bar == change.size() ? ' ' : change[bar + 1];
+        if (kind == '!') {
+            expected.erase(name);
+            after.erase(now.empty() ? name : "");
+        } else if (kind == '>') {
+            expected[name] = before.at(arg);
+            for (const auto& [path, entry] : before) {
+                if (path.rfind(arg + "/", 0) == 0) {
+                    expected.erase(path);
+                    expected[name + path.substr(arg.size())] = entry;
+                }
+            }
+        } else if (kind == '=' && !now.empty()) {
+            now = now.substr(now.find(": ") + 2);
+            expected[name] = arg;
+        } else if (kind == '#' && !now.empty()) {
+            now = now.substr(0, now.find(" inode"));
+            expected[name] = "mode " + arg;
+        } else {
+            expected[name] = now.empty() ? "(missing)" : now;
+        }
+    }
+    EXPECT_EQ(after, expected);
+}
+
+// The standard product installed.
+const Lines kInstalled = {"Prod/ONE.TXT|=contents of one.txt\n", "Prod/Data/TWO.TXT",
+                          "Prod/Docs/THREE.TXT", "Prod/FOUR.BIN", "Prod/Data/Sub/FIVE.TXT"};
+
+// The folder `relative` below C: goes to `aside` and a link to C:\Outside takes its place.
+void SwapForLink(CInstallFixture& f, const std::string& relative, const std::string& aside) {
+    fs::rename(f.m_scope.Host(relative), f.m_scope.Host(aside));
+    fs::create_symlink(f.m_scope.Host("Outside"), f.m_scope.Host(relative));
+}
+
+using Step = std::function<void(CInstallFixture&)>;
+Step g_duringLargeFile;  // run once in the middle of FOUR.BIN, after its first chunk
+CInstallFixture* g_fixture = nullptr;
+
+long CopyThenAttack(int source, int target, std::size_t bytes) {
+    const long moved = platform::RealFileSystemCalls().m_pCopyRange(source, target, bytes);
+    if (moved == static_cast<long>(platform::kCopyChunk) && g_duringLargeFile) {
+        std::exchange(g_duringLargeFile, nullptr)(*g_fixture);
+    }
+    return moved;
+}
+
+struct CAttack {
+    const char* what;
+    Step prepare;     // before the drive is taken
+    int beforeFile;   // the attack runs before this file; 0: during FOUR.BIN
+    Step attack;
+    Outcome outcome;
+    Lines changes;
+};
+
+const CAttack kAttacks[] = {
+    {"a folder written to becomes a link before its next file",
+     [](auto& f) {
+         f.m_scope.MakeDirectories("Outside");
+         f.Write("Media/Setup/Data/six.txt", "six\n");
+         f.WriteFileList({"one.txt", "Data\\two.txt", "Docs\\three.txt", "four.bin",
+                          "Data\\Sub\\five.txt", "Data\\six.txt"});
+     },
+     6, [](auto& f) { SwapForLink(f, "Prod/Data", "Prod/Held"); }, Outcome::Failed,
+     // The rollback follows no link to remove TWO.TXT and FIVE.TXT.
+     {"Prod/Data", "Prod/Held|>Prod/Data", "Prod/Held/TWO.TXT", "Prod/Held/Sub/FIVE.TXT"}},
+    {"the install folder becomes a link during a file, then a file fails",
+     [](auto& f) {
+         for (const char* name : {"Outside/ONE.TXT", "Outside/FOUR.BIN", "Outside/Data/TWO.TXT"}) {
+             f.Write(name, "someone else's\n");
+         }
+         f.m_scope.MakeDirectories("Outside/Data/Sub");
+         fs::remove(f.m_scope.Host("Media/Setup/Data/Sub/five.txt"));
+     },
+     0, [](auto& f) { SwapForLink(f, "Prod", "Held"); }, Outcome::Failed,
+     {"Prod", "Held|>Prod"}},
+    {"a hard link at the destination, leftovers of a killed run, set-ID and sticky modes",
+     [](auto& f) {
+         f.Write("Prod/ONE.TXT", "the user's copy\n");
+         fs::create_hard_link(f.m_scope.Host("Prod/ONE.TXT"), f.m_scope.Host("Backup.txt"));
+         f.Write("Prod/.~setup-1-1", "stale\n");
+         f.Write("Prod/Data/Sub/.~setup-1-2", "stale\n");
+         fs::permissions(f.m_scope.Host("Media/Setup/four.bin"), fs::perms(04777));
+         fs::permissions(f.m_scope.Host("Media/Setup/Data/two.txt"), fs::perms(03750));
+     },
+     1, nullptr, Outcome::Installed,
+     {"Prod/ONE.TXT|=contents of one.txt\n", "Prod/Data/TWO.TXT|#488", "Prod/Docs/THREE.TXT",
+      "Prod/FOUR.BIN|#493", "Prod/Data/Sub/FIVE.TXT", "!Prod/.~setup-1-1",
+      "!Prod/Data/Sub/.~setup-1-2"}},  // modes under the umask 022 of the test
+    {"a second run into the same folder", [](auto&) {}, 2,
+     [](auto& f) {
+         std::string directory;
+         EXPECT_EQ(setup::RunInstallation(f.m_ui, directory, nullptr), Outcome::Locked);
+         EXPECT_NE(f.m_ui.Lines().back().find("Another installation into C:\\Prod is running"),
+                   std::string::npos);
+     },
+     Outcome::Installed, kInstalled},
+};
+
+}  // namespace
+
+TEST(Attack, NothingOutsideTheFolderChangesAndNoUserFileIsLost) {
+    const mode_t umask = ::umask(022);
+    for (const CAttack& row : kAttacks) {
+        SCOPED_TRACE(row.what);
+        CInstallFixture f;
+        testing_support::MakeStandardProduct(f);
+        row.prepare(f);
+        const Tree before = f.Tree();
+        g_fixture = &f;
+        g_duringLargeFile = row.beforeFile == 0 ? row.attack : nullptr;
+        platform::FileSystemCalls().m_pCopyRange = CopyThenAttack;
+        for (int i = 1; i <= row.beforeFile; ++i) {
+            f.m_ui.OnNextPump([&, i] {
+                if (i == row.beforeFile && row.attack) {
+                    row.attack(f);
+                }
+            });
+        }
+        f.m_ui.m_strChosenPath = "C:\\Prod";
+        f.m_ui.m_questionAnswers = {setup::kAnswerYesToAll};
+        f.m_ui.m_yesNoAnswers = {true};
+        EXPECT_EQ(setup::RunInstallation(f.m_ui, f.m_strInstallDirectory, nullptr), row.outcome);
+        platform::FileSystemCalls() = platform::RealFileSystemCalls();
+        EXPECT_EQ(g_duringLargeFile, nullptr);
+        ExpectDrive(before, f.Tree(), row.changes);
+    }
+    ::umask(umask);
+}
+
+TEST(Attack, AKillDuringAFileLeavesItOldAndTheNextRunClearsUp) {
+    CInstallFixture f;
+    testing_support::MakeStandardProduct(f);
+    f.Write("Prod/FOUR.BIN", "the user's copy\n");
+    const Tree before = f.Tree();
+    int ready[2];  // the child's word; left to the end of the test process
+    ASSERT_EQ(::pipe(ready), 0);
+    f.m_ui.m_strChosenPath = "C:\\Prod";
+    const pid_t child = ::fork();
+    if (child == 0) {  // says when it is in the middle of FOUR.BIN, then waits for the end
+        g_fixture = &f;
+        g_duringLargeFile = [&ready](auto&) {
+            if (::write(ready[1], "!", 1) == 1) {
+                ::pause();
+            }
+        };
+        platform::FileSystemCalls().m_pCopyRange = CopyThenAttack;
+        f.Run();
+        ::_exit(1);
+    }
+    char said = 0;
+    ASSERT_EQ(::read(ready[0], &said, 1), 1);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_EQ(f.Tree().at("Prod/FOUR.BIN"), before.at("Prod/FOUR.BIN"));
+    f.Run();
+    ExpectDrive(before, f.Tree(), kInstalled);
+}
