@@ -11,6 +11,7 @@
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
 #include "setup/engine/InstallTarget.h"
+#include "setup/engine/RunObserver.h"
 
 namespace setup {
 
@@ -69,6 +70,7 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, const std::string&
     switch (platform::CopyFileInChunks(sourceHost, destination.m_strHost, afterChunk)) {
         case platform::FileCopyResult::kCopied:
             target.Added(destination);
+            RunObserver().FileCopied(destination.m_strPath);
             return true;
         case platform::FileCopyResult::kNotWritten:
             copied.pop_back();

@@ -4,6 +4,7 @@
 #include "platform/Format.h"
 #include "platform/WindowsPath.h"
 #include "setup/config/StringTable.h"
+#include "setup/engine/RunObserver.h"
 
 namespace setup {
 
@@ -22,7 +23,9 @@ bool RemoveCopiedFiles(CInstallerWindows& windows, const platform::CStringArray&
         }
         // Each entry names exactly the file the copy wrote; a file that differs from
         // it only in letter case is another file and stays. A failure goes unnoticed.
-        platform::DeleteFileAsNamed(platform::ToHostPathAsNamed(file));
+        if (platform::DeleteFileAsNamed(platform::ToHostPathAsNamed(file))) {
+            RunObserver().FileRemoved(file);
+        }
         ++attempted;
     }
     return attempted == copiedFiles.size();
