@@ -9,7 +9,9 @@ namespace {
 
 volatile sig_atomic_t g_interrupted = 0;
 
-extern "C" void NoteInterrupt(int) { g_interrupted = 1; }
+extern "C" void NoteInterrupt(int) {
+    g_interrupted = 1;
+}
 
 }  // namespace
 

@@ -43,8 +43,7 @@ std::string CDirectoryChoice::Message() const {
             return LoadSetupString(IDS_DIRECTORY_REQUIRED);
         case Verdict::Invalid:
             // The text as given, not as resolved: that is what the person wrote.
-            return platform::FormatString(LoadSetupString(IDS_INVALID_DIRECTORY),
-                                          {m_strCombined});
+            return platform::FormatString(LoadSetupString(IDS_INVALID_DIRECTORY), {m_strCombined});
         case Verdict::SetupDirectory:
             return LoadSetupString(IDS_SETUP_DIRECTORY_IN_USE);
     }

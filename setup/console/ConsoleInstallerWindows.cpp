@@ -44,8 +44,8 @@ bool HasDriveLetter(const std::string& path) {
 
 }  // namespace
 
-CConsoleInstallerWindows::CConsoleInstallerWindows(const CSetupOptions& options,
-                                                   CConsoleLog& log, CConsoleUserInterface& ui)
+CConsoleInstallerWindows::CConsoleInstallerWindows(const CSetupOptions& options, CConsoleLog& log,
+                                                   CConsoleUserInterface& ui)
     : m_options(options), m_log(log), m_ui(ui) {}
 
 bool CConsoleInstallerWindows::SplitDirectory(std::string& drive, std::string& directory) {
@@ -88,8 +88,8 @@ bool CConsoleInstallerWindows::ChooseDirectory(std::string& fullPath) {
         return false;
     }
     if (CharacterCount(directory) > kMaxDirectoryChars) {
-        m_log.Write(platform::FormatString(
-            platform::LoadSystemString(platform::IDS_SYS_MAX_CHARS), {kMaxDirectoryChars}));
+        m_log.Write(platform::FormatString(platform::LoadSystemString(platform::IDS_SYS_MAX_CHARS),
+                                           {kMaxDirectoryChars}));
         return false;
     }
     const CDirectoryChoice choice(drive, directory);

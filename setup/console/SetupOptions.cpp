@@ -40,8 +40,7 @@ bool CSetupOptions::Parse(int argc, const char* const* argv, std::string& error)
         const std::string argument = argv[i];
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        const char* inlineValue =
-            equals == std::string::npos ? nullptr : argv[i] + equals + 1;
+        const char* inlineValue = equals == std::string::npos ? nullptr : argv[i] + equals + 1;
         const bool takesValue =
             name == "--directory" || name == "--desktop-launcher" || name == "--log";
         if (inlineValue != nullptr && !takesValue) {

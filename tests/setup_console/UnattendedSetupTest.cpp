@@ -58,7 +58,8 @@ public:
                                              "XDG_CONFIG_HOME=" + (m_home / "config").string()};
         // No display of any kind: creating the toolkit's application would end it.
         for (char** variable = environ; *variable != nullptr; ++variable) {
-            const std::string name = std::string(*variable).substr(0, std::string(*variable).find('='));
+            const std::string name =
+                std::string(*variable).substr(0, std::string(*variable).find('='));
             if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "QT_QPA_PLATFORM" &&
                 name != "HOME" && name.rfind("XDG_", 0) != 0) {
                 environment.push_back(*variable);
@@ -135,8 +136,8 @@ TEST_F(UnattendedSetupTest, InstallsTheProductWithItsLaunchersAndLogsEachStep) {
     EXPECT_EQ(Tree(installed), (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP",
                                                       "LETTRINO.COPYING"}));
     const std::string text = m_temp.Read("setup.log");
-    for (const fs::path& launcher : {m_home / "share/applications/Lettrino.desktop",
-                                     m_home / "Desktop/Lettrino.desktop"}) {
+    for (const fs::path& launcher :
+         {m_home / "share/applications/Lettrino.desktop", m_home / "Desktop/Lettrino.desktop"}) {
         EXPECT_TRUE(fs::is_regular_file(launcher)) << launcher;
         EXPECT_NE(text.find(launcher.string()), std::string::npos) << text;
     }
@@ -178,27 +179,34 @@ TEST_P(ExitStatusTest, ReportsTheOutcomeAndLeavesTheHomeFolderAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ExitStatusTest,
-    ::testing::Values(
-        CStatusCase{"UnknownOption", {"--bogus"}, 3},
-        CStatusCase{"BadLauncherAnswer", {"--desktop-launcher", "maybe"}, 3},
-        CStatusCase{"NoSetupIni", {}, 3,
-                    [](UnattendedSetupTest& t) { fs::remove(t.m_media / "SETUP.INI"); }},
-        CStatusCase{"SetupIniUnreadable", {}, 3,
-                    [](UnattendedSetupTest& t) {
-                        fs::remove(t.m_media / "SETUP.INI");
-                        fs::create_directory(t.m_media / "SETUP.INI");
-                    }},
-        CStatusCase{"SetupProgramsOwnFolder", {"--directory", "<media>"}, 3},
-        CStatusCase{"DirectoryTooLong", {"--directory", std::string(257, 'D')}, 3},
-        // A file system that reports no free space at all.
-        CStatusCase{"NoRoom", {"--directory", "/proc/lettrino"}, 4},
-        CStatusCase{"FolderLocked", {}, 5,
-                    [](UnattendedSetupTest& t) {
-                        fs::create_directories(t.m_home / "Games/Lettrino");
-                        t.m_nLock = ::open((t.m_home / "Games/Lettrino").c_str(), O_RDONLY);
-                        ::flock(t.m_nLock, LOCK_EX);
-                    },
-                    "the installation run does not lock its folder yet"}),
+    ::testing::Values(CStatusCase{"UnknownOption", {"--bogus"}, 3},
+                      CStatusCase{"BadLauncherAnswer", {"--desktop-launcher", "maybe"}, 3},
+                      CStatusCase{
+                          "NoSetupIni",
+                          {},
+                          3,
+                          [](UnattendedSetupTest& t) { fs::remove(t.m_media / "SETUP.INI"); }},
+                      CStatusCase{"SetupIniUnreadable",
+                                  {},
+                                  3,
+                                  [](UnattendedSetupTest& t) {
+                                      fs::remove(t.m_media / "SETUP.INI");
+                                      fs::create_directory(t.m_media / "SETUP.INI");
+                                  }},
+                      CStatusCase{"SetupProgramsOwnFolder", {"--directory", "<media>"}, 3},
+                      CStatusCase{"DirectoryTooLong", {"--directory", std::string(257, 'D')}, 3},
+                      // A file system that reports no free space at all.
+                      CStatusCase{"NoRoom", {"--directory", "/proc/lettrino"}, 4},
+                      CStatusCase{"FolderLocked",
+                                  {},
+                                  5,
+                                  [](UnattendedSetupTest& t) {
+                                      fs::create_directories(t.m_home / "Games/Lettrino");
+                                      t.m_nLock =
+                                          ::open((t.m_home / "Games/Lettrino").c_str(), O_RDONLY);
+                                      ::flock(t.m_nLock, LOCK_EX);
+                                  },
+                                  "the installation run does not lock its folder yet"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UnattendedSetupTest, SigtermDuringALargeFileCancelsAndRemovesWhatWasCopied) {
