@@ -50,13 +50,13 @@ CConsoleInstallerWindows::CConsoleInstallerWindows(const CSetupOptions& options,
 
 bool CConsoleInstallerWindows::SplitDirectory(std::string& drive, std::string& directory) {
     std::string path = m_options.m_strDirectory;
-    if (path.empty()) {
+    if (!m_options.m_bDirectoryGiven) {
         drive = DefaultDrive();
         directory = ReadIniString("Setup", "DefaultDirectory");
         return true;
     }
     // An absolute host path names the folder through the drive that holds it.
-    if (path.front() == '/') {
+    if (!path.empty() && path.front() == '/') {
         path = platform::ToWindowsPath(path);
         if (path.empty()) {
             m_log.Write(platform::FormatString(LoadSetupString(IDS_CONSOLE_NO_DRIVE),

@@ -59,6 +59,7 @@ bool CSetupOptions::Parse(int argc, const char* const* argv, std::string& error)
             version = true;
         } else if (name == "--directory") {
             m_strDirectory = value;
+            m_bDirectoryGiven = true;
         } else if (name == "--log") {
             m_strLogFile = value;
         } else if (name == "--quiet") {

@@ -15,7 +15,8 @@ public:
     bool Parse(int argc, const char* const* argv, std::string& error);
 
     Mode m_mode = Mode::Windowed;
-    std::string m_strDirectory;  // as given; empty: the configured default
+    bool m_bDirectoryGiven = false;  // without it the configured default holds
+    std::string m_strDirectory;      // as given
     bool m_bDesktopLauncher = false;
     std::string m_strLogFile;  // host path; empty: no log file
     bool m_bQuiet = false;

@@ -194,6 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       fs::create_directory(t.m_media / "SETUP.INI");
                                   }},
                       CStatusCase{"SetupProgramsOwnFolder", {"--directory", "<media>"}, 3},
+                      CStatusCase{"DirectoryEmpty", {"--directory="}, 3},
                       CStatusCase{"DirectoryTooLong", {"--directory", std::string(257, 'D')}, 3},
                       // A file system that reports no free space at all.
                       CStatusCase{"NoRoom", {"--directory", "/proc/lettrino"}, 4},
