@@ -17,8 +17,9 @@ namespace platform {
 // Nothing is written, without a message, when the folder is not available, when the
 // link name has no name before its extension, or when a path or text cannot be put
 // into a launcher faithfully; a failed write leaves any earlier launcher as it was.
-void CreateShortcut(const std::string& target, const std::string& linkName,
-                    const std::string& workingDirectory, const std::string& description,
-                    int folder);
+// Returns the host path of the launcher written; empty when none was.
+std::string CreateShortcut(const std::string& target, const std::string& linkName,
+                           const std::string& workingDirectory,
+                           const std::string& description, int folder);
 
 }  // namespace platform

@@ -57,7 +57,8 @@ int WalkBeneath(int folder, const std::string& relative) {
             errno = EPERM;
             return -1;
         }
-        level = CDescriptor(::openat(level.IsOpen() ? level.Get() : folder, name.c_str(), kLevelFlags));
+        level =
+            CDescriptor(::openat(level.IsOpen() ? level.Get() : folder, name.c_str(), kLevelFlags));
         if (!level.IsOpen() || end == relative.size()) {
             return level.Release();
         }
@@ -78,8 +79,8 @@ std::string FolderOf(const std::string& relative) {
 // Renames the complete temporary over `name`. A new file must not take the place
 // of one that appeared meanwhile; a replaced original is swapped into the
 // temporary's name in the same step, so that `name` is never missing.
-bool PutInPlace(int folder, const std::string& temporary, const std::string& name,
-                bool replaces, std::string& kept) {
+bool PutInPlace(int folder, const std::string& temporary, const std::string& name, bool replaces,
+                std::string& kept) {
     const CFileSystemCalls& calls = FileSystemCalls();
     if (!replaces) {
         if (calls.m_pRename(folder, temporary.c_str(), folder, name.c_str(), RENAME_NOREPLACE) ==
@@ -127,6 +128,26 @@ private:
     int m_nDescriptor;
     int m_nFolder;
 };
+
+// Opens a source file for reading without ever waiting on a FIFO's writer or a
+// device: O_NONBLOCK, and only a regular file goes further. A regular file under
+// another process's lease answers that open with EWOULDBLOCK; it is then reopened,
+// as the very inode a path-only descriptor found, by a blocking open that waits
+// until the lease holder lets go, as any reader of the file would.
+int OpenSource(const std::string& sourceHost) {
+    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NOCTTY;
+    const int descriptor = ::open(sourceHost.c_str(), kFlags | O_NONBLOCK);
+    if (descriptor >= 0 || errno != EWOULDBLOCK) {
+        return descriptor;
+    }
+    const CDescriptor path(::open(sourceHost.c_str(), O_PATH | O_CLOEXEC));
+    struct stat status;
+    if (!path.IsOpen() || ::fstat(path.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        errno = EWOULDBLOCK;
+        return -1;
+    }
+    return ::open(("/proc/self/fd/" + std::to_string(path.Get())).c_str(), kFlags);
+}
 
 }  // namespace
 
@@ -193,9 +214,7 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
         return FileCopyResult::kNotWritten;
     }
     RemoveLeftovers(FolderOf(relative), folder.Get());
-    // O_NONBLOCK: a FIFO or device of that name must not block the open; only a
-    // regular file goes further.
-    CDescriptor source(::open(sourceHost.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    CDescriptor source(OpenSource(sourceHost));
     if (!source.IsOpen() && errno == ENOENT) {
         return FileCopyResult::kNoSource;
     }

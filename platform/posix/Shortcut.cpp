@@ -39,13 +39,13 @@ bool ReplaceWith(const std::string& folder, const std::string& path, const std::
 
 }  // namespace
 
-void CreateShortcut(const std::string& target, const std::string& linkName,
-                    const std::string& workingDirectory, const std::string& description,
-                    int folder) {
+std::string CreateShortcut(const std::string& target, const std::string& linkName,
+                           const std::string& workingDirectory,
+                           const std::string& description, int folder) {
     // Without its folder the launcher would land wherever the bare name points.
     const std::string folderPath = GetSpecialFolderPath(folder);
     if (folderPath.empty()) {
-        return;
+        return {};
     }
     // Menus are not folders here, so only the name part of the link name counts; it
     // also keeps the launcher inside its folder whatever the name holds.
@@ -56,7 +56,7 @@ void CreateShortcut(const std::string& target, const std::string& linkName,
     // A name starting with a dot (".lnk", "..", "...lnk") would give a hidden file
     // that no menu or desktop shows: as unusable as no name.
     if (name.empty() || name.front() == '.') {
-        return;
+        return {};
     }
     CDesktopEntry entry;
     entry.name = name;
@@ -64,14 +64,15 @@ void CreateShortcut(const std::string& target, const std::string& linkName,
     entry.workingDirectory = ToHostPath(workingDirectory);
     entry.comment = description;
     if (entry.program.empty() || entry.workingDirectory.empty()) {
-        return;
+        return {};
     }
     const std::string text = DesktopEntryText(entry);
     if (text.empty()) {
-        return;
+        return {};
     }
     const mode_t mode = folder == kFolderDesktop ? 0755 : 0644;
-    ReplaceWith(folderPath, folderPath + "/" + name + ".desktop", text, mode);
+    const std::string path = folderPath + "/" + name + ".desktop";
+    return ReplaceWith(folderPath, path, text, mode) ? path : std::string();
 }
 
 }  // namespace platform

@@ -67,6 +67,60 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_DESCRIBE_DRIVE, "Drive"},
     {IDS_DESCRIBE_FOLDER, "Folder below the drive"},
     {IDS_NAME_PROGRESS, "Bytes copied"},
+    // The installation without windows.
+    {IDS_CONSOLE_USAGE,
+     "Usage: setup [--unattended [OPTION]...]\n"
+     "Installs the product that SETUP.INI beside this program describes.\n"
+     "Without options the installer opens its windows.\n"
+     "\n"
+     "  --unattended             install without windows and without a display\n"
+     "  --directory DIR          install into DIR: a drive path such as C:\\Games\\Product,\n"
+     "                           a folder below drive C: such as Games\\Product, or an\n"
+     "                           absolute path such as /opt/product (default: the\n"
+     "                           DefaultDirectory of SETUP.INI on drive C:)\n"
+     "  --desktop-launcher yes|no\n"
+     "                           also put a launcher on the desktop (default: no)\n"
+     "  --log FILE               append every message and step to FILE\n"
+     "  --quiet                  write nothing to standard error\n"
+     "  --help                   show this help and exit\n"
+     "  --version                show the version and exit\n"
+     "\n"
+     "Drive C: is the home folder, drive Z: the root of the file system.\n"
+     "\n"
+     "Exit status:\n"
+     "  0  installed\n"
+     "  1  failed; what was installed has been removed again\n"
+     "  2  cancelled by SIGINT or SIGTERM (between files); removed again\n"
+     "  3  usage error, a refused directory, or no readable SETUP.INI beside the program\n"
+     "  4  not enough space on the drive\n"
+     "  5  the folder is locked by another installation\n"},
+    {IDS_CONSOLE_VERSION, "setup %s\n"},
+    {IDS_CONSOLE_UNKNOWN_OPTION, "setup: unknown option '%s'"},
+    {IDS_CONSOLE_MISSING_VALUE, "setup: option '%s' needs a value"},
+    {IDS_CONSOLE_BAD_VALUE, "setup: option '%s' does not take the value '%s'"},
+    {IDS_CONSOLE_NEEDS_UNATTENDED, "setup: option '%s' is for the installation with --unattended"},
+    {IDS_CONSOLE_TRY_HELP, "Try 'setup --help' for more information."},
+    {IDS_CONSOLE_NO_SETUP_INI, "setup: cannot read %s"},
+    {IDS_CONSOLE_CANNOT_OPEN_LOG, "setup: cannot write the log file %s"},
+    {IDS_CONSOLE_NO_DRIVE, "Error:  No drive holds the directory %s."},
+    {IDS_LOG_ANSWER, "%s [%s]"},
+    {IDS_LOG_YES, "Yes"},
+    {IDS_LOG_NO, "No"},
+    {IDS_LOG_YES_TO_ALL, "Yes to All"},
+    {IDS_LOG_COPIED, "Copied %s"},
+    {IDS_LOG_REMOVED, "Removed %s"},
+    {IDS_LOG_LAUNCHER, "Launcher written: %s"},
+    {IDS_LOG_STARTED, "Started %s"},
+    {IDS_LOG_INTERRUPTED, "Stop requested: the copy ends after the current file."},
+    {IDS_LOG_DIRECTORY, "Installing into %s"},
+    {IDS_LOG_PROGRESS, "%s of %s, file %d of %d, %s/s"},
+    {IDS_LOG_MEBIBYTES, "%s MiB"},
+    {IDS_OUTCOME_INSTALLED, "Finished: installed (exit status %d)."},
+    {IDS_OUTCOME_FAILED, "Finished: failed and rolled back (exit status %d)."},
+    {IDS_OUTCOME_CANCELLED, "Finished: cancelled and rolled back (exit status %d)."},
+    {IDS_OUTCOME_NO_DIRECTORY, "Finished: no directory accepted (exit status %d)."},
+    {IDS_OUTCOME_NOT_ENOUGH_SPACE, "Finished: not enough space (exit status %d)."},
+    {IDS_OUTCOME_LOCKED, "Finished: the folder is locked by another run (exit status %d)."},
 };
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
 #include "setup/engine/InstallTarget.h"
+#include "setup/engine/RunObserver.h"
+#include "setup/engine/RunObserver.h"
 
 namespace setup {
 
@@ -76,6 +78,7 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstall
     }
     journal.FileWritten(destination.m_strRelative, kept, destination.m_strPath);
     target.Added(destination);
+    RunObserver().FileCopied(destination.m_strPath);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
 #include "setup/engine/PostCopyActions.h"
+#include "setup/engine/RunObserver.h"
 
 namespace setup {
 
@@ -29,13 +30,13 @@ void CreateProductShortcuts(const std::string& canonicalInstallDirectory) {
         return;
     }
     const std::string target = canonicalInstallDirectory + "\\" + exeName;
-    platform::CreateShortcut(target, lnkName, canonicalInstallDirectory, std::string(),
-                             platform::kFolderPrograms);
+    RunObserver().LauncherWritten(platform::CreateShortcut(
+        target, lnkName, canonicalInstallDirectory, std::string(), platform::kFolderPrograms));
     if (platform::UserInterface().MessageBox(
             LoadSetupString(IDS_ASK_DESKTOP_SHORTCUT), platform::MessageIcon::Question,
             platform::MessageButtons::YesNo) == platform::MessageResult::Yes) {
-        platform::CreateShortcut(target, lnkName, canonicalInstallDirectory, std::string(),
-                                 platform::kFolderDesktop);
+        RunObserver().LauncherWritten(platform::CreateShortcut(
+            target, lnkName, canonicalInstallDirectory, std::string(), platform::kFolderDesktop));
     }
     platform::UserInterface().MessageBox(
         platform::FormatString(LoadSetupString(IDS_INSTALL_SUCCEEDED), {name, name, name, name}),

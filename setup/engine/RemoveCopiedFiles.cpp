@@ -2,6 +2,7 @@
 
 #include "platform/Format.h"
 #include "setup/config/StringTable.h"
+#include "setup/engine/RunObserver.h"
 
 namespace setup {
 
@@ -39,8 +40,8 @@ bool RemoveCopiedFiles(CInstallerWindows& windows, const CInstallJournal& journa
         }
         if (!entry.m_strKept.empty()) {
             folder.PutBack(entry.m_strPath, entry.m_strKept);
-        } else if (remove[i]) {
-            folder.RemoveFile(entry.m_strPath);
+        } else if (remove[i] && folder.RemoveFile(entry.m_strPath)) {
+            RunObserver().FileRemoved(entry.m_strShown);
         }
     }
     return attempted == offered;

@@ -9,6 +9,7 @@
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
 #include "setup/engine/PostCopyActions.h"
+#include "setup/engine/RunObserver.h"
 
 namespace setup {
 
@@ -53,7 +54,9 @@ void RunAfterSetupPrograms() {
         if (value.empty()) {
             return;
         }
-        if (!StartProgram(setupDirectory, value)) {
+        if (StartProgram(setupDirectory, value)) {
+            RunObserver().ProgramStarted(value);
+        } else {
             platform::UserInterface().MessageBox(
                 platform::FormatString(LoadSetupString(IDS_CANNOT_RUN_PROGRAM), {value}),
                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);

@@ -3,12 +3,8 @@
 #include "framework/DataExchange.h"
 #include "framework/Edit.h"
 #include "framework/Static.h"
-#include "platform/AsciiCase.h"
-#include "platform/FileIdentity.h"
-#include "platform/Format.h"
-#include "platform/FullPath.h"
 #include "platform/UserInterface.h"
-#include "platform/WindowsPath.h"
+#include "setup/config/DirectoryChoice.h"
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
 #include "setup/ui/DriveComboBox.h"
@@ -22,15 +18,6 @@ namespace {
 void ShowError(const std::string& text) {
     platform::UserInterface().MessageBox(text, platform::MessageIcon::Exclamation,
                                          platform::MessageButtons::Ok);
-}
-
-// A full path as it is compared: without a trailing backslash unless it is a
-// drive's root ("C:\").
-std::string WithoutTrailingBackslash(std::string path) {
-    if (path.size() > 3 && path.back() == '\\') {
-        path.pop_back();
-    }
-    return path;
 }
 
 }  // namespace
@@ -91,49 +78,27 @@ void CDirectoryDlg::SelectDirectoryField() {
     }
 }
 
-bool CDirectoryDlg::IsSetupDirectory(const std::string& fullPath) {
-    const std::string setupDirectory = GetSetupDirectory();
-    std::string setupFullPath;
-    // Without a folder of its own the program has nothing to protect; resolving the
-    // empty text would name the current directory instead.
-    if (setupDirectory.empty() || !platform::ResolveFullPath(setupDirectory, setupFullPath)) {
-        return false;
-    }
-    if (platform::EqualsIgnoringAsciiCase(WithoutTrailingBackslash(fullPath),
-                                          WithoutTrailingBackslash(setupFullPath))) {
-        return true;
-    }
-    // The same folder under another spelling: through a symbolic link, another drive
-    // letter or another letter case.
-    const std::string host = platform::ToHostPath(fullPath);
-    const std::string setupHost = platform::ToHostPath(setupFullPath);
-    return !host.empty() && !setupHost.empty() && platform::SameFileOrDirectory(host, setupHost);
-}
-
 void CDirectoryDlg::OnOK() {
     if (!UpdateData(true)) {
         return;  // the exchange has told the user and selected the field
     }
-    if (m_strDirectory.empty()) {
-        ShowError(LoadSetupString(IDS_DIRECTORY_REQUIRED));
-        SelectDirectoryField();
-        return;
-    }
     // Without a drive to put first (the list is empty only on a machine without
     // mapped drives) the text stands alone and resolves like any relative path.
     const int nDrive = m_cboDrive ? m_cboDrive->GetCurSel() : -1;
-    const std::string combined =
-        (nDrive >= 0 ? m_cboDrive->GetLBText(nDrive) : std::string()) + m_strDirectory;
-    if (!platform::ResolveFullPath(combined, m_szFullPath)) {
-        SelectDirectoryField();
-        ShowError(platform::FormatString(LoadSetupString(IDS_INVALID_DIRECTORY), {combined}));
+    const CDirectoryChoice choice(nDrive >= 0 ? m_cboDrive->GetLBText(nDrive) : std::string(),
+                                  m_strDirectory);
+    if (!choice.IsAccepted()) {
+        // An empty field is told first and then selected; a refused path the other way.
+        if (choice.GetVerdict() != CDirectoryChoice::Verdict::Empty) {
+            SelectDirectoryField();
+        }
+        ShowError(choice.Message());
+        if (choice.GetVerdict() == CDirectoryChoice::Verdict::Empty) {
+            SelectDirectoryField();
+        }
         return;
     }
-    if (IsSetupDirectory(m_szFullPath)) {
-        SelectDirectoryField();
-        ShowError(LoadSetupString(IDS_SETUP_DIRECTORY_IN_USE));
-        return;
-    }
+    m_szFullPath = choice.FullPath();
     CDialog::OnOK();
 }
 

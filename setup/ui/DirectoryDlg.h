@@ -31,7 +31,6 @@ protected:
 private:
     // Selects the whole directory field, caret in view, and gives it the focus.
     void SelectDirectoryField();
-    static bool IsSetupDirectory(const std::string& fullPath);
 };
 
 }  // namespace setup

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setup/config/DirectoryChoice.h"  // kMaxDirectoryChars
+
 namespace setup {
 
 // Dialog templates.
@@ -43,8 +45,5 @@ enum QuestionControlId {
     IDC_NO = 1304,
     IDC_YES_TO_ALL = 1305,
 };
-
-// The longest directory the directory dialog's field takes.
-constexpr int kMaxDirectoryChars = 256;
 
 }  // namespace setup

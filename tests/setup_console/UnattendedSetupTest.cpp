@@ -1,0 +1,224 @@
+// The built setup program run as a script runs it: without a display, from a copy of
+// the product folder, into a home folder of the test's own; judged by its exit status
+// and by what it left on disk.
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <set>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/TempDir.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::set<std::string> Tree(const fs::path& root) {
+    std::set<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        entries.insert(fs::relative(entry.path(), root).string());
+    }
+    return entries;
+}
+
+// The setup program of a fresh copy of the product folder, started without a display.
+class UnattendedSetupTest : public ::testing::Test {
+protected:
+    UnattendedSetupTest() {
+        fs::copy(PRODUCT_DIR, m_media, fs::copy_options::recursive);
+        fs::create_directories(m_home);
+    }
+    ~UnattendedSetupTest() override {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            Wait();
+        }
+        if (m_nLock >= 0) {
+            ::close(m_nLock);
+        }
+    }
+
+public:
+    // Starts setup with `arguments`, standard error into a pipe of the test's.
+    void Start(const std::vector<std::string>& arguments) {
+        std::vector<std::string> texts{(m_media / "setup").string()};
+        texts.insert(texts.end(), arguments.begin(), arguments.end());
+        std::vector<std::string> environment{"HOME=" + m_home.string(),
+                                             "XDG_DATA_HOME=" + (m_home / "share").string(),
+                                             "XDG_CONFIG_HOME=" + (m_home / "config").string()};
+        // No display of any kind: creating the toolkit's application would end it.
+        for (char** variable = environ; *variable != nullptr; ++variable) {
+            const std::string name =
+                std::string(*variable).substr(0, std::string(*variable).find('='));
+            if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "QT_QPA_PLATFORM" &&
+                name != "HOME" && name.rfind("XDG_", 0) != 0) {
+                environment.push_back(*variable);
+            }
+        }
+        int pipe[2];
+        ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipe[1], STDERR_FILENO);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        const auto pointers = [](std::vector<std::string>& strings) {
+            std::vector<char*> result;
+            for (std::string& s : strings) {
+                result.push_back(s.data());
+            }
+            result.push_back(nullptr);
+            return result;
+        };
+        std::vector<char*> argv = pointers(texts);
+        std::vector<char*> envp = pointers(environment);
+        ASSERT_EQ(::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(pipe[1]);
+        m_stderr = pipe[0];
+    }
+
+    // Reads standard error until it holds `text`; false at its end or after a minute.
+    bool AwaitOutput(const std::string& text) {
+        char buffer[4096];
+        pollfd readable{m_stderr, POLLIN, 0};
+        while (m_output.find(text) == std::string::npos) {
+            if (::poll(&readable, 1, 60000) != 1) {
+                return false;
+            }
+            const ssize_t n = ::read(m_stderr, buffer, sizeof buffer);
+            if (n <= 0) {
+                return false;
+            }
+            m_output.append(buffer, static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+
+    int Wait() {
+        AwaitOutput(std::string(1, '\0'));  // to the end of the output
+        ::close(m_stderr);
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+        m_pid = 0;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    }
+
+    int Run(const std::vector<std::string>& arguments) {
+        Start(arguments);
+        return Wait();
+    }
+
+    testing_support::CTempDir m_temp;
+    fs::path m_media = m_temp.Path() / "media";
+    fs::path m_home = m_temp.Path() / "home";
+    pid_t m_pid = 0;
+    int m_stderr = -1;
+    int m_nLock = -1;
+    std::string m_output;
+};
+
+TEST_F(UnattendedSetupTest, InstallsTheProductWithItsLaunchersAndLogsEachStep) {
+    fs::create_directories(m_home / "Desktop");
+    const std::string log = m_temp.File("setup.log");
+    EXPECT_EQ(Run({"--unattended", "--desktop-launcher", "yes", "--log", log, "--quiet"}), 0);
+    EXPECT_EQ(m_output, "");
+    const fs::path installed = m_home / "Games/Lettrino";
+    EXPECT_EQ(Tree(installed), (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP",
+                                                      "LETTRINO.COPYING"}));
+    const std::string text = m_temp.Read("setup.log");
+    for (const fs::path& launcher :
+         {m_home / "share/applications/Lettrino.desktop", m_home / "Desktop/Lettrino.desktop"}) {
+        EXPECT_TRUE(fs::is_regular_file(launcher)) << launcher;
+        EXPECT_NE(text.find(launcher.string()), std::string::npos) << text;
+    }
+    EXPECT_NE(text.find("C:\\Games\\Lettrino\\LETTRINO.TXT"), std::string::npos) << text;
+}
+
+struct CStatusCase {
+    const char* name;
+    std::vector<std::string> arguments;  // after --unattended
+    int status;
+    void (*arrange)(UnattendedSetupTest&) = nullptr;
+    friend void PrintTo(const CStatusCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ExitStatusTest : public UnattendedSetupTest,
+                       public ::testing::WithParamInterface<CStatusCase> {};
+
+TEST_P(ExitStatusTest, ReportsTheOutcomeAndLeavesTheHomeFolderAsItWas) {
+    const CStatusCase& c = GetParam();
+    if (c.arrange) {
+        c.arrange(*this);
+    }
+    const std::set<std::string> before = Tree(m_home);
+    std::vector<std::string> arguments{"--unattended"};
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    for (std::string& argument : arguments) {
+        if (argument == "<media>") {
+            argument = m_media.string();
+        }
+    }
+    EXPECT_EQ(Run(arguments), c.status);
+    EXPECT_NE(m_output, "");  // the reason, on standard error
+    EXPECT_EQ(Tree(m_home), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExitStatusTest,
+    ::testing::Values(CStatusCase{"UnknownOption", {"--bogus"}, 3},
+                      CStatusCase{"BadLauncherAnswer", {"--desktop-launcher", "maybe"}, 3},
+                      CStatusCase{
+                          "NoSetupIni",
+                          {},
+                          3,
+                          [](UnattendedSetupTest& t) { fs::remove(t.m_media / "SETUP.INI"); }},
+                      CStatusCase{"SetupIniUnreadable",
+                                  {},
+                                  3,
+                                  [](UnattendedSetupTest& t) {
+                                      fs::remove(t.m_media / "SETUP.INI");
+                                      fs::create_directory(t.m_media / "SETUP.INI");
+                                  }},
+                      CStatusCase{"SetupProgramsOwnFolder", {"--directory", "<media>"}, 3},
+                      CStatusCase{"DirectoryEmpty", {"--directory="}, 3},
+                      CStatusCase{"DirectoryTooLong", {"--directory", std::string(257, 'D')}, 3},
+                      // A file system that reports no free space at all.
+                      CStatusCase{"NoRoom", {"--directory", "/proc/lettrino"}, 4},
+                      CStatusCase{"FolderLocked",
+                                  {},
+                                  5,
+                                  [](UnattendedSetupTest& t) {
+                                      fs::create_directories(t.m_home / "Games/Lettrino");
+                                      t.m_nLock =
+                                          ::open((t.m_home / "Games/Lettrino").c_str(), O_RDONLY);
+                                      ::flock(t.m_nLock, LOCK_EX);
+                                  }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(UnattendedSetupTest, SigtermDuringALargeFileCancelsAndRemovesWhatWasCopied) {
+    for (const char* name : {"BIG1", "BIG2"}) {
+        m_temp.Write("media/" + std::string(name), "");
+        fs::resize_file(m_media / name, 64 << 20);
+    }
+    m_temp.Write("media/SETUP.INI",
+                 "[Setup]\nName=Big\nRequiredDiskSpace=1\nDefaultDirectory=Big\n"
+                 "[Files]\nFiles=3\nFile1=BIG1\nFile2=BIG2\nFile3=SETUP.INI\n");
+    const std::set<std::string> before = Tree(m_home);
+    Start({"--unattended"});
+    ASSERT_TRUE(AwaitOutput("Copying file 1 of 3...")) << m_output;
+    ::kill(m_pid, SIGTERM);
+    EXPECT_EQ(Wait(), 2) << m_output;
+    EXPECT_EQ(Tree(m_home), before);
+}
+
+}  // namespace
