@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-dev
     wamerican wamerican-huge
     desktop-file-utils
+    dpkg-dev file lintian appstream
     fonts-dejavu-core
 )
 
