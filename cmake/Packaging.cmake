@@ -25,8 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Lettrino developers <lettrino@example.org>"
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Lettrino draws a long word from its dictionary and puts its letters on a grid
+# The synopsis is the summary above; this is the extended description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Lettrino draws a long word from its dictionary and puts its letters on a grid
 of letter cubes. Find the shorter dictionary words hidden in those letters by
 typing or by clicking the cubes; quitting a game shows the words found, the
 words missed and the score.
@@ -73,6 +73,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/Lettrino.txt ${PROJECT_SOURCE_DIR}/game
 install(CODE "file(CREATE_LINK \"${LETTRINO_DATA_FOLDER}/Lettrino.HLP\"
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${LETTRINO_INSTALL_GAMESDIR}/Lettrino.HLP\" SYMBOLIC)"
         COMPONENT game)
+# The link is no program, so it has no manual page of its own.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME lettrino COMPONENT game)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/lettrino.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT game)
 install(DIRECTORY ${LETTRINO_ICON_THEME_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
