@@ -3,8 +3,6 @@
 #   check-artifacts.sh <setup tarball> <Debian package> <dictionary licence>
 set -euo pipefail
 media=$1 deb=$2 licence=$3 lists=$(dirname "$0")
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
 
 # The media: everything under one top folder, the installer executable.
 top=$(basename "$media" .tar.gz)
@@ -14,5 +12,5 @@ tar -tvzf "$media" "$top/setup" | grep -q '^-rwx'
 # The package: Debian's places for a game's files, and nothing else.
 diff <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort) <(sort "$lists/package-files.txt")
 # Its copyright file ends with the dictionary's licence, whole.
-dpkg-deb -x "$deb" "$root"
-tail -c "$(stat -c %s "$licence")" "$root/usr/share/doc/lettrino/copyright" | cmp - "$licence"
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/lettrino/copyright |
+    tail -c "$(stat -c %s "$licence")" | cmp - "$licence"
