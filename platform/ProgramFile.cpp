@@ -26,7 +26,8 @@ std::string ProgramRelativePath(const std::string& extension) {
 std::string ProgramDataPath(const std::string& folder, const std::string& extension) {
     const std::string program = ProgramPath();
     const std::size_t separator = program.find_last_of("/\\");
-    const std::string directory = separator == std::string::npos ? "." : program.substr(0, separator);
+    const std::string directory =
+        separator == std::string::npos ? "." : program.substr(0, separator);
     const std::string name = ReplaceFileExtension(program.substr(separator + 1), extension);
     return std::filesystem::path(directory + "/" + folder + "/" + name).lexically_normal().string();
 }

@@ -27,11 +27,12 @@ CDictionaryLocation CDictionaryLocation::Find() {
     CDictionaryLocation location;
     // Installed files may carry other letter case than the program's name gives
     // (LETTRINO.TXT beside LETTRINO); the file that exists is the one meant.
-    location.m_strInstalledPath = platform::ResolveExistingCase(platform::ProgramRelativePath(".txt"));
+    location.m_strInstalledPath =
+        platform::ResolveExistingCase(platform::ProgramRelativePath(".txt"));
     bool bPackaged = false;
     if (!platform::FileExists(location.m_strInstalledPath)) {
-        const std::string packaged = platform::ResolveExistingCase(
-            platform::ProgramDataPath(LETTRINO_DATA_FOLDER, ".txt"));
+        const std::string packaged =
+            platform::ResolveExistingCase(platform::ProgramDataPath(LETTRINO_DATA_FOLDER, ".txt"));
         if (platform::FileExists(packaged)) {
             location.m_strInstalledPath = packaged;
             bPackaged = true;
