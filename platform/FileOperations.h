@@ -24,4 +24,8 @@ bool ReplaceFile(const std::string& from, const std::string& to);
 // so that an installed program stays executable.
 bool CopyFileOverwrite(const std::string& from, const std::string& to);
 
+// Whether the running user may create and rename files in the folder `path`: false
+// for a folder of another user's, one on a read-only file system, or none at all.
+bool IsFolderWritable(const std::string& path);
+
 }  // namespace platform

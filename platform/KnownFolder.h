@@ -23,4 +23,11 @@ enum SpecialFolder {
 // an absolute HOME the defaults are not available. Other numbers give nothing.
 std::string GetSpecialFolderPath(int folder);
 
+// The folder `name` in the user's own data folder, $XDG_DATA_HOME (by default
+// ~/.local/share): where a program keeps the files a user changes when its installed
+// copies are shared by everyone. Without an absolute HOME or XDG_DATA_HOME there is
+// none and the result is empty. With `create` set the folder and its missing parents
+// are made (mode 0700) and the result is empty when that fails.
+std::string GetUserDataFolder(const std::string& name, bool create);
+
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/ProgramFile.h"
 
+#include <filesystem>
+
 #include "platform/ProgramPath.h"
 
 namespace platform {
@@ -19,6 +21,15 @@ std::string ReplaceFileExtension(const std::string& path, const std::string& ext
 
 std::string ProgramRelativePath(const std::string& extension) {
     return ReplaceFileExtension(ProgramPath(), extension);
+}
+
+std::string ProgramDataPath(const std::string& folder, const std::string& extension) {
+    const std::string program = ProgramPath();
+    const std::size_t separator = program.find_last_of("/\\");
+    const std::string directory =
+        separator == std::string::npos ? "." : program.substr(0, separator);
+    const std::string name = ReplaceFileExtension(program.substr(separator + 1), extension);
+    return std::filesystem::path(directory + "/" + folder + "/" + name).lexically_normal().string();
 }
 
 }  // namespace platform

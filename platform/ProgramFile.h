@@ -15,4 +15,10 @@ std::string ReplaceFileExtension(const std::string& path, const std::string& ext
 // backup beside the game, whatever the current directory.
 std::string ProgramRelativePath(const std::string& extension);
 
+// The file of that name in `folder`, a folder given relative to the program's own:
+// the data folder of an installation that keeps data apart from programs (for a
+// program in /usr/games, "../share/games/lettrino"). The "." and ".." steps are taken
+// out, so that messages name a plain path.
+std::string ProgramDataPath(const std::string& folder, const std::string& extension);
+
 }  // namespace platform

@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-dev
     wamerican wamerican-huge
     desktop-file-utils
+    dpkg-dev file lintian appstream
     fonts-dejavu-core
     xvfb x11-utils xdotool dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
+#include "game/engine/DictionaryLocation.h"
 #include "game/engine/StringTable.h"
 #include "game/engine/Word.h"
 #include "platform/FileOperations.h"
 #include "platform/Format.h"
-#include "platform/PathCase.h"
-#include "platform/ProgramFile.h"
 #include "platform/RawFileWriter.h"
 #include "platform/RuntimeRandom.h"
 #include "platform/SystemStrings.h"
@@ -41,10 +40,7 @@ CDictionary::CDictionary() = default;
 CDictionary::~CDictionary() = default;
 
 std::string CDictionary::GetFilePath(const std::string& extension) const {
-    // Installed, the files may carry other letter case than the program's name gives
-    // (LETTRINO.TXT beside LETTRINO); the file that exists is the one meant, so a save
-    // replaces it rather than writing a second dictionary beside it.
-    return platform::ResolveExistingCase(platform::ProgramRelativePath(extension));
+    return CDictionaryLocation::Find().GetSavePath(extension);
 }
 
 std::size_t CDictionary::GetSize() const {
@@ -57,7 +53,7 @@ const std::string& CDictionary::GetAt(std::size_t index) const {
 
 void CDictionary::Load() {
     platform::CBusyScope busy;
-    const std::string path = GetFilePath(".txt");
+    const std::string path = CDictionaryLocation::Find().GetLoadPath();
     platform::CTextFileReader file;
     if (!file.Open(path)) {
         platform::UserInterface().MessageBox(
@@ -104,13 +100,19 @@ bool CDictionary::Transfer(platform::CRawFileWriter& file) {
 }
 
 void CDictionary::MakeBackup() {
-    const std::string textPath = GetFilePath(".txt");
-    const std::string backupPath = GetFilePath(".bak");
-    if (!platform::FileExists(textPath)) {
-        return;
+    const CDictionaryLocation location = CDictionaryLocation::Find();
+    const std::string textPath = location.GetSavePath(".txt");
+    const std::string backupPath = location.GetSavePath(".bak");
+    bool bBackedUp = true;
+    if (platform::FileExists(textPath)) {
+        platform::DeleteFile(backupPath);  // there may be none
+        bBackedUp = platform::RenameFile(textPath, backupPath);
+    } else if (location.IsPlayerCopy() && platform::FileExists(location.GetInstalledPath())) {
+        // The first save into the player's copy: the previous words are the
+        // installed dictionary's, which stays as it is.
+        bBackedUp = platform::CopyFileOverwrite(location.GetInstalledPath(), backupPath);
     }
-    platform::DeleteFile(backupPath);  // there may be none
-    if (!platform::RenameFile(textPath, backupPath)) {
+    if (!bBackedUp) {
         platform::UserInterface().MessageBox(
             platform::FormatString(LoadGameString(IDS_BACKUP_FAILED), {backupPath}),
             MessageIcon::Exclamation, MessageButtons::Ok);
@@ -136,9 +138,10 @@ bool CDictionary::Save() {
     // were, and a second attempt cannot back up a half-written file over the backup.
     // The new file has a name of its own, so a file of the player's is never taken
     // for it, and it gets the dictionary's permissions and group.
-    const std::string textPath = GetFilePath(".txt");
+    const CDictionaryLocation location = CDictionaryLocation::Find();
+    const std::string textPath = location.GetSavePath(".txt");
     platform::CRawFileWriter file;
-    if (!file.CreateReplacement(textPath)) {
+    if (!location.PrepareSaveFolder() || !file.CreateReplacement(textPath)) {
         ShowFileError(platform::IDS_SYS_FILE_GENERIC, textPath);
         return false;
     }

@@ -26,13 +26,15 @@ public:
     CDictionary(const CDictionary&) = delete;
     CDictionary& operator=(const CDictionary&) = delete;
 
-    // The program's own path with its extension replaced by `extension` (".txt",
-    // ".bak"); only the file name's extension is replaced, never a dot in a directory.
+    // The file the dictionary is saved to (".txt") and its backup (".bak"): the
+    // program's own path with its extension replaced by `extension` (only the file
+    // name's extension is replaced, never a dot in a directory), or the player's copy
+    // of that name when the installed dictionary is shared (CDictionaryLocation).
     // An existing file of that name in other letter case is the one given.
     std::string GetFilePath(const std::string& extension) const;
 
-    // Fills the empty store from the dictionary file. When the file cannot be opened
-    // it reports message 102 and ends the process.
+    // Fills the empty store from the dictionary file (the player's copy once there is
+    // one). When the file cannot be opened it reports message 102 and ends the process.
     void Load();
 
     // Appends every acceptable line of `file` (trimmed, upper-cased, 3 to 16 letters

@@ -92,4 +92,9 @@ bool CopyFileOverwrite(const std::string& from, const std::string& to) {
     return ok;
 }
 
+bool IsFolderWritable(const std::string& path) {
+    // The effective IDs decide what the program may do, as they do for open().
+    return ::faccessat(AT_FDCWD, ResolveExistingCase(path).c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 }  // namespace platform

@@ -128,4 +128,13 @@ std::string GetSpecialFolderPath(int folder) {
     }
 }
 
+std::string GetUserDataFolder(const std::string& name, bool create) {
+    const std::string data = BaseDirectory("XDG_DATA_HOME", ".local/share");
+    if (data.empty()) {
+        return {};
+    }
+    const std::string folder = data + "/" + name;
+    return (!create || MakeDirectories(folder)) ? folder : std::string();
+}
+
 }  // namespace platform
