@@ -68,14 +68,6 @@ endforeach()
 install(TARGETS Lettrino RUNTIME DESTINATION ${LETTRINO_INSTALL_GAMESDIR} COMPONENT game)
 install(FILES ${PROJECT_SOURCE_DIR}/data/Lettrino.txt ${PROJECT_SOURCE_DIR}/game/ui/Lettrino.HLP
         DESTINATION ${LETTRINO_INSTALL_GAMEDATADIR} COMPONENT game)
-# The game opens its help document by its own path with .HLP; a link there points at
-# the document among the data.
-install(CODE "file(CREATE_LINK \"${LETTRINO_DATA_FOLDER}/Lettrino.HLP\"
-    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${LETTRINO_INSTALL_GAMESDIR}/Lettrino.HLP\" SYMBOLIC)"
-        COMPONENT game)
-# The link is no program, so it has no manual page of its own.
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME lettrino COMPONENT game)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/lettrino.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT game)
 install(DIRECTORY ${LETTRINO_ICON_THEME_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons

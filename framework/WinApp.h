@@ -44,6 +44,8 @@ public:
     void ShowHelp(HelpCommand command);
     CHelpWindow* GetHelpWindow() const { return m_pHelpWindow; }
     const std::string& GetHelpFilePath() const { return m_strHelpFilePath; }
+    // For a program whose help file is installed elsewhere than beside it.
+    void SetHelpFilePath(std::string path) { m_strHelpFilePath = std::move(path); }
 
     // The main window: owner of every dialog created without a parent.
     QWidget* m_pMainWnd = nullptr;

@@ -27,17 +27,9 @@ CDictionaryLocation CDictionaryLocation::Find() {
     CDictionaryLocation location;
     // Installed files may carry other letter case than the program's name gives
     // (LETTRINO.TXT beside LETTRINO); the file that exists is the one meant.
-    location.m_strInstalledPath =
-        platform::ResolveExistingCase(platform::ProgramRelativePath(".txt"));
-    bool bPackaged = false;
-    if (!platform::FileExists(location.m_strInstalledPath)) {
-        const std::string packaged =
-            platform::ResolveExistingCase(platform::ProgramDataPath(LETTRINO_DATA_FOLDER, ".txt"));
-        if (platform::FileExists(packaged)) {
-            location.m_strInstalledPath = packaged;
-            bPackaged = true;
-        }
-    }
+    location.m_strInstalledPath = InstalledFile(".txt");
+    const bool bPackaged = location.m_strInstalledPath !=
+                           platform::ResolveExistingCase(platform::ProgramRelativePath(".txt"));
     location.m_strLoadPath = location.m_strInstalledPath;
     // A folder that is not there at all is no shared installation: the load reports
     // the missing dictionary as ever.
@@ -55,6 +47,17 @@ CDictionaryLocation CDictionaryLocation::Find() {
         }
     }
     return location;
+}
+
+std::string CDictionaryLocation::InstalledFile(const std::string& extension) {
+    const std::string beside =
+        platform::ResolveExistingCase(platform::ProgramRelativePath(extension));
+    if (platform::FileExists(beside)) {
+        return beside;
+    }
+    const std::string packaged =
+        platform::ResolveExistingCase(platform::ProgramDataPath(LETTRINO_DATA_FOLDER, extension));
+    return platform::FileExists(packaged) ? packaged : beside;
 }
 
 std::string CDictionaryLocation::GetSavePath(const std::string& extension) const {

@@ -18,6 +18,11 @@ public:
     // Looks at the files as they are now.
     static CDictionaryLocation Find();
 
+    // The installed file of the game with `extension` (".txt", ".HLP"): beside the
+    // program, in whatever letter case it has there, else in the packaged game's data
+    // folder when it is there; the path beside the program when neither exists.
+    static std::string InstalledFile(const std::string& extension);
+
     // The dictionary file to read.
     const std::string& GetLoadPath() const { return m_strLoadPath; }
 

@@ -1,5 +1,6 @@
 #include "game/ui/LettrinoApp.h"
 
+#include "game/engine/DictionaryLocation.h"
 #include "game/ui/LettrinoDlg.h"
 #include "platform/RuntimeRandom.h"
 #include "platform/TickCount.h"
@@ -12,6 +13,8 @@ CLettrinoApp::CLettrinoApp() {
 }
 
 bool CLettrinoApp::InitInstance() {
+    // A packaged game keeps its help document among its data, as it does the dictionary.
+    SetHelpFilePath(CDictionaryLocation::InstalledFile(".HLP"));
     CLettrinoDlg dialog;
     m_pMainWnd = &dialog;
     dialog.DoModal();

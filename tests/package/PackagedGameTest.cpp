@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "game/engine/Dictionary.h"
+#include "game/engine/DictionaryLocation.h"
 #include "platform/ProgramPath.h"
 #include "tests/game_ui/GameFixture.h"
 #include "tests/setup_engine/EnvironmentScope.h"
@@ -29,7 +30,8 @@ TEST_F(PackagedGameTest, SharedDictionaryIsReadAndThePlayersCopySaved) {
     QCoreApplication::sendPostedEvents();
     const lettrino::CDictionary* pDictionary = m_pDlg->GetDictionary();
     ASSERT_NE(pDictionary, nullptr);
-    EXPECT_EQ(m_dir.Read("root/usr/games/Lettrino.HLP").substr(0, 9), "<!DOCTYPE");
+    EXPECT_EQ(lettrino::CDictionaryLocation::InstalledFile(".HLP"),
+              m_dir.File("root/usr/share/games/lettrino/Lettrino.HLP"));
     StartGame();
     // Three letters of the puzzle word in an order the dictionary lacks: a new word.
     const std::string puzzle = m_pDlg->GetPuzzleWord();
