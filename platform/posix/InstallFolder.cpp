@@ -13,8 +13,8 @@
 #include <cerrno>
 
 #include "platform/FileSystemCalls.h"
-#include "platform/posix/CopyContents.h"
 #include "platform/Sha256.h"
+#include "platform/posix/CopyContents.h"
 #include "platform/posix/Descriptor.h"
 #include "platform/posix/WriteAll.h"
 
@@ -301,7 +301,8 @@ bool CInstallFolder::WriteWhole(const std::string& relative, std::string_view co
     if (!target.IsOpen()) {
         return false;
     }
-    bool ok = posix::WriteAll(target.Get(), contents) && FileSystemCalls().m_pFsync(target.Get()) == 0;
+    bool ok =
+        posix::WriteAll(target.Get(), contents) && FileSystemCalls().m_pFsync(target.Get()) == 0;
     ok = target.Close() && ok;
     ok = ok && FileSystemCalls().m_pRename(folder.Get(), temporary.c_str(), folder.Get(),
                                            name.c_str(), 0) == 0;
@@ -330,7 +331,8 @@ bool CInstallFolder::ReadWhole(const std::string& relative, std::size_t limit,
                                std::string& contents) const {
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
     struct stat status;
-    const CDescriptor file(folder.Get() < 0 ? -1 : OpenRegular(folder.Get(), NameOf(relative), status));
+    const CDescriptor file(folder.Get() < 0 ? -1
+                                            : OpenRegular(folder.Get(), NameOf(relative), status));
     if (!file.IsOpen() || static_cast<std::uint64_t>(status.st_size) > limit) {
         return false;
     }
@@ -347,7 +349,8 @@ bool CInstallFolder::DigestFile(const std::string& relative, std::uint64_t& size
                                 std::string& digest) const {
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
     struct stat status;
-    const CDescriptor file(folder.Get() < 0 ? -1 : OpenRegular(folder.Get(), NameOf(relative), status));
+    const CDescriptor file(folder.Get() < 0 ? -1
+                                            : OpenRegular(folder.Get(), NameOf(relative), status));
     if (!file.IsOpen()) {
         return false;
     }
@@ -365,7 +368,8 @@ bool CInstallFolder::DigestFile(const std::string& relative, std::uint64_t& size
 
 bool CInstallFolder::RemoveFolder(const std::string& relative) {
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
-    return folder.Get() >= 0 && ::unlinkat(folder.Get(), NameOf(relative).c_str(), AT_REMOVEDIR) == 0;
+    return folder.Get() >= 0 &&
+           ::unlinkat(folder.Get(), NameOf(relative).c_str(), AT_REMOVEDIR) == 0;
 }
 
 bool CInstallFolder::RemoveItself() {
@@ -384,7 +388,8 @@ bool CInstallFolder::RemoveItself() {
 std::vector<std::string> CInstallFolder::List(const std::string& relative) const {
     std::vector<std::string> names;
     const CLevel folder(OpenLevel(relative), m_nFolder);
-    DIR* listing = folder.Get() < 0 ? nullptr : ::fdopendir(::fcntl(folder.Get(), F_DUPFD_CLOEXEC, 0));
+    DIR* listing =
+        folder.Get() < 0 ? nullptr : ::fdopendir(::fcntl(folder.Get(), F_DUPFD_CLOEXEC, 0));
     if (listing == nullptr) {
         return names;
     }

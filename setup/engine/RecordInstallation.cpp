@@ -79,7 +79,8 @@ bool KeepUninstallRecord(platform::CInstallFolder& folder, const CInstallJournal
         CUninstallRecord::CItem item{CUninstallRecord::Kind::File, 0, {}, entry.m_strPath};
         switch (entry.m_kind) {
             case CInstallJournal::Kind::FolderCreated:
-                if (const std::string below = BelowInstallFolder(entry.m_strPath, chosen, canonical);
+                if (const std::string below =
+                        BelowInstallFolder(entry.m_strPath, chosen, canonical);
                     !below.empty()) {
                     record.m_created.push_back(below);
                 }
@@ -101,10 +102,9 @@ bool KeepUninstallRecord(platform::CInstallFolder& folder, const CInstallJournal
     // Without a copy of the installer the record still serves an uninstall started
     // from the media.
     std::string kept;
-    CUninstallRecord::CItem program{CUninstallRecord::Kind::Program, 0, {},
-                                    CUninstallRecord::kProgramName};
-    if (folder.PlaceFile(platform::ProgramPath(), program.m_strPath, kept,
-                         [](std::uint64_t) {}) ==
+    CUninstallRecord::CItem program{
+        CUninstallRecord::Kind::Program, 0, {}, CUninstallRecord::kProgramName};
+    if (folder.PlaceFile(platform::ProgramPath(), program.m_strPath, kept, [](std::uint64_t) {}) ==
         platform::FileCopyResult::kCopied) {
         if (!kept.empty()) {
             folder.DropKept(program.m_strPath, kept);

@@ -27,8 +27,7 @@ bool FitsOnALine(const std::string& value) {
 }
 
 bool IsDigest(const std::string& text) {
-    return text.size() == 64 &&
-           text.find_first_not_of("0123456789abcdef") == std::string::npos;
+    return text.size() == 64 && text.find_first_not_of("0123456789abcdef") == std::string::npos;
 }
 
 // Splits `line` at its first `count` tabs; the last field keeps any further tabs.
@@ -49,7 +48,8 @@ std::vector<std::string> Fields(const std::string& line, int count) {
 
 // A path below the install folder: relative, without a level that leads up.
 bool IsBelow(const std::string& path) {
-    return !path.empty() && path.front() != '/' && ("/" + path + "/").find("/../") == std::string::npos;
+    return !path.empty() && path.front() != '/' &&
+           ("/" + path + "/").find("/../") == std::string::npos;
 }
 
 bool ParseItem(const std::vector<std::string>& fields, CUninstallRecord::CItem& item) {
@@ -117,7 +117,8 @@ bool CUninstallRecord::Parse(const std::string& text, int& badLine) {
             if (m_created.back() != "." && !IsBelow(m_created.back())) {
                 return false;
             }
-        } else if (fields.size() == 4 && (kind == "file" || kind == "launcher" || kind == "program") &&
+        } else if (fields.size() == 4 &&
+                   (kind == "file" || kind == "launcher" || kind == "program") &&
                    ParseItem(fields, item)) {
             item.m_kind = kind == "file"       ? Kind::File
                           : kind == "launcher" ? Kind::Launcher

@@ -151,11 +151,11 @@ UninstallOutcome RunUninstall(CInstallerWindows& windows, const std::string& hos
                     break;
                 }
                 if (item->m_kind != CUninstallRecord::Kind::Program) {
-                    progress.SetStatusText(platform::FormatString(
-                        LoadSetupString(IDS_UNINSTALL_REMOVING),
-                        {item->m_kind == CUninstallRecord::Kind::Launcher
-                             ? item->m_strPath
-                             : Shown(folderShown, item->m_strPath)}));
+                    progress.SetStatusText(
+                        platform::FormatString(LoadSetupString(IDS_UNINSTALL_REMOVING),
+                                               {item->m_kind == CUninstallRecord::Kind::Launcher
+                                                    ? item->m_strPath
+                                                    : Shown(folderShown, item->m_strPath)}));
                     removal.Remove(*item);
                 }
                 progress.SetProgress(++done, total);
