@@ -4,6 +4,7 @@
 
 #include "platform/Format.h"
 #include "platform/InstallFolder.h"
+#include "platform/KnownFolder.h"
 #include "platform/UserInterface.h"
 #include "platform/WindowsPath.h"
 #include "setup/config/StringTable.h"
@@ -29,6 +30,24 @@ std::string Shown(const std::string& folderShown, const std::string& relative) {
     return path;
 }
 
+// A launcher lies in the programs menu or on the desktop, as the installation writes
+// them, and is a ".desktop" file: a record that names anything else elsewhere is not
+// trusted with it.
+bool IsLauncherPlace(const std::string& folder, const std::string& name) {
+    const std::string suffix = ".desktop";
+    if (name.size() <= suffix.size() ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return false;
+    }
+    for (const int special : {platform::kFolderPrograms, platform::kFolderDesktop}) {
+        const std::string path = platform::GetSpecialFolderPath(special);
+        if (!path.empty() && path == folder) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // One removal of the record's list, in the folder it belongs to.
 class CRemoval {
 public:
@@ -44,6 +63,11 @@ public:
         std::string shown = Shown(m_strFolderShown, item.m_strPath);
         if (item.m_kind == CUninstallRecord::Kind::Launcher) {
             const std::size_t slash = item.m_strPath.rfind('/');
+            if (!IsLauncherPlace(item.m_strPath.substr(0, slash),
+                                 item.m_strPath.substr(slash + 1))) {
+                m_kept.push_back(item.m_strPath);
+                return;
+            }
             if (!launcherFolder.Open(item.m_strPath.substr(0, slash + 1))) {
                 return;  // its folder is gone, and with it the launcher
             }

@@ -169,7 +169,10 @@ TEST_F(CSetupFixture, UninstallAsksRemovesInTheProgressWindowAndNamesWhatWasKept
                               "file\t3\t" + abc + "\tSAME.TXT\nfile\t3\t" + abc +
                               "\tCHANGED.TXT\nfile\t0\t"
                               "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"
-                              "\tEMPTY\n");
+                              "\tEMPTY\nlauncher\t3\t" +
+                              abc + "\t" + m_drive.Host("Elsewhere.desktop") + "\n");
+    // A launcher the record names outside the launcher folders is not touched.
+    m_drive.Drive().Write("Elsewhere.desktop", "abc");
     m_ui.Answer(MessageResult::Yes);
     m_ui.OnNextDialog([](framework::CDialog& dialog) {
         EXPECT_TRUE(dialog.IsEnded());
@@ -190,6 +193,7 @@ TEST_F(CSetupFixture, UninstallAsksRemovesInTheProgressWindowAndNamesWhatWasKept
     EXPECT_FALSE(std::filesystem::exists(m_drive.Host("WORDGAME/EMPTY")));
     EXPECT_FALSE(std::filesystem::exists(m_drive.Host("WORDGAME/uninstall.dat")));
     EXPECT_EQ(m_drive.Drive().Read("WORDGAME/CHANGED.TXT"), "abc and more");
+    EXPECT_EQ(m_drive.Drive().Read("Elsewhere.desktop"), "abc");
 }
 
 }  // namespace
