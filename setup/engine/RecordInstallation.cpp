@@ -1,7 +1,10 @@
 #include "setup/engine/RecordInstallation.h"
 
+#include <utility>
+
 #include "platform/AsciiCase.h"
 #include "platform/ProgramPath.h"
+#include "platform/WindowsPath.h"
 #include "setup/config/SetupIni.h"
 #include "setup/engine/RunObserver.h"
 #include "setup/engine/UninstallRecord.h"
@@ -100,17 +103,23 @@ bool KeepUninstallRecord(platform::CInstallFolder& folder, const CInstallJournal
         }
     }
     // Without a copy of the installer the record still serves an uninstall started
-    // from the media.
-    std::string kept;
-    CUninstallRecord::CItem program{
-        CUninstallRecord::Kind::Program, 0, {}, CUninstallRecord::kProgramName};
-    if (folder.PlaceFile(platform::ProgramPath(), program.m_strPath, kept, [](std::uint64_t) {}) ==
-        platform::FileCopyResult::kCopied) {
-        if (!kept.empty()) {
-            folder.DropKept(program.m_strPath, kept);
+    // from the media. Its SETUP.INI goes with it: the progress window takes its title
+    // from there.
+    const std::pair<std::string, const char*> copies[] = {
+        {platform::ProgramPath(), CUninstallRecord::kProgramName},
+        {platform::ToHostPath(GetSetupDirectory() + "SETUP.INI"), CUninstallRecord::kIniName}};
+    for (const auto& [source, name] : copies) {
+        std::string kept;
+        CUninstallRecord::CItem copy{CUninstallRecord::Kind::Program, 0, {}, name};
+        if (source.empty() || folder.PlaceFile(source, name, kept, [](std::uint64_t) {}) !=
+                                  platform::FileCopyResult::kCopied) {
+            continue;
         }
-        if (folder.DigestFile(program.m_strPath, program.m_nSize, program.m_strDigest)) {
-            record.m_items.push_back(program);
+        if (!kept.empty()) {
+            folder.DropKept(name, kept);
+        }
+        if (folder.DigestFile(name, copy.m_nSize, copy.m_strDigest)) {
+            record.m_items.push_back(copy);
         }
     }
     return folder.WriteWhole(CUninstallRecord::kRecordName, record.Format());

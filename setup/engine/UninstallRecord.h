@@ -18,7 +18,8 @@ namespace setup {
 //   created<TAB>.                      (the install folder itself; else a subfolder)
 //   file<TAB>SIZE<TAB>DIGEST<TAB>LETTRINO.TXT       (relative, '/' between levels)
 //   launcher<TAB>SIZE<TAB>DIGEST<TAB>/home/u/.local/share/applications/Lettrino.desktop
-//   program<TAB>SIZE<TAB>DIGEST<TAB>setup           (the copied installer)
+//   program<TAB>SIZE<TAB>DIGEST<TAB>setup           (the copied installer, and
+//   program<TAB>SIZE<TAB>DIGEST<TAB>setup.ini        the SETUP.INI it reads)
 class CUninstallRecord {
 public:
     enum class Kind { File, Launcher, Program };
@@ -34,6 +35,7 @@ public:
     // where every destination the installer writes is upper case.
     static constexpr const char* kRecordName = "uninstall.dat";
     static constexpr const char* kProgramName = "setup";
+    static constexpr const char* kIniName = "setup.ini";
     // A larger file is no record of ours.
     static constexpr std::size_t kMaxSize = 16 << 20;
 

@@ -143,7 +143,7 @@ TEST_F(UnattendedSetupTest, InstallsTheProductWithItsLaunchersAndLogsEachStep) {
     // The product's files, the copied installer and the uninstall record.
     EXPECT_EQ(Tree(installed),
               (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
-                                     "setup", "uninstall.dat"}));
+                                     "setup", "setup.ini", "uninstall.dat"}));
     const std::string text = m_temp.Read("setup.log");
     for (const fs::path& launcher :
          {m_home / "share/applications/Lettrino.desktop", m_home / "Desktop/Lettrino.desktop"}) {
