@@ -166,7 +166,11 @@ UninstallOutcome RunUninstall(CInstallerWindows& windows, const std::string& hos
     platform::CStringArray removedFiles;
     const int status = windows.RunProgress(
         folderShown, removedFiles, [&record, &removal, &folderShown](CCopyProgress& progress) {
-            const std::uint64_t total = record.m_items.size();
+            // In bytes, as the copy counts: the bar and the progress line mean the same.
+            std::uint64_t total = 0;
+            for (const Item& item : record.m_items) {
+                total += item.m_nSize;
+            }
             std::uint64_t done = 0;
             // Newest first, as the rollback goes; the copied installer is left for last.
             for (auto item = record.m_items.rbegin(); item != record.m_items.rend(); ++item) {
@@ -182,7 +186,8 @@ UninstallOutcome RunUninstall(CInstallerWindows& windows, const std::string& hos
                                                     : Shown(folderShown, item->m_strPath)}));
                     removal.Remove(*item);
                 }
-                progress.SetProgress(++done, total);
+                done += item->m_nSize;
+                progress.SetProgress(done, total);
             }
             progress.EndProgress();
         });
