@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/FileCopy.h"
 
@@ -52,6 +54,22 @@ public:
     // Removes the original kept aside as `kept` beside `relative`.
     bool DropKept(const std::string& relative, const std::string& kept);
 
+    // Writes `contents` as the file `relative` in one step: a temporary, synced, then
+    // renamed over whatever had that name. Readers see the old file or the new one.
+    bool WriteWhole(const std::string& relative, std::string_view contents);
+    // The contents of the regular file `relative` when it holds at most `limit` bytes.
+    bool ReadWhole(const std::string& relative, std::size_t limit, std::string& contents) const;
+    // The size and SHA-256 digest (hexadecimal) of the regular file `relative`; false
+    // when there is none (a link there is not followed).
+    bool DigestFile(const std::string& relative, std::uint64_t& size, std::string& digest) const;
+    // Removes the empty folder `relative`.
+    bool RemoveFolder(const std::string& relative);
+    // Removes this folder itself when it is empty and still has the name it was
+    // opened by; the descriptor stays open.
+    bool RemoveItself();
+    // The names in the folder `relative` ("" is this one), without "." and "..".
+    std::vector<std::string> List(const std::string& relative) const;
+
     // True for the names of temporaries and kept originals.
     static bool IsOwnName(std::string_view name);
 
@@ -63,6 +81,7 @@ private:
     std::string NewTemporaryName();
 
     int m_nFolder = -1;
+    std::string m_strName;  // the last level of the path it was opened by
     long m_nProcess = 0;
     unsigned m_nSerial = 0;
     std::set<std::string> m_cleaned;  // folders already rid of leftovers in this run

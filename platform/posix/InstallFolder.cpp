@@ -13,8 +13,10 @@
 #include <cerrno>
 
 #include "platform/FileSystemCalls.h"
+#include "platform/Sha256.h"
 #include "platform/posix/CopyContents.h"
 #include "platform/posix/Descriptor.h"
+#include "platform/posix/WriteAll.h"
 
 namespace platform {
 
@@ -160,6 +162,11 @@ CInstallFolder::~CInstallFolder() {
 bool CInstallFolder::Open(const std::string& hostPath) {
     m_nProcess = static_cast<long>(::getpid());
     m_nFolder = ::open(hostPath.c_str(), kLevelFlags);
+    std::string trimmed = hostPath;
+    while (trimmed.size() > 1 && trimmed.back() == '/') {
+        trimmed.pop_back();
+    }
+    m_strName = NameOf(trimmed);
     return m_nFolder >= 0;
 }
 
@@ -276,6 +283,126 @@ bool CInstallFolder::PutBack(const std::string& relative, const std::string& kep
 bool CInstallFolder::DropKept(const std::string& relative, const std::string& kept) {
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
     return folder.Get() >= 0 && IsOwnName(kept) && ::unlinkat(folder.Get(), kept.c_str(), 0) == 0;
+}
+
+bool CInstallFolder::WriteWhole(const std::string& relative, std::string_view contents) {
+    const std::string name = NameOf(relative);
+    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    if (folder.Get() < 0 || name.empty() || IsOwnName(name)) {
+        return false;
+    }
+    std::string temporary;
+    CDescriptor target;
+    do {
+        temporary = NewTemporaryName();
+        target = CDescriptor(::openat(folder.Get(), temporary.c_str(),
+                                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+    } while (!target.IsOpen() && errno == EEXIST);
+    if (!target.IsOpen()) {
+        return false;
+    }
+    bool ok =
+        posix::WriteAll(target.Get(), contents) && FileSystemCalls().m_pFsync(target.Get()) == 0;
+    ok = target.Close() && ok;
+    ok = ok && FileSystemCalls().m_pRename(folder.Get(), temporary.c_str(), folder.Get(),
+                                           name.c_str(), 0) == 0;
+    if (!ok) {
+        ::unlinkat(folder.Get(), temporary.c_str(), 0);
+    }
+    return ok;
+}
+
+namespace {
+
+// Opens the regular file `name` in `folder` for reading, never through a link and
+// never waiting on a FIFO; -1 for anything else.
+int OpenRegular(int folder, const std::string& name, struct stat& status) {
+    CDescriptor file(
+        ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+    if (!file.IsOpen() || ::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return -1;
+    }
+    return file.Release();
+}
+
+}  // namespace
+
+bool CInstallFolder::ReadWhole(const std::string& relative, std::size_t limit,
+                               std::string& contents) const {
+    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    struct stat status;
+    const CDescriptor file(folder.Get() < 0 ? -1
+                                            : OpenRegular(folder.Get(), NameOf(relative), status));
+    if (!file.IsOpen() || static_cast<std::uint64_t>(status.st_size) > limit) {
+        return false;
+    }
+    contents.clear();
+    char buffer[65536];
+    ssize_t n;
+    while ((n = ::read(file.Get(), buffer, sizeof buffer)) > 0 && contents.size() <= limit) {
+        contents.append(buffer, static_cast<std::size_t>(n));
+    }
+    return n == 0 && contents.size() <= limit;
+}
+
+bool CInstallFolder::DigestFile(const std::string& relative, std::uint64_t& size,
+                                std::string& digest) const {
+    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    struct stat status;
+    const CDescriptor file(folder.Get() < 0 ? -1
+                                            : OpenRegular(folder.Get(), NameOf(relative), status));
+    if (!file.IsOpen()) {
+        return false;
+    }
+    CSha256 sha;
+    size = 0;
+    char buffer[65536];
+    ssize_t n;
+    while ((n = ::read(file.Get(), buffer, sizeof buffer)) > 0) {
+        sha.Update(buffer, static_cast<std::size_t>(n));
+        size += static_cast<std::uint64_t>(n);
+    }
+    digest = sha.FinishHex();
+    return n == 0;
+}
+
+bool CInstallFolder::RemoveFolder(const std::string& relative) {
+    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    return folder.Get() >= 0 &&
+           ::unlinkat(folder.Get(), NameOf(relative).c_str(), AT_REMOVEDIR) == 0;
+}
+
+bool CInstallFolder::RemoveItself() {
+    // The parent this folder really lies in, whatever its path says now; the name
+    // must still lead to this very folder, not to one swapped in under it.
+    const CDescriptor parent(::openat(m_nFolder, "..", kLevelFlags));
+    struct stat self;
+    struct stat named;
+    return parent.IsOpen() && !m_strName.empty() && m_strName != "/" &&
+           ::fstat(m_nFolder, &self) == 0 &&
+           ::fstatat(parent.Get(), m_strName.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+           self.st_dev == named.st_dev && self.st_ino == named.st_ino &&
+           ::unlinkat(parent.Get(), m_strName.c_str(), AT_REMOVEDIR) == 0;
+}
+
+std::vector<std::string> CInstallFolder::List(const std::string& relative) const {
+    std::vector<std::string> names;
+    const CLevel folder(OpenLevel(relative), m_nFolder);
+    DIR* listing =
+        folder.Get() < 0 ? nullptr : ::fdopendir(::fcntl(folder.Get(), F_DUPFD_CLOEXEC, 0));
+    if (listing == nullptr) {
+        return names;
+    }
+    ::rewinddir(listing);
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    }
+    ::closedir(listing);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace platform

@@ -44,6 +44,18 @@ constexpr platform::CStringEntry kStrings[] = {
     // Two runs into one folder would mix their files: the second one stops.
     {IDS_INSTALLATION_RUNNING,
      "Error:  Another installation into %s is running.  Wait until it has finished, then try again."},
+    // The uninstall: its question, its progress and its outcome.
+    {IDS_UNINSTALL_QUESTION, "Remove %s from %s?"},
+    {IDS_UNINSTALL_NOTHING, "There is nothing installed here: %s holds no uninstall record."},
+    {IDS_UNINSTALL_DAMAGED,
+     "Error:  The uninstall record %s is damaged (line %d).  Nothing was removed."},
+    {IDS_UNINSTALL_REMOVING, "Removing %s..."},
+    {IDS_UNINSTALL_DONE, "%s was removed from %s."},
+    {IDS_UNINSTALL_KEPT,
+     "These files were kept, since setup did not install them as they are now:"},
+    {IDS_UNINSTALL_INCOMPLETE,
+     "Error:  %s could not be removed from %s completely.  The uninstall record was kept, so "
+     "that the uninstall can be run again.  Not removed:"},
 
     // The installer's windows.
     {IDS_DIRECTORY_REQUIRED, "Error:  Directory must be entered."},
@@ -70,7 +82,9 @@ constexpr platform::CStringEntry kStrings[] = {
     // The installation without windows.
     {IDS_CONSOLE_USAGE,
      "Usage: setup [--unattended [OPTION]...]\n"
-     "Installs the product that SETUP.INI beside this program describes.\n"
+     "       setup --uninstall [DIR] [--unattended] [--remove-changed] [--log FILE] [--quiet]\n"
+     "Installs the product that SETUP.INI beside this program describes, or removes\n"
+     "what an installation into DIR wrote (default: the folder of this program).\n"
      "Without options the installer opens its windows.\n"
      "\n"
      "  --unattended             install without windows and without a display\n"
@@ -82,6 +96,10 @@ constexpr platform::CStringEntry kStrings[] = {
      "                           also put a launcher on the desktop (default: no)\n"
      "  --log FILE               append every message and step to FILE\n"
      "  --quiet                  write nothing to standard error\n"
+     "  --uninstall [DIR]        remove the installation in DIR, as its record lists it;\n"
+     "                           DIR in the drive form or an absolute path\n"
+     "  --remove-changed         with --uninstall: also remove listed files changed since\n"
+     "                           the installation (files it did not write always stay)\n"
      "  --help                   show this help and exit\n"
      "  --version                show the version and exit\n"
      "\n"
@@ -93,7 +111,13 @@ constexpr platform::CStringEntry kStrings[] = {
      "  2  cancelled by SIGINT or SIGTERM (between files); removed again\n"
      "  3  usage error, a refused directory, or no readable SETUP.INI beside the program\n"
      "  4  not enough space on the drive\n"
-     "  5  the folder is locked by another installation\n"},
+     "  5  the folder is locked by another installation\n"
+     "\n"
+     "Exit status of --uninstall:\n"
+     "  0  removed (changed files kept and named), or nothing installed in DIR\n"
+     "  1  a file could not be removed; the record stays for another try\n"
+     "  3  usage error, or an uninstall record that cannot be read: nothing removed\n"
+     "  5  the folder is locked by an installation\n"},
     {IDS_CONSOLE_VERSION, "setup %s\n"},
     {IDS_CONSOLE_UNKNOWN_OPTION, "setup: unknown option '%s'"},
     {IDS_CONSOLE_MISSING_VALUE, "setup: option '%s' needs a value"},
@@ -121,6 +145,13 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_OUTCOME_NO_DIRECTORY, "Finished: no directory accepted (exit status %d)."},
     {IDS_OUTCOME_NOT_ENOUGH_SPACE, "Finished: not enough space (exit status %d)."},
     {IDS_OUTCOME_LOCKED, "Finished: the folder is locked by another run (exit status %d)."},
+    {IDS_OUTCOME_REMOVED, "Finished: removed (exit status %d)."},
+    {IDS_OUTCOME_NOTHING_INSTALLED, "Finished: nothing installed here (exit status %d)."},
+    {IDS_OUTCOME_DAMAGED,
+     "Finished: no usable uninstall record, nothing removed (exit status %d)."},
+    {IDS_OUTCOME_NOT_REMOVED, "Finished: not everything could be removed (exit status %d)."},
+    {IDS_CONSOLE_NEEDS_UNINSTALL, "setup: option '%s' is for the uninstall with --uninstall"},
+    {IDS_CONSOLE_NO_FOLDER, "setup: no folder to uninstall from: %s"},
 };
 
 }  // namespace

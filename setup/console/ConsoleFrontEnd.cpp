@@ -6,6 +6,7 @@
 #include "platform/Console.h"
 #include "platform/Format.h"
 #include "platform/ProcessStart.h"
+#include "platform/ProgramPath.h"
 #include "platform/TextFileReader.h"
 #include "platform/UserInterface.h"
 #include "platform/WindowsPath.h"
@@ -88,9 +89,67 @@ int InstallUnattended(const CSetupOptions& options) {
     return status;
 }
 
+int UninstallOutcomeMessage(UninstallOutcome outcome) {
+    switch (outcome) {
+        case UninstallOutcome::Removed:
+            return IDS_OUTCOME_REMOVED;
+        case UninstallOutcome::NothingInstalled:
+        case UninstallOutcome::Declined:
+            return IDS_OUTCOME_NOTHING_INSTALLED;
+        case UninstallOutcome::Damaged:
+            return IDS_OUTCOME_DAMAGED;
+        case UninstallOutcome::Locked:
+            return IDS_OUTCOME_LOCKED;
+        case UninstallOutcome::Failed:
+            return IDS_OUTCOME_NOT_REMOVED;
+    }
+    return IDS_OUTCOME_NOT_REMOVED;
+}
+
+// The folder of --uninstall as a host path: the program's own folder by default, an
+// absolute host path as it is, anything else in Windows form through the drives.
+std::string UninstallFolder(const CSetupOptions& options) {
+    const std::string& given = options.m_strUninstallDirectory;
+    if (given.empty()) {
+        const std::string program = platform::ProgramPath();
+        return program.substr(0, program.rfind('/') + 1);
+    }
+    if (given.front() == '/') {
+        return given;
+    }
+    const std::string absolute = platform::AbsoluteWindowsPath(given);
+    return absolute.empty() ? std::string() : platform::ToHostPath(absolute);
+}
+
+int UninstallUnattended(const CSetupOptions& options, const std::string& hostFolder) {
+    CConsoleLog log(options.m_bQuiet);
+    if (!options.m_strLogFile.empty() && !log.OpenFile(options.m_strLogFile)) {
+        std::fprintf(stderr, "%s\n",
+                     platform::FormatString(LoadSetupString(IDS_CONSOLE_CANNOT_OPEN_LOG),
+                                            {options.m_strLogFile})
+                         .c_str());
+        return kExitUsage;
+    }
+    platform::CatchInterrupts();
+    CConsoleUserInterface ui(log, false);
+    // The uninstall's one question only offers to remove what an installation wrote,
+    // as the rollback's questions do: the command line has answered it.
+    ui.SetRollingBack(true);
+    platform::SetUserInterface(&ui);
+    SetRunObserver(&log);
+    CConsoleInstallerWindows windows(options, log, ui);
+    const UninstallOutcome outcome = RunUninstall(windows, hostFolder, options.m_bRemoveChanged);
+    SetRunObserver(nullptr);
+    platform::SetUserInterface(nullptr);
+    const int status = UninstallExitStatusOf(outcome);
+    log.Write(platform::FormatString(LoadSetupString(UninstallOutcomeMessage(outcome)), {status}));
+    return status;
+}
+
 }  // namespace
 
-std::optional<int> RunWithoutWindows(int argc, const char* const* argv) {
+std::optional<int> RunWithoutWindows(int argc, const char* const* argv,
+                                     CUninstallRequest* windowedUninstall) {
     CSetupOptions options;
     std::string error;
     if (!options.Parse(argc, argv, error)) {
@@ -110,6 +169,25 @@ std::optional<int> RunWithoutWindows(int argc, const char* const* argv) {
             return 0;
         case CSetupOptions::Mode::Unattended:
             break;
+        case CSetupOptions::Mode::Uninstall:
+        case CSetupOptions::Mode::UninstallUnattended: {
+            platform::InitializeProcess();
+            const std::string folder = UninstallFolder(options);
+            if (folder.empty()) {
+                std::fprintf(stderr, "%s\n",
+                             platform::FormatString(LoadSetupString(IDS_CONSOLE_NO_FOLDER),
+                                                    {options.m_strUninstallDirectory})
+                                 .c_str());
+                return kExitUsage;
+            }
+            if (options.m_mode == CSetupOptions::Mode::UninstallUnattended) {
+                return UninstallUnattended(options, folder);
+            }
+            if (windowedUninstall != nullptr) {
+                *windowedUninstall = CUninstallRequest{true, folder, options.m_bRemoveChanged};
+            }
+            return std::nullopt;
+        }
     }
     return InstallUnattended(options);
 }

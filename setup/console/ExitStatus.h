@@ -1,6 +1,7 @@
 #pragma once
 
 #include "setup/engine/InstallOutcome.h"
+#include "setup/engine/UninstallRun.h"
 
 namespace setup {
 
@@ -31,6 +32,24 @@ constexpr ExitStatus ExitStatusOf(InstallOutcome outcome) {
             return kExitFailed;
         case InstallOutcome::Cancelled:
             return kExitCancelled;
+    }
+    return kExitFailed;
+}
+
+// The exit status that reports how an uninstall ended. Files kept because they were
+// changed are no failure: keeping them is what was asked for.
+constexpr ExitStatus UninstallExitStatusOf(UninstallOutcome outcome) {
+    switch (outcome) {
+        case UninstallOutcome::Removed:
+        case UninstallOutcome::NothingInstalled:
+        case UninstallOutcome::Declined:
+            return kExitInstalled;
+        case UninstallOutcome::Damaged:
+            return kExitUsage;
+        case UninstallOutcome::Locked:
+            return kExitLocked;
+        case UninstallOutcome::Failed:
+            return kExitFailed;
     }
     return kExitFailed;
 }

@@ -33,6 +33,7 @@ bool CSetupOptions::Parse(int argc, const char* const* argv, std::string& error)
     bool unattended = false;
     bool help = false;
     bool version = false;
+    bool uninstall = false;
     // The first option that only an installation without windows takes, for the
     // message when --unattended is missing.
     std::string unattendedOnly;
@@ -43,7 +44,7 @@ bool CSetupOptions::Parse(int argc, const char* const* argv, std::string& error)
         const char* inlineValue = equals == std::string::npos ? nullptr : argv[i] + equals + 1;
         const bool takesValue =
             name == "--directory" || name == "--desktop-launcher" || name == "--log";
-        if (inlineValue != nullptr && !takesValue) {
+        if (inlineValue != nullptr && !takesValue && name != "--uninstall") {
             error = UsageError(IDS_CONSOLE_UNKNOWN_OPTION, {argument});
             return false;
         }
@@ -53,6 +54,17 @@ bool CSetupOptions::Parse(int argc, const char* const* argv, std::string& error)
         }
         if (name == "--unattended") {
             unattended = true;
+        } else if (name == "--uninstall") {
+            uninstall = true;
+            // Its folder is optional: "--uninstall=DIR", or a next argument that is
+            // no option.
+            if (inlineValue != nullptr) {
+                m_strUninstallDirectory = inlineValue;
+            } else if (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) {
+                m_strUninstallDirectory = argv[++i];
+            }
+        } else if (name == "--remove-changed") {
+            m_bRemoveChanged = true;
         } else if (name == "--help") {
             help = true;
         } else if (name == "--version") {
@@ -74,7 +86,7 @@ bool CSetupOptions::Parse(int argc, const char* const* argv, std::string& error)
             return false;
         }
         if (unattendedOnly.empty() && name != "--unattended" && name != "--help" &&
-            name != "--version") {
+            name != "--version" && name != "--uninstall" && name != "--remove-changed") {
             unattendedOnly = name;
         }
     }
@@ -82,6 +94,20 @@ bool CSetupOptions::Parse(int argc, const char* const* argv, std::string& error)
         m_mode = Mode::Help;
     } else if (version) {
         m_mode = Mode::Version;
+    } else if (m_bRemoveChanged && !uninstall) {
+        error = UsageError(IDS_CONSOLE_NEEDS_UNINSTALL, {"--remove-changed"});
+        return false;
+    } else if (uninstall && (m_bDirectoryGiven || m_bDesktopLauncher)) {
+        // Options of an installation would be ignored by an uninstall.
+        error = UsageError(IDS_CONSOLE_UNKNOWN_OPTION,
+                           {m_bDirectoryGiven ? "--directory" : "--desktop-launcher"});
+        return false;
+    } else if (uninstall) {
+        m_mode = unattended ? Mode::UninstallUnattended : Mode::Uninstall;
+        if (!unattended && !unattendedOnly.empty()) {
+            error = UsageError(IDS_CONSOLE_NEEDS_UNATTENDED, {unattendedOnly});
+            return false;
+        }
     } else if (unattended) {
         m_mode = Mode::Unattended;
     } else if (!unattendedOnly.empty()) {

@@ -8,7 +8,7 @@ namespace setup {
 // options the program opens its windows; every other use is told by the options.
 class CSetupOptions {
 public:
-    enum class Mode { Windowed, Unattended, Help, Version };
+    enum class Mode { Windowed, Unattended, Help, Version, Uninstall, UninstallUnattended };
 
     // Reads argv[1] ... argv[argc - 1]. False on a usage error, with `error` the
     // message for standard error.
@@ -20,6 +20,9 @@ public:
     bool m_bDesktopLauncher = false;
     std::string m_strLogFile;  // host path; empty: no log file
     bool m_bQuiet = false;
+    // --uninstall [DIR]: DIR as given, empty for the program's own folder.
+    std::string m_strUninstallDirectory;
+    bool m_bRemoveChanged = false;
 
 private:
     // Takes the value of option `name` from `inlineValue` (after '=') or from the

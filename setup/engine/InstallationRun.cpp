@@ -10,6 +10,7 @@
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
 #include "setup/engine/CopyFiles.h"
+#include "setup/engine/RecordInstallation.h"
 #include "setup/engine/RemoveCopiedFiles.h"
 
 namespace setup {
@@ -133,8 +134,13 @@ InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installD
     }
     record.Complete(folder);
     if (postCopy) {
-        postCopy(installDirectory, canonical);
+        RecordLaunchers(record, [&] { postCopy(installDirectory, canonical); });
     }
+    std::string chosen = chosenPath;
+    while (chosen.size() > 3 && chosen.back() == '\\') {
+        chosen.pop_back();
+    }
+    KeepUninstallRecord(folder, record, chosen, canonical);
     return InstallOutcome::Installed;
 }
 

@@ -25,7 +25,9 @@ using CPostCopyActions = std::function<void(const std::string& installDirectoryW
 // The install folder is locked from before the first file until the rollback or
 // the post-copy actions are done; a run that finds it locked by another says so and
 // stops. When `journal` is given it receives the record of the run (the files
-// written, the folders created), complete once `postCopy` is called.
+// written, the folders created, then the launchers `postCopy` wrote). A completed run
+// leaves the uninstall record and a copy of the installer in the folder (see
+// RecordInstallation.h).
 InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
                                const CPostCopyActions& postCopy,
                                CInstallJournal* journal = nullptr);

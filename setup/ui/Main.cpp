@@ -5,9 +5,11 @@
 
 #include "framework/WinApp.h"
 #include "setup/console/ConsoleFrontEnd.h"
+#include "setup/ui/SetupApp.h"
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = setup::RunWithoutWindows(argc, argv)) {
+    setup::CUninstallRequest uninstall;
+    if (const std::optional<int> status = setup::RunWithoutWindows(argc, argv, &uninstall)) {
         return *status;
     }
     QApplication application(argc, argv);
@@ -15,5 +17,7 @@ int main(int argc, char* argv[]) {
     if (pApp == nullptr) {
         return 1;
     }
+    // The program's one application object is the installer's.
+    static_cast<setup::CSetupApp*>(pApp)->m_uninstall = uninstall;
     return pApp->Run();
 }

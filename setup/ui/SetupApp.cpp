@@ -4,6 +4,7 @@
 #include "platform/UserInterface.h"
 #include "setup/config/DirectoryHelpers.h"
 #include "setup/config/SetupIni.h"
+#include "setup/ui/DialogInstallerWindows.h"
 #include "setup/ui/SetupDlg.h"
 
 namespace setup {
@@ -19,6 +20,11 @@ CSetupApp::~CSetupApp() {
 }
 
 bool CSetupApp::InitInstance() {
+    if (m_uninstall.m_bRequested) {
+        CDialogInstallerWindows windows;
+        RunUninstall(windows, m_uninstall.m_strHostFolder, m_uninstall.m_bRemoveChanged);
+        return false;
+    }
     platform::SetDisplayName(ReadIniString("Setup", "Caption"));
     CSetupDlg dialog;
     m_pMainWnd = &dialog;

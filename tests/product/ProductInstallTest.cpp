@@ -14,6 +14,7 @@
 #include "platform/ProgramPath.h"
 #include "setup/engine/InstallationRun.h"
 #include "setup/engine/PostCopyActions.h"
+#include "setup/engine/UninstallRun.h"
 #include "tests/game_ui/GameFixture.h"
 #include "tests/setup_engine/EnvironmentScope.h"
 #include "tests/setup_engine/ScriptedInstaller.h"
@@ -74,8 +75,9 @@ TEST_F(ProductInstallTest, InstalledGameLoadsAndSavesItsOwnDictionary) {
                   "in the game to read how to play.");
     }
     platform::SetUserInterface(&m_ui);  // the installer's script stood in until here
-    EXPECT_EQ(FileNames(installed), (std::set<std::string>{"LETTRINO", "LETTRINO.TXT",
-                                                           "LETTRINO.HLP", "LETTRINO.COPYING"}));
+    EXPECT_EQ(FileNames(installed),
+              (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
+                                     "setup", "setup.ini", "uninstall.dat"}));
     const std::string launcher = ReadFile(drive.Host("share/applications/Lettrino.desktop"));
     EXPECT_NE(launcher.find("Exec=" + (installed / "LETTRINO").string() + "\n"), std::string::npos)
         << launcher;
@@ -104,9 +106,21 @@ TEST_F(ProductInstallTest, InstalledGameLoadsAndSavesItsOwnDictionary) {
     // One dictionary, saved in place, and its backup beside it.
     EXPECT_EQ(FileNames(installed),
               (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.bak", "LETTRINO.HLP",
-                                     "LETTRINO.COPYING"}));
+                                     "LETTRINO.COPYING", "setup", "setup.ini",
+                                     "uninstall.dat"}));
     EXPECT_NE(ReadFile(installed / "LETTRINO.TXT").find("\r\n" + word + "\r\n"), std::string::npos);
     EXPECT_EQ(ReadFile(installed / "LETTRINO.bak"), shipped);
+
+    // The uninstall keeps the dictionary the game saved and its backup, and only those.
+    {
+        testing_support::CScriptedInstaller uninstaller;
+        uninstaller.m_yesNoAnswers = {true};
+        EXPECT_EQ(setup::RunUninstall(uninstaller, installed.string(), false),
+                  setup::UninstallOutcome::Removed);
+    }
+    platform::SetUserInterface(&m_ui);
+    EXPECT_EQ(FileNames(installed), (std::set<std::string>{"LETTRINO.TXT", "LETTRINO.bak"}));
+    EXPECT_FALSE(fs::exists(drive.Host("share/applications/Lettrino.desktop")));
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 std::set<std::string> Tree(const fs::path& root) {
     std::set<std::string> entries;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        entries.insert(fs::relative(entry.path(), root).string());
+        entries.insert(entry.path().lexically_relative(root).string());
     }
     return entries;
 }
@@ -113,6 +113,13 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
     }
 
+    // Installs the product unattended into C:\Games\Lettrino.
+    void Install(const std::vector<std::string>& more = {}) {
+        std::vector<std::string> arguments{"--unattended", "--quiet"};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        ASSERT_EQ(Run(arguments), 0);
+    }
+
     int Run(const std::vector<std::string>& arguments) {
         Start(arguments);
         return Wait();
@@ -133,8 +140,10 @@ TEST_F(UnattendedSetupTest, InstallsTheProductWithItsLaunchersAndLogsEachStep) {
     EXPECT_EQ(Run({"--unattended", "--desktop-launcher", "yes", "--log", log, "--quiet"}), 0);
     EXPECT_EQ(m_output, "");
     const fs::path installed = m_home / "Games/Lettrino";
-    EXPECT_EQ(Tree(installed), (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP",
-                                                      "LETTRINO.COPYING"}));
+    // The product's files, the copied installer and the uninstall record.
+    EXPECT_EQ(Tree(installed),
+              (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
+                                     "setup", "setup.ini", "uninstall.dat"}));
     const std::string text = m_temp.Read("setup.log");
     for (const fs::path& launcher :
          {m_home / "share/applications/Lettrino.desktop", m_home / "Desktop/Lettrino.desktop"}) {
@@ -166,6 +175,8 @@ TEST_P(ExitStatusTest, ReportsTheOutcomeAndLeavesTheHomeFolderAsItWas) {
     for (std::string& argument : arguments) {
         if (argument == "<media>") {
             argument = m_media.string();
+        } else if (argument == "<installed>") {
+            argument = (m_home / "Games/Lettrino").string();
         }
     }
     EXPECT_EQ(Run(arguments), c.status);
@@ -194,6 +205,25 @@ INSTANTIATE_TEST_SUITE_P(
                       CStatusCase{"DirectoryTooLong", {"--directory", std::string(257, 'D')}, 3},
                       // A file system that reports no free space at all.
                       CStatusCase{"NoRoom", {"--directory", "/proc/lettrino"}, 4},
+                      CStatusCase{"RemoveChangedWithoutUninstall", {"--remove-changed"}, 3},
+                      CStatusCase{"UninstallRecordDamaged",
+                                  {"--uninstall", "<installed>"},
+                                  3,
+                                  [](UnattendedSetupTest& t) {
+                                      t.Install();
+                                      t.m_temp.Write("home/Games/Lettrino/uninstall.dat",
+                                                     "setup-uninstall-record\t1\nfolder\tC:\\x\n"
+                                                     "file\t12\tnot-a-digest\tLETTRINO\n");
+                                  }},
+                      CStatusCase{"UninstallLocked",
+                                  {"--uninstall", "C:\\Games\\Lettrino"},
+                                  5,
+                                  [](UnattendedSetupTest& t) {
+                                      t.Install();
+                                      t.m_nLock =
+                                          ::open((t.m_home / "Games/Lettrino").c_str(), O_RDONLY);
+                                      ::flock(t.m_nLock, LOCK_EX);
+                                  }},
                       CStatusCase{"FolderLocked",
                                   {},
                                   5,
@@ -220,5 +250,59 @@ TEST_F(UnattendedSetupTest, SigtermDuringALargeFileCancelsAndRemovesWhatWasCopie
     EXPECT_EQ(Wait(), 2) << m_output;
     EXPECT_EQ(Tree(m_home), before);
 }
+
+struct CUninstallCase {
+    const char* name;
+    std::vector<std::string> options;  // after --uninstall --unattended
+    std::set<std::string> left;        // in the install folder afterwards
+    friend void PrintTo(const CUninstallCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class UninstallTest : public UnattendedSetupTest,
+                      public ::testing::WithParamInterface<CUninstallCase> {};
+
+// The player added a word (the game appends it and keeps the previous dictionary as
+// LETTRINO.bak), and someone put a link to a file elsewhere in place of the help.
+// The uninstall run by the copied installer removes what is as installed, keeps and
+// names the rest, never touches what a link points to; a second one finds nothing.
+TEST_P(UninstallTest, RemovesWhatIsAsInstalledAndKeepsAndNamesTheRest) {
+    fs::create_directories(m_home / "Desktop");
+    Install({"--desktop-launcher", "yes"});
+    const fs::path installed = m_home / "Games/Lettrino";
+    fs::copy_file(installed / "LETTRINO.TXT", installed / "LETTRINO.bak");
+    m_temp.Write("home/Games/Lettrino/LETTRINO.TXT",
+                 m_temp.Read("home/Games/Lettrino/LETTRINO.TXT") + "zyzzyva\n");
+    m_temp.Write("outside.txt", "not the installer's");
+    fs::remove(installed / "LETTRINO.HLP");
+    fs::create_symlink(m_temp.Path() / "outside.txt", installed / "LETTRINO.HLP");
+    const fs::path away = m_temp.Path() / "away";
+    fs::rename(m_media, away);  // the media are gone
+
+    std::vector<std::string> arguments{"--uninstall", "--unattended"};
+    arguments.insert(arguments.end(), GetParam().options.begin(), GetParam().options.end());
+    m_media = installed;  // Start runs <m_media>/setup: the installed copy
+    EXPECT_EQ(Run(arguments), 0) << m_output;
+    EXPECT_EQ(Tree(installed), GetParam().left) << m_output;
+    for (const std::string& name : GetParam().left) {
+        EXPECT_NE(m_output.find("C:\\Games\\Lettrino\\" + name), std::string::npos) << m_output;
+    }
+    EXPECT_FALSE(fs::exists(m_home / "share/applications/Lettrino.desktop"));
+    EXPECT_FALSE(fs::exists(m_home / "Desktop/Lettrino.desktop"));
+    EXPECT_EQ(m_temp.Read("outside.txt"), "not the installer's");
+
+    m_output.clear();
+    m_media = away;
+    EXPECT_EQ(Run({"--uninstall", installed.string(), "--unattended"}), 0);
+    EXPECT_NE(m_output.find("nothing installed here"), std::string::npos) << m_output;
+    EXPECT_EQ(Tree(installed), GetParam().left);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, UninstallTest,
+    ::testing::Values(
+        CUninstallCase{"KeepsChanged", {}, {"LETTRINO.TXT", "LETTRINO.bak", "LETTRINO.HLP"}},
+        // Changed listed files go too; the unlisted backup and the link never do.
+        CUninstallCase{"RemoveChanged", {"--remove-changed"}, {"LETTRINO.bak", "LETTRINO.HLP"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -63,7 +63,8 @@ void ExpectDrive(const Tree& before, Tree after, const Lines& changes) {
 
 // The standard product installed.
 const Lines kInstalled = {"Prod/ONE.TXT|=contents of one.txt\n", "Prod/Data/TWO.TXT",
-                          "Prod/Docs/THREE.TXT", "Prod/FOUR.BIN", "Prod/Data/Sub/FIVE.TXT"};
+                          "Prod/Docs/THREE.TXT", "Prod/FOUR.BIN", "Prod/Data/Sub/FIVE.TXT",
+                          "Prod/setup.ini", "Prod/uninstall.dat"};
 
 // The folder `relative` below C: goes to `aside` and a link to C:\Outside takes its place.
 void SwapForLink(CInstallFixture& f, const std::string& relative, const std::string& aside) {
@@ -125,7 +126,8 @@ const CAttack kAttacks[] = {
      1, nullptr, Outcome::Installed,
      {"Prod/ONE.TXT|=contents of one.txt\n", "Prod/Data/TWO.TXT|#488", "Prod/Docs/THREE.TXT",
       "Prod/FOUR.BIN|#493", "Prod/Data/Sub/FIVE.TXT", "!Prod/.~setup-1-1",
-      "!Prod/Data/Sub/.~setup-1-2"}},  // modes under the umask 022 of the test
+      "!Prod/Data/Sub/.~setup-1-2", "Prod/setup.ini",
+      "Prod/uninstall.dat"}},  // modes under the umask 022 of the test
     {"a second run into the same folder", [](auto&) {}, 2,
      [](auto& f) {
          std::string directory;

@@ -3,6 +3,7 @@
 // close box, and keys that do nothing while it copies.
 #include <QProgressBar>
 #include <QTest>
+#include <filesystem>
 #include <ostream>
 
 #include "platform/Format.h"
@@ -150,6 +151,49 @@ TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShownAndShowsItsP
     EXPECT_EQ(pBar->value(), 0);
     dialog.SetProgress(~0ull, ~0ull);  // counts beyond any product stay in range
     EXPECT_EQ(pBar->value(), pBar->maximum());
+}
+
+// The uninstall with windows, as the program runs it for "setup --uninstall": one
+// question, the removal in the progress window, a last message naming what was kept.
+// The record is written as documented; the digests are the standard SHA-256 test
+// vectors of "abc" and of nothing.
+TEST_F(CSetupFixture, UninstallAsksRemovesInTheProgressWindowAndNamesWhatWasKept) {
+    m_drive.MakeDirectories("WORDGAME");
+    const char* const abc = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
+    m_drive.Drive().Write("WORDGAME/SAME.TXT", "abc");
+    m_drive.Drive().Write("WORDGAME/CHANGED.TXT", "abc and more");
+    m_drive.Drive().Write("WORDGAME/EMPTY", "");
+    m_drive.Drive().Write("WORDGAME/uninstall.dat",
+                          std::string("setup-uninstall-record\t1\ncaption\tWord Game Setup\n"
+                                      "folder\tC:\\WORDGAME\ncreated\t.\n") +
+                              "file\t3\t" + abc + "\tSAME.TXT\nfile\t3\t" + abc +
+                              "\tCHANGED.TXT\nfile\t0\t"
+                              "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"
+                              "\tEMPTY\nlauncher\t3\t" +
+                              abc + "\t" + m_drive.Host("Elsewhere.desktop") + "\n");
+    // A launcher the record names outside the launcher folders is not touched.
+    m_drive.Drive().Write("Elsewhere.desktop", "abc");
+    m_ui.Answer(MessageResult::Yes);
+    m_ui.OnNextDialog([](framework::CDialog& dialog) {
+        EXPECT_TRUE(dialog.IsEnded());
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_STATUS), "Removing C:\\WORDGAME\\SAME.TXT...");
+    });
+    m_ui.Answer(MessageResult::Ok);
+    m_pApp->m_uninstall = CUninstallRequest{true, m_drive.Host("WORDGAME"), false};
+    EXPECT_FALSE(m_pApp->InitInstance());
+    const std::vector<std::string> shown = Shown();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0], "Remove Word Game Setup from C:\\WORDGAME?");
+    EXPECT_EQ(shown[1], "[" + std::to_string(IDD_PROGRESS) + "]");
+    EXPECT_EQ(shown[2].rfind("Word Game Setup was removed from C:\\WORDGAME.", 0), 0u) << shown[2];
+    EXPECT_NE(shown[2].find("C:\\WORDGAME\\CHANGED.TXT"), std::string::npos) << shown[2];
+    EXPECT_EQ(shown[2].find("SAME.TXT"), std::string::npos) << shown[2];
+    EXPECT_EQ(m_ui.Transcript()[0].buttons, platform::MessageButtons::YesNo);
+    EXPECT_FALSE(std::filesystem::exists(m_drive.Host("WORDGAME/SAME.TXT")));
+    EXPECT_FALSE(std::filesystem::exists(m_drive.Host("WORDGAME/EMPTY")));
+    EXPECT_FALSE(std::filesystem::exists(m_drive.Host("WORDGAME/uninstall.dat")));
+    EXPECT_EQ(m_drive.Drive().Read("WORDGAME/CHANGED.TXT"), "abc and more");
+    EXPECT_EQ(m_drive.Drive().Read("Elsewhere.desktop"), "abc");
 }
 
 }  // namespace
