@@ -43,7 +43,8 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_CANNOT_RUN_PROGRAM, "Error running program %s."},
     // Two runs into one folder would mix their files: the second one stops.
     {IDS_INSTALLATION_RUNNING,
-     "Error:  Another installation into %s is running.  Wait until it has finished, then try again."},
+     "Error:  Another installation into %s is running.  Wait until it has finished, then try "
+     "again."},
     // The uninstall: its question, its progress and its outcome.
     {IDS_UNINSTALL_QUESTION, "Remove %s from %s?"},
     {IDS_UNINSTALL_NOTHING, "There is nothing installed here: %s holds no uninstall record."},
@@ -53,6 +54,9 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_UNINSTALL_DONE, "%s was removed from %s."},
     {IDS_UNINSTALL_KEPT,
      "These files were kept, since setup did not install them as they are now:"},
+    {IDS_UNINSTALL_CANCELLED,
+     "The removal of %s from %s was cancelled.  The uninstall record was kept, so that the "
+     "uninstall can be run again."},
     {IDS_UNINSTALL_INCOMPLETE,
      "Error:  %s could not be removed from %s completely.  The uninstall record was kept, so "
      "that the uninstall can be run again.  Not removed:"},
@@ -116,6 +120,7 @@ constexpr platform::CStringEntry kStrings[] = {
      "Exit status of --uninstall:\n"
      "  0  removed (changed files kept and named), or nothing installed in DIR\n"
      "  1  a file could not be removed; the record stays for another try\n"
+     "  2  cancelled by SIGINT or SIGTERM (between items); the record stays\n"
      "  3  usage error, or an uninstall record that cannot be read: nothing removed\n"
      "  5  the folder is locked by an installation\n"},
     {IDS_CONSOLE_VERSION, "setup %s\n"},
@@ -149,6 +154,8 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_OUTCOME_NOTHING_INSTALLED, "Finished: nothing installed here (exit status %d)."},
     {IDS_OUTCOME_DAMAGED,
      "Finished: no usable uninstall record, nothing removed (exit status %d)."},
+    {IDS_OUTCOME_UNINSTALL_CANCELLED,
+     "Finished: cancelled; the rest stays installed (exit status %d)."},
     {IDS_OUTCOME_NOT_REMOVED, "Finished: not everything could be removed (exit status %d)."},
     {IDS_CONSOLE_NEEDS_UNINSTALL, "setup: option '%s' is for the uninstall with --uninstall"},
     {IDS_CONSOLE_NO_FOLDER, "setup: no folder to uninstall from: %s"},

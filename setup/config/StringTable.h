@@ -39,6 +39,7 @@ enum StringId {
     IDS_UNINSTALL_DONE = 1045,
     IDS_UNINSTALL_KEPT = 1046,
     IDS_UNINSTALL_INCOMPLETE = 1047,
+    IDS_UNINSTALL_CANCELLED = 1048,
 
     // The installer's windows: their messages, captions and accessible names.
     IDS_DIRECTORY_REQUIRED = 2000,
@@ -95,6 +96,7 @@ enum StringId {
     IDS_OUTCOME_NOT_REMOVED = 3039,
     IDS_CONSOLE_NO_FOLDER = 3040,
     IDS_CONSOLE_NEEDS_UNINSTALL = 3041,
+    IDS_OUTCOME_UNINSTALL_CANCELLED = 3042,
 };
 
 // The text of `id`; an unknown id gives the empty text.

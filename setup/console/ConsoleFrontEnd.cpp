@@ -102,6 +102,8 @@ int UninstallOutcomeMessage(UninstallOutcome outcome) {
             return IDS_OUTCOME_LOCKED;
         case UninstallOutcome::Failed:
             return IDS_OUTCOME_NOT_REMOVED;
+        case UninstallOutcome::Cancelled:
+            return IDS_OUTCOME_UNINSTALL_CANCELLED;
     }
     return IDS_OUTCOME_NOT_REMOVED;
 }

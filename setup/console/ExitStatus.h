@@ -50,6 +50,8 @@ constexpr ExitStatus UninstallExitStatusOf(UninstallOutcome outcome) {
             return kExitLocked;
         case UninstallOutcome::Failed:
             return kExitFailed;
+        case UninstallOutcome::Cancelled:
+            return kExitCancelled;
     }
     return kExitFailed;
 }

@@ -207,6 +207,12 @@ UninstallOutcome RunUninstall(CInstallerWindows& windows, const std::string& hos
         }
         folder.RemoveFile(CUninstallRecord::kRecordName);
     }
+    if (status == kStatusCancelled) {
+        Show(platform::FormatString(LoadSetupString(IDS_UNINSTALL_CANCELLED),
+                                    {record.m_strCaption, folderShown}),
+             MessageIcon::Information);
+        return UninstallOutcome::Cancelled;
+    }
     if (!complete) {
         Show(platform::FormatString(LoadSetupString(IDS_UNINSTALL_INCOMPLETE),
                                     {record.m_strCaption, folderShown}) +

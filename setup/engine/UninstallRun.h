@@ -15,6 +15,7 @@ enum class UninstallOutcome {
     Damaged,           // the record cannot be read; nothing removed
     Locked,            // an installation into the folder is running
     Failed,            // a listed file could not be removed; the record stays
+    Cancelled,         // stopped by the user between two items; the record stays
 };
 
 // An uninstall the command line asks for: the folder as a host path and whether

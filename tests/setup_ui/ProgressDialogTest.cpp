@@ -1,6 +1,7 @@
 // The progress dialog: the copy routine started once after the window is shown and
 // closing it through the OK step, the Cancel confirmation by button, space bar and
 // close box, and keys that do nothing while it copies.
+#include <QApplication>
 #include <QProgressBar>
 #include <QTest>
 #include <filesystem>
@@ -194,6 +195,36 @@ TEST_F(CSetupFixture, UninstallAsksRemovesInTheProgressWindowAndNamesWhatWasKept
     EXPECT_FALSE(std::filesystem::exists(m_drive.Host("WORDGAME/uninstall.dat")));
     EXPECT_EQ(m_drive.Drive().Read("WORDGAME/CHANGED.TXT"), "abc and more");
     EXPECT_EQ(m_drive.Drive().Read("Elsewhere.desktop"), "abc");
+}
+
+// A cancel confirmed during the removal stops before the next item and says so; what
+// is left stays installed, with its record, for another run.
+TEST_F(CSetupFixture, UninstallCancelledKeepsTheRecordAndTheRest) {
+    m_drive.MakeDirectories("WORDGAME");
+    m_drive.Drive().Write("WORDGAME/SAME.TXT", "abc");
+    m_drive.Drive().Write("WORDGAME/uninstall.dat",
+                          "setup-uninstall-record\t1\ncaption\tWord Game Setup\nfolder\t"
+                          "C:\\WORDGAME\nfile\t3\t"
+                          "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"
+                          "\tSAME.TXT\n");
+    m_ui.Answer(MessageResult::Yes);
+    m_ui.OnNextDialog([](framework::CDialog& dialog) { EXPECT_TRUE(dialog.IsEnded()); });
+    m_ui.OnNextPump([] {
+        for (QWidget* pWidget : QApplication::allWidgets()) {
+            if (auto* pProgress = dynamic_cast<CProgressDlg*>(pWidget)) {
+                ClickItem(*pProgress, framework::CommandCancel);
+            }
+        }
+    });
+    m_ui.Answer(MessageResult::Yes);
+    m_ui.Answer(MessageResult::Ok);
+    m_pApp->m_uninstall = CUninstallRequest{true, m_drive.Host("WORDGAME"), false};
+    EXPECT_FALSE(m_pApp->InitInstance());
+    EXPECT_EQ(Shown().back(),
+              "The removal of Word Game Setup from C:\\WORDGAME was cancelled.  The uninstall "
+              "record was kept, so that the uninstall can be run again.");
+    EXPECT_EQ(m_drive.Drive().Read("WORDGAME/SAME.TXT"), "abc");
+    EXPECT_TRUE(std::filesystem::exists(m_drive.Host("WORDGAME/uninstall.dat")));
 }
 
 }  // namespace
