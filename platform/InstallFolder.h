@@ -43,9 +43,12 @@ public:
     // file, when they are the same file, or when a level is a link. On success
     // `kept` names the original set aside (empty for a new file). The destination is
     // never touched by a copy that fails, so the result is kCopied, kNotWritten or
-    // kNoSource (nothing of that name to copy).
+    // kNoSource (nothing of that name to copy). `bListedAsAbsent`: the caller's
+    // listing of the folder has no such name, so no original is looked for; should
+    // one have appeared since, the file is not written.
     FileCopyResult PlaceFile(const std::string& sourceHost, const std::string& relative,
-                             std::string& kept, const CChunkCallback& afterChunk);
+                             std::string& kept, const CChunkCallback& afterChunk,
+                             bool bListedAsAbsent = false);
 
     // Removes the file `relative` (a link there goes, not what it points to).
     bool RemoveFile(const std::string& relative);

@@ -89,8 +89,12 @@ bool PutInPlace(int folder, const std::string& temporary, const std::string& nam
             0) {
             return true;
         }
-        // File systems without the flag; the lock keeps other runs out.
+        // File systems without the flag: a name that is taken is not replaced here,
+        // and the lock keeps other runs out.
+        struct stat existing;
         return errno == EINVAL &&
+               ::fstatat(folder, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) != 0 &&
+               errno == ENOENT &&
                calls.m_pRename(folder, temporary.c_str(), folder, name.c_str(), 0) == 0;
     }
     if (calls.m_pRename(folder, temporary.c_str(), folder, name.c_str(), RENAME_EXCHANGE) == 0) {
@@ -213,7 +217,8 @@ std::string CInstallFolder::NewTemporaryName() {
 }
 
 FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const std::string& relative,
-                                         std::string& kept, const CChunkCallback& afterChunk) {
+                                         std::string& kept, const CChunkCallback& afterChunk,
+                                         bool bListedAsAbsent) {
     kept.clear();
     const std::string name = NameOf(relative);
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
@@ -231,14 +236,17 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
     }
     struct stat existing;
     bool replaces = false;
-    if (::fstatat(folder.Get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+    // A name the caller's listing lacks costs no failing lookup: the rename that puts
+    // the new file in place refuses to replace anything.
+    if (!bListedAsAbsent &&
+        ::fstatat(folder.Get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         // Copying a file onto itself, or over a link, folder or device, is refused.
         if (!S_ISREG(existing.st_mode) ||
             (existing.st_dev == from.st_dev && existing.st_ino == from.st_ino)) {
             return FileCopyResult::kNotWritten;
         }
         replaces = true;
-    } else if (errno != ENOENT) {
+    } else if (!bListedAsAbsent && errno != ENOENT) {
         return FileCopyResult::kNotWritten;
     }
     // The source's permission bits without set-ID and sticky bits; the kernel applies

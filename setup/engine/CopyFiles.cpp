@@ -11,15 +11,10 @@
 #include "setup/config/StringTable.h"
 #include "setup/engine/InstallTarget.h"
 #include "setup/engine/RunObserver.h"
-#include "setup/engine/RunObserver.h"
 
 namespace setup {
 
 namespace {
-
-std::string FileKey(int number) {
-    return "File" + std::to_string(number);
-}
 
 void ShowError(const std::string& text) {
     platform::UserInterface().MessageBox(text, platform::MessageIcon::Exclamation,
@@ -28,9 +23,10 @@ void ShowError(const std::string& text) {
 
 // The bytes of all listed files, for the progress bar: up to the first missing key,
 // where the loop itself will stop.
-std::uint64_t TotalBytes(int count, const std::string& setupDirectory) {
+std::uint64_t TotalBytes(const std::vector<std::string>& values,
+                         const std::string& setupDirectory) {
     std::uint64_t total = 0;
-    for (const std::string& value : ReadIniList("Files", "File", count)) {
+    for (const std::string& value : values) {
         // As named first, as the copy opens it.
         const std::string source = setupDirectory + value;
         std::uint64_t size = platform::RegularFileSize(platform::ToHostPathAsNamed(source));
@@ -62,15 +58,16 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstall
         progress.SetProgress(done, total);
     };
     std::string kept;
-    platform::FileCopyResult result = folder.PlaceFile(
-        platform::ToHostPathAsNamed(source), destination.m_strRelative, kept, afterChunk);
+    platform::FileCopyResult result =
+        folder.PlaceFile(platform::ToHostPathAsNamed(source), destination.m_strRelative, kept,
+                         afterChunk, destination.m_bNew);
     // Named in another letter case on disk: the lookup costs a call per level, so it
     // is made only for a name not found as it stands.
     if (result == platform::FileCopyResult::kNoSource) {
         const std::string sourceHost = platform::ToHostPath(source);
         result = sourceHost.empty() ? result
-                                    : folder.PlaceFile(sourceHost, destination.m_strRelative,
-                                                       kept, afterChunk);
+                                    : folder.PlaceFile(sourceHost, destination.m_strRelative, kept,
+                                                       afterChunk, destination.m_bNew);
     }
     if (result != platform::FileCopyResult::kCopied) {
         copied.pop_back();
@@ -96,7 +93,10 @@ void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
     }
     const std::string setupDirectory = GetSetupDirectory();
     CInstallTarget target(progress.TargetDirectory());
-    std::uint64_t total = TotalBytes(count, setupDirectory);
+    // One reading of the list: checking SETUP.INI for changes before every file would
+    // cost a call per file, a good part of what a small file costs to copy.
+    const std::vector<std::string> values = ReadIniList("Files", "File", count);
+    std::uint64_t total = TotalBytes(values, setupDirectory);
     std::uint64_t done = 0;
     for (int i = 1; i <= count && progress.Status() == kStatusCompleted; ++i) {
         // A confirmed cancel arrives while the windows handle their events.
@@ -104,7 +104,8 @@ void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
         if (progress.Status() == kStatusCancelled) {
             break;
         }
-        const std::string value = ReadIniString("Files", FileKey(i));
+        const std::size_t index = static_cast<std::size_t>(i) - 1;
+        const std::string value = index < values.size() ? values[index] : std::string();
         if (value.empty()) {
             ShowError(LoadSetupString(IDS_FILES_NOT_LISTED));
             progress.SetStatus(kStatusFailed);

@@ -70,8 +70,10 @@ bool CInstallTarget::Resolve(const std::string& value, CDestination& destination
             : platform::ResolveExistingCaseBelow(root, below.substr(0, slash), m_cache);
     const std::vector<std::string>& matches = m_cache.MatchesIgnoringCase(folder, leaf);
     const bool exact = std::find(matches.begin(), matches.end(), leaf) != matches.end();
-    const std::string host = WithSlash(folder) + (exact || matches.empty() ? leaf : matches.front());
+    const std::string host =
+        WithSlash(folder) + (exact || matches.empty() ? leaf : matches.front());
     destination.m_strHost = host;
+    destination.m_bNew = matches.empty();
     destination.m_strRelative = host.substr(root.size());
     destination.m_strPath = m_strPrefix + host.substr(root.size());
     for (std::size_t i = m_strPrefix.size(); i < destination.m_strPath.size(); ++i) {

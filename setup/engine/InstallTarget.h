@@ -19,6 +19,7 @@ public:
         std::string m_strPath;  // Windows form, naming exactly the host file below
         std::string m_strHost;
         std::string m_strRelative;  // below the install directory, levels joined by '/'
+        bool m_bNew = false;        // its folder's listing has no entry of that name
     };
 
     // The destination of `value`: the value upper-cased below the install directory,
@@ -30,8 +31,8 @@ public:
     void Added(const CDestination& destination);
 
 private:
-    std::string m_strPrefix;    // canonical directory with its trailing backslash
-    std::string m_strHost;      // the same as a host path, without a trailing '/'
+    std::string m_strPrefix;  // canonical directory with its trailing backslash
+    std::string m_strHost;    // the same as a host path, without a trailing '/'
     platform::CDirectoryCache m_cache;
 };
 
