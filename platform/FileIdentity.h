@@ -4,11 +4,6 @@
 
 namespace platform {
 
-// True when the host paths `a` and `b` name one and the same file: the same device
-// and inode, whatever the spelling (another letter case, a link, "." and ".."). False
-// when either cannot be examined. Symbolic links are followed.
-bool SameFile(const std::string& a, const std::string& b);
-
 // Whether the host paths `a` and `b` name the same file or directory. One folder has
 // many spellings on a POSIX file system (a symbolic link, a path through another
 // mount of the same tree), so the file system's own identity of each (device and

@@ -77,13 +77,4 @@ bool SameFileOrDirectory(const std::string& a, const std::string& b) {
            first.inode == second.inode && first.rest == second.rest;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    struct stat first;
-    struct stat second;
-    if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0) {
-        return false;
-    }
-    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
 }  // namespace platform

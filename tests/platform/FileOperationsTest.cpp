@@ -41,67 +41,6 @@ TEST(PathCase, FindsExistingComponentsIgnoringCaseAndKeepsNewOnesAsGiven) {
     }
 }
 
-TEST(FileIdentity, SameFileComparesDeviceAndInodeNotSpelling) {
-    CTempDir dir;
-    dir.Write("file", "x");
-    dir.Write("other", "x");
-    std::filesystem::create_hard_link(dir.File("file"), dir.File("hard"));
-    std::filesystem::create_symlink(dir.File("file"), dir.File("soft"));
-    std::filesystem::create_directories(dir.Path() / "sub");
-    struct Case {
-        std::string a, b;
-        bool same;
-    };
-    const Case cases[] = {
-        {"file", "file", true},        {"file", "hard", true},        {"soft", "file", true},
-        {"file", "sub/../file", true}, {"file", "other", false},      {"file", "FILE", false},
-        {"file", "missing", false},    {"missing", "missing", false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(platform::SameFile(dir.File(c.a), dir.File(c.b)), c.same) << c.a << " " << c.b;
-    }
-}
-
-TEST(FileCopy, RefusesBeforeWritingWhatWouldHarmTheSourceOrLeadElsewhere) {
-    using platform::FileCopyResult;
-    struct Case {
-        const char* what;
-        std::string from, to;
-        FileCopyResult result;
-        std::string targetAfter;  // "" when it must not be a file then
-    };
-    const Case cases[] = {
-        {"a new file", "source", "new", FileCopyResult::kCopied, "source bytes"},
-        {"over an older file", "source", "old", FileCopyResult::kCopied, "source bytes"},
-        {"a missing source", "missing", "new", FileCopyResult::kNotWritten, ""},
-        {"a folder as source", "folder", "new", FileCopyResult::kNotWritten, ""},
-        {"a folder as destination", "source", "folder", FileCopyResult::kNotWritten, ""},
-        {"the source under another name", "source", "hard", FileCopyResult::kNotWritten,
-         "source bytes"},
-        {"a link as destination", "source", "link", FileCopyResult::kNotWritten, ""},
-    };
-    for (const Case& c : cases) {
-        CTempDir dir;
-        dir.Write("source", "source bytes");
-        dir.Write("old", "older and longer contents");
-        dir.Write("elsewhere", "must stay");
-        std::filesystem::create_directories(dir.Path() / "folder");
-        std::filesystem::create_hard_link(dir.File("source"), dir.File("hard"));
-        std::filesystem::create_symlink(dir.File("elsewhere"), dir.File("link"));
-        EXPECT_EQ(platform::CopyFileInChunks(dir.File(c.from), dir.File(c.to), nullptr), c.result)
-            << c.what;
-        EXPECT_EQ(dir.Read("source"), "source bytes") << c.what;
-        EXPECT_EQ(dir.Read("elsewhere"), "must stay") << c.what;
-        if (!c.targetAfter.empty()) {
-            EXPECT_EQ(dir.Read(c.to), c.targetAfter) << c.what;
-        } else {
-            EXPECT_FALSE(
-                std::filesystem::is_regular_file(std::filesystem::symlink_status(dir.File(c.to))))
-                << c.what;
-        }
-    }
-}
-
 TEST(FileOperations, ExistsDeleteAndRenameIgnoreLetterCase) {
     CTempDir dir;
     dir.Write("Lettrino.txt", "CAT\r\n");
