@@ -7,9 +7,10 @@
 #include "platform/Format.h"
 #include "platform/ProcessStart.h"
 #include "platform/ProgramPath.h"
-#include "platform/TextFileReader.h"
+#include "platform/RegularFileText.h"
 #include "platform/UserInterface.h"
 #include "platform/WindowsPath.h"
+#include "setup/config/ProfileReader.h"
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
 #include "setup/console/ConsoleInstallerWindows.h"
@@ -25,20 +26,16 @@ namespace setup {
 namespace {
 
 // The windows read a missing SETUP.INI as empty values and say so key by key; a
-// script is better served by refusing at once: nothing it asks for can be done.
+// script is better served by refusing at once: nothing it asks for can be done. The
+// test is the profile reader's own, so that a FIFO, a device or an oversized file is
+// refused here as the run would refuse it, without blocking or reading it whole.
 bool SetupIniReadable(std::string& path) {
     const std::string directory = GetSetupDirectory();
     path = directory.empty() ? std::string("SETUP.INI")
                              : platform::ToHostPath(directory + "SETUP.INI");
-    platform::CTextFileReader reader;
-    if (directory.empty() || path.empty() || !reader.Open(path)) {
-        return false;
-    }
-    std::string_view line;
-    platform::CTextFileReader::Result result;
-    while ((result = reader.ReadLineView(line)) == platform::CTextFileReader::Result::Line) {
-    }
-    return result == platform::CTextFileReader::Result::End;
+    std::string text;
+    return !directory.empty() && !path.empty() &&
+           platform::ReadRegularFile(path, CProfileReader::kMaxProfileBytes, text);
 }
 
 int OutcomeMessage(InstallOutcome outcome) {

@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -199,6 +200,13 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](UnattendedSetupTest& t) {
                                       fs::remove(t.m_media / "SETUP.INI");
                                       fs::create_directory(t.m_media / "SETUP.INI");
+                                  }},
+                      CStatusCase{"SetupIniAFifo",
+                                  {},
+                                  3,
+                                  [](UnattendedSetupTest& t) {
+                                      fs::remove(t.m_media / "SETUP.INI");
+                                      ::mkfifo((t.m_media / "SETUP.INI").c_str(), 0644);
                                   }},
                       CStatusCase{"SetupProgramsOwnFolder", {"--directory", "<media>"}, 3},
                       CStatusCase{"DirectoryEmpty", {"--directory="}, 3},
