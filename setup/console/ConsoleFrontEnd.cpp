@@ -38,32 +38,31 @@ bool SetupIniReadable(std::string& path) {
            platform::ReadRegularFile(path, CProfileReader::kMaxProfileBytes, text);
 }
 
-int OutcomeMessage(InstallOutcome outcome) {
-    switch (outcome) {
-        case InstallOutcome::Installed:
-            return IDS_OUTCOME_INSTALLED;
-        case InstallOutcome::NoDirectory:
-            return IDS_OUTCOME_NO_DIRECTORY;
-        case InstallOutcome::NotEnoughSpace:
-            return IDS_OUTCOME_NOT_ENOUGH_SPACE;
-        case InstallOutcome::Locked:
-            return IDS_OUTCOME_LOCKED;
-        case InstallOutcome::Failed:
-            return IDS_OUTCOME_FAILED;
-        case InstallOutcome::Cancelled:
-            return IDS_OUTCOME_CANCELLED;
+// Opens the --log file when one is given; false, after saying why on standard error,
+// when it cannot be written.
+bool OpenLogFile(const CSetupOptions& options, CConsoleLog& log) {
+    if (options.m_strLogFile.empty() || log.OpenFile(options.m_strLogFile)) {
+        return true;
     }
-    return IDS_OUTCOME_FAILED;
+    std::fprintf(
+        stderr, "%s\n",
+        platform::FormatString(LoadSetupString(IDS_CONSOLE_CANNOT_OPEN_LOG), {options.m_strLogFile})
+            .c_str());
+    return false;
+}
+
+// Logs the last line of a run that ended in `report`; returns its exit status.
+int Finish(CConsoleLog& log, COutcomeReport report) {
+    SetRunObserver(nullptr);
+    platform::SetUserInterface(nullptr);
+    log.Write(platform::FormatString(LoadSetupString(report.nMessage), {report.status}));
+    return report.status;
 }
 
 int InstallUnattended(const CSetupOptions& options) {
     platform::InitializeProcess();
     CConsoleLog log(options.m_bQuiet);
-    if (!options.m_strLogFile.empty() && !log.OpenFile(options.m_strLogFile)) {
-        std::fprintf(stderr, "%s\n",
-                     platform::FormatString(LoadSetupString(IDS_CONSOLE_CANNOT_OPEN_LOG),
-                                            {options.m_strLogFile})
-                         .c_str());
+    if (!OpenLogFile(options, log)) {
         return kExitUsage;
     }
     std::string iniPath;
@@ -78,31 +77,7 @@ int InstallUnattended(const CSetupOptions& options) {
     SetRunObserver(&log);
     CConsoleInstallerWindows windows(options, log, ui);
     std::string installDirectory;
-    const InstallOutcome outcome = RunInstallation(windows, installDirectory, RunPostCopyActions);
-    SetRunObserver(nullptr);
-    platform::SetUserInterface(nullptr);
-    const int status = ExitStatusOf(outcome);
-    log.Write(platform::FormatString(LoadSetupString(OutcomeMessage(outcome)), {status}));
-    return status;
-}
-
-int UninstallOutcomeMessage(UninstallOutcome outcome) {
-    switch (outcome) {
-        case UninstallOutcome::Removed:
-            return IDS_OUTCOME_REMOVED;
-        case UninstallOutcome::NothingInstalled:
-        case UninstallOutcome::Declined:
-            return IDS_OUTCOME_NOTHING_INSTALLED;
-        case UninstallOutcome::Damaged:
-            return IDS_OUTCOME_DAMAGED;
-        case UninstallOutcome::Locked:
-            return IDS_OUTCOME_LOCKED;
-        case UninstallOutcome::Failed:
-            return IDS_OUTCOME_NOT_REMOVED;
-        case UninstallOutcome::Cancelled:
-            return IDS_OUTCOME_UNINSTALL_CANCELLED;
-    }
-    return IDS_OUTCOME_NOT_REMOVED;
+    return Finish(log, ReportOf(RunInstallation(windows, installDirectory, RunPostCopyActions)));
 }
 
 // The folder of --uninstall as a host path: the program's own folder by default, an
@@ -122,11 +97,7 @@ std::string UninstallFolder(const CSetupOptions& options) {
 
 int UninstallUnattended(const CSetupOptions& options, const std::string& hostFolder) {
     CConsoleLog log(options.m_bQuiet);
-    if (!options.m_strLogFile.empty() && !log.OpenFile(options.m_strLogFile)) {
-        std::fprintf(stderr, "%s\n",
-                     platform::FormatString(LoadSetupString(IDS_CONSOLE_CANNOT_OPEN_LOG),
-                                            {options.m_strLogFile})
-                         .c_str());
+    if (!OpenLogFile(options, log)) {
         return kExitUsage;
     }
     platform::CatchInterrupts();
@@ -137,12 +108,7 @@ int UninstallUnattended(const CSetupOptions& options, const std::string& hostFol
     platform::SetUserInterface(&ui);
     SetRunObserver(&log);
     CConsoleInstallerWindows windows(options, log, ui);
-    const UninstallOutcome outcome = RunUninstall(windows, hostFolder, options.m_bRemoveChanged);
-    SetRunObserver(nullptr);
-    platform::SetUserInterface(nullptr);
-    const int status = UninstallExitStatusOf(outcome);
-    log.Write(platform::FormatString(LoadSetupString(UninstallOutcomeMessage(outcome)), {status}));
-    return status;
+    return Finish(log, ReportOf(RunUninstall(windows, hostFolder, options.m_bRemoveChanged)));
 }
 
 }  // namespace

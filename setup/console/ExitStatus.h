@@ -1,5 +1,6 @@
 #pragma once
 
+#include "setup/config/StringTable.h"
 #include "setup/engine/InstallOutcome.h"
 #include "setup/engine/UninstallRun.h"
 
@@ -16,44 +17,52 @@ enum ExitStatus {
     kExitLocked = 5,  // another run holds the folder
 };
 
-// The exit status that reports `outcome`. A directory refused by the checks is a
-// fault of the command line, like any other bad option value.
-constexpr ExitStatus ExitStatusOf(InstallOutcome outcome) {
+// How the program ends: its exit status and the log's last line (a string id,
+// filled with the status).
+struct COutcomeReport {
+    ExitStatus status;
+    int nMessage;
+};
+
+// How an installation's `outcome` is reported. A directory refused by the checks is
+// a fault of the command line, like any other bad option value.
+constexpr COutcomeReport ReportOf(InstallOutcome outcome) {
     switch (outcome) {
         case InstallOutcome::Installed:
-            return kExitInstalled;
+            return {kExitInstalled, IDS_OUTCOME_INSTALLED};
         case InstallOutcome::NoDirectory:
-            return kExitUsage;
+            return {kExitUsage, IDS_OUTCOME_NO_DIRECTORY};
         case InstallOutcome::NotEnoughSpace:
-            return kExitNoSpace;
+            return {kExitNoSpace, IDS_OUTCOME_NOT_ENOUGH_SPACE};
         case InstallOutcome::Locked:
-            return kExitLocked;
+            return {kExitLocked, IDS_OUTCOME_LOCKED};
         case InstallOutcome::Failed:
-            return kExitFailed;
+            break;
         case InstallOutcome::Cancelled:
-            return kExitCancelled;
+            return {kExitCancelled, IDS_OUTCOME_CANCELLED};
     }
-    return kExitFailed;
+    return {kExitFailed, IDS_OUTCOME_FAILED};
 }
 
-// The exit status that reports how an uninstall ended. Files kept because they were
-// changed are no failure: keeping them is what was asked for.
-constexpr ExitStatus UninstallExitStatusOf(UninstallOutcome outcome) {
+// How an uninstall's `outcome` is reported. Files kept because they were changed are
+// no failure: keeping them is what was asked for.
+constexpr COutcomeReport ReportOf(UninstallOutcome outcome) {
     switch (outcome) {
         case UninstallOutcome::Removed:
+            return {kExitInstalled, IDS_OUTCOME_REMOVED};
         case UninstallOutcome::NothingInstalled:
         case UninstallOutcome::Declined:
-            return kExitInstalled;
+            return {kExitInstalled, IDS_OUTCOME_NOTHING_INSTALLED};
         case UninstallOutcome::Damaged:
-            return kExitUsage;
+            return {kExitUsage, IDS_OUTCOME_DAMAGED};
         case UninstallOutcome::Locked:
-            return kExitLocked;
+            return {kExitLocked, IDS_OUTCOME_LOCKED};
         case UninstallOutcome::Failed:
-            return kExitFailed;
+            break;
         case UninstallOutcome::Cancelled:
-            return kExitCancelled;
+            return {kExitCancelled, IDS_OUTCOME_UNINSTALL_CANCELLED};
     }
-    return kExitFailed;
+    return {kExitFailed, IDS_OUTCOME_NOT_REMOVED};
 }
 
 }  // namespace setup
