@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -141,18 +142,25 @@ public:
     int m_nEnds = 0;
 };
 
-void CopyWithEngine(benchmark::State& state, const CProduct& product) {
+// The copy as the run makes it, its journal written ahead in the install folder.
+bool CopyWithEngine(const CProduct& product, platform::CInstallFolder& folder,
+                    setup::CInstallJournal& journal) {
     CBenchProgress progress;
-    platform::CInstallFolder folder;
-    setup::CInstallJournal journal;
-    if (!folder.Open((product.m_root / "Inst").string()) || !folder.TryLock()) {
-        state.SkipWithError("the install folder cannot be opened");
-        return;
+    if (!folder.Open((product.m_root / "Inst").string()) || !folder.TryLock() ||
+        !journal.Begin(folder)) {
+        return false;
     }
     setup::CopyFiles(progress, folder, journal);
-    if (progress.m_nStatus != setup::kStatusCompleted || progress.m_nEnds != 1) {
+    return progress.m_nStatus == setup::kStatusCompleted && progress.m_nEnds == 1;
+}
+
+void CopyWithEngine(benchmark::State& state, const CProduct& product) {
+    platform::CInstallFolder folder;
+    setup::CInstallJournal journal;
+    if (!CopyWithEngine(product, folder, journal)) {
         state.SkipWithError("the copy failed");
     }
+    journal.Complete();
 }
 
 class CYesToAll : public setup::CInstallerWindows {
@@ -256,19 +264,20 @@ void BM_RemoveSmallFiles(benchmark::State& state) {
     product.Enter();
     CYesToAll windows;
     Settle();
-    setup::CInstallJournal journal;
-    for (std::size_t i = 0; i < product.m_entries.size(); ++i) {
-        journal.FileWritten(fs::path(product.m_destinations[i]).filename().string(), {},
-                            product.m_entries[i]);
-    }
     for (auto _ : state) {
-        Refill(state, product);
-        // The rollback opens the install folder as the run does.
-        platform::CInstallFolder folder;
-        if (!folder.Open((product.m_root / "Inst").string()) ||
-            !setup::RemoveCopiedFiles(windows, journal, folder)) {
+        // The files to remove are those of a run, written outside the time measured.
+        state.PauseTiming();
+        auto folder = std::make_unique<platform::CInstallFolder>();
+        setup::CInstallJournal journal;
+        if (!CopyWithEngine(product, *folder, journal)) {
+            state.SkipWithError("the copy failed");
+            break;
+        }
+        state.ResumeTiming();
+        if (!setup::RemoveCopiedFiles(windows, journal, *folder)) {
             state.SkipWithError("not every file was removed");
         }
+        journal.End();
     }
 }
 
@@ -286,7 +295,11 @@ void BM_ParseSections(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ParseSections)->RangeMultiplier(10)->Range(1500, 150000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ParseSections)
+    ->RangeMultiplier(10)
+    ->Range(1500, 150000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 // A fixed number of copies: the small files of each stay on disk until the end.
 BENCHMARK(BM_CopyLargeFile_Reference)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,19 +10,47 @@
 
 namespace platform {
 
+// What must be known of a file before it is put in place, so that a later look at
+// the folder tells how far the placement got: the temporary the new contents are
+// written as, and that file's identity. After the swap that replaces an existing
+// file the temporary's name holds the original (or, where the file system cannot
+// swap, the temporary's name with "-kept" does).
+struct CPlacement {
+    std::string m_strTemporary;
+    std::uint64_t m_nDevice = 0;
+    std::uint64_t m_nInode = 0;
+    bool m_bReplaces = false;
+};
+
+// Called once the temporary exists and before anything is written to it; a false
+// result leaves the destination as it was and the file unwritten. Before a swap that
+// sets an original aside, the journal (OpenJournal) is synced.
+using CBeforePlacing = std::function<bool(const CPlacement&)>;
+
+// How undoing a placement ended.
+enum class UndoResult {
+    kNothing,   // the placement never happened: nothing of it was there
+    kRestored,  // the original is back under its name
+    kRemoved,   // the new file is gone (and any temporary of it)
+    kKept,      // the new file stays, as asked
+    kFailed,    // the folder refused: what was there stays
+};
+
 // The folder an installation writes into, held open for the whole run. Every file
 // operation is made relative to its descriptor: a level below it is opened anew for
 // each operation and refused when it is a symbolic link at that moment, so a folder
 // swapped for a link while the run goes on leads nowhere outside. Path strings are
-// for messages only; the names given here are relative, with '/' between levels.
+// for messages only; the names given here are relative, with '/' between levels, and
+// each level is checked whole (no "." or "..", no control character) before any call
+// sees it: names may come from a record on disk that anybody could have edited.
 //
 // A file is never rewritten in place. It is written to a new temporary file beside
 // its destination and renamed over it when complete; when it replaces a file, it is
-// synced first and the original is kept aside in the same folder until the caller
-// drops it (the run succeeded) or puts it back (the rollback). Temporaries and kept
-// originals are named ".~setup-<process>-<number>": the installer's destinations are
-// upper case, so no product file can be named so. A run that was killed leaves them
-// behind; the next run removes them from each folder it writes into.
+// synced first and the original is kept aside under the temporary's name until the
+// caller drops it (the run succeeded) or puts it back (the rollback). Temporaries
+// and kept originals are named ".~setup-<process>-<number>": the installer's
+// destinations are upper case, so no product file can be named so. Nothing is ever
+// removed for its name alone: the caller's journal says which of them are its own.
 class CInstallFolder {
 public:
     CInstallFolder() = default;
@@ -30,7 +58,8 @@ public:
     CInstallFolder(const CInstallFolder&) = delete;
     CInstallFolder& operator=(const CInstallFolder&) = delete;
 
-    // Opens the folder `hostPath`; false when it is no folder (or a link to one).
+    // Opens the folder `hostPath`; false when it is no folder, or when its last level
+    // is a link (a trailing separator does not make it followed).
     bool Open(const std::string& hostPath);
     bool IsOpen() const { return m_nFolder >= 0; }
 
@@ -40,23 +69,33 @@ public:
 
     // Writes the regular file `sourceHost` to `relative`. Refused before anything is
     // opened for writing when the source or an existing destination is not a regular
-    // file, when they are the same file, or when a level is a link. On success
-    // `kept` names the original set aside (empty for a new file). The destination is
-    // never touched by a copy that fails, so the result is kCopied, kNotWritten or
-    // kNoSource (nothing of that name to copy). `bListedAsAbsent`: the caller's
-    // listing of the folder has no such name, so no original is looked for; should
-    // one have appeared since, the file is not written.
+    // file, when they are the same file, or when a level is a link. `beforePlacing`
+    // hears of the temporary before it is filled; `placement` then says how to undo
+    // the placement, whatever point it reaches. The destination is never touched by a copy that
+    // fails, so the result is kCopied, kNotWritten or kNoSource (nothing of that name to copy).
+    // `bListedAsAbsent`: the caller's listing of the folder has no such name, so no
+    // original is looked for; should one have appeared since, the file is not written.
     FileCopyResult PlaceFile(const std::string& sourceHost, const std::string& relative,
-                             std::string& kept, const CChunkCallback& afterChunk,
-                             bool bListedAsAbsent = false);
+                             const CChunkCallback& afterChunk, bool bListedAsAbsent,
+                             const CBeforePlacing& beforePlacing, CPlacement& placement);
+
+    // Writes `contents` as the file `relative` the same way.
+    FileCopyResult PlaceContents(const std::string& relative, std::string_view contents,
+                                 const CBeforePlacing& beforePlacing, CPlacement& placement);
+    // True when `relative` is the very file the placement put there.
+    bool IsInPlace(const std::string& relative, const CPlacement& placement) const;
+
+    // Undoes the placement of `relative` as far as it got: a temporary that never took
+    // the name goes, an original kept aside comes back, and a new file in place goes
+    // when `bRemoveNew` (else it stays). Only files with the placement's identity, or
+    // the originals its swap set aside, are touched.
+    UndoResult UndoPlacement(const std::string& relative, const CPlacement& placement,
+                             bool bRemoveNew);
+    // The run has succeeded: removes the original the placement kept aside, if any.
+    bool DropOriginal(const std::string& relative, const CPlacement& placement);
 
     // Removes the file `relative` (a link there goes, not what it points to).
     bool RemoveFile(const std::string& relative);
-    // Puts the original kept aside as `kept` back under the name `relative`.
-    bool PutBack(const std::string& relative, const std::string& kept);
-    // Removes the original kept aside as `kept` beside `relative`.
-    bool DropKept(const std::string& relative, const std::string& kept);
-
     // Writes `contents` as the file `relative` in one step: a temporary, synced, then
     // renamed over whatever had that name. Readers see the old file or the new one.
     bool WriteWhole(const std::string& relative, std::string_view contents);
@@ -67,27 +106,51 @@ public:
     bool DigestFile(const std::string& relative, std::uint64_t& size, std::string& digest) const;
     // Removes the empty folder `relative`.
     bool RemoveFolder(const std::string& relative);
-    // Removes this folder itself when it is empty and still has the name it was
-    // opened by; the descriptor stays open.
-    bool RemoveItself();
+    // Removes this folder itself when it is empty and still has the name it was opened
+    // by, then up to `levels` - 1 of the folders above it, deepest first, each only
+    // while empty and still the parent it was; the descriptor stays open.
+    bool RemoveItself(int levels = 1);
     // The names in the folder `relative` ("" is this one), without "." and "..".
     std::vector<std::string> List(const std::string& relative) const;
 
+    // The journal: one file of this folder, appended to line by line. `bDurable`
+    // makes the text reach the disk before the call returns.
+    bool OpenJournal(const std::string& name);
+    bool AppendJournal(std::string_view text, bool bDurable);
+    void CloseJournal();
+
+    // The system call that failed last, with the error it gave ("openat: Permission
+    // denied"), for a log; empty when none did.
+    const std::string& LastFailure() const { return m_strFailure; }
+
     // True for the names of temporaries and kept originals.
     static bool IsOwnName(std::string_view name);
+    // True for a relative name whose every level may be opened below the folder.
+    static bool IsSafeRelative(std::string_view relative);
 
 private:
     // A descriptor of the folder `relativeFolder` below this one ("" is this one,
     // returned as it is: the caller closes only what differs from m_nFolder).
     int OpenLevel(const std::string& relativeFolder) const;
-    void RemoveLeftovers(const std::string& relativeFolder, int folder);
+    // The part of a placement after the folder and the source were checked: the
+    // existing file looked at (never the source itself: `sourceInode` 0 for none),
+    // the temporary filled, then put in place.
+    FileCopyResult Place(int folder, const std::string& name, unsigned mode, bool bListedAsAbsent,
+                         std::uint64_t sourceDevice, std::uint64_t sourceInode,
+                         const std::function<bool(int)>& fill, const CBeforePlacing& beforePlacing,
+                         CPlacement& placement);
     std::string NewTemporaryName();
+    bool Fail(const char* call) const;
 
     int m_nFolder = -1;
-    std::string m_strName;  // the last level of the path it was opened by
+    int m_nJournal = -1;
+    std::string m_strPath;  // the path it was opened by, without trailing separators
     long m_nProcess = 0;
     unsigned m_nSerial = 0;
-    std::set<std::string> m_cleaned;  // folders already rid of leftovers in this run
+    mutable std::string m_strFailure;
 };
+
+// For tests: opens every level one at a time, as on kernels without openat2.
+void TakeLevelWalk(bool bWalk);
 
 }  // namespace platform

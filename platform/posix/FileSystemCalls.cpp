@@ -1,8 +1,12 @@
 #include "platform/FileSystemCalls.h"
 
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <stdio.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace platform {
 
@@ -20,7 +24,31 @@ int Rename(int fromFolder, const char* from, int toFolder, const char* to, unsig
     return ::renameat2(fromFolder, from, toFolder, to, flags);
 }
 
-constexpr CFileSystemCalls kReal = {CopyRange, Write, ::fsync, ::close, Rename};
+int OpenAt(int folder, const char* name, int flags, unsigned mode) {
+    return ::openat(folder, name, flags, static_cast<mode_t>(mode));
+}
+
+int OpenBeneath(int folder, const char* relative, int flags) {
+#ifdef SYS_openat2
+    open_how how{};
+    how.flags = static_cast<unsigned>(flags);
+    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
+    return static_cast<int>(::syscall(SYS_openat2, folder, relative, &how, sizeof how));
+#else
+    (void)folder;
+    (void)relative;
+    (void)flags;
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+int Link(int fromFolder, const char* from, int toFolder, const char* to) {
+    return ::linkat(fromFolder, from, toFolder, to, 0);
+}
+
+constexpr CFileSystemCalls kReal = {CopyRange, Write,       ::fsync,    ::close, Rename,
+                                    OpenAt,    OpenBeneath, ::unlinkat, Link};
 
 }  // namespace
 

@@ -2,15 +2,14 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <linux/openat2.h>
 #include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "platform/FileSystemCalls.h"
 #include "platform/Sha256.h"
@@ -25,42 +24,48 @@ namespace {
 using posix::CDescriptor;
 
 constexpr std::string_view kOwnPrefix = ".~setup-";
+constexpr std::string_view kKeptSuffix = "-kept";
 constexpr int kLevelFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+bool g_walkLevels = false;
+
+// One level of a relative name, taken whole: a NUL would end it early for the
+// kernel, "." and ".." would lead elsewhere, a control character is no name the
+// installer ever writes.
+bool IsSafeComponent(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           std::none_of(name.begin(), name.end(), [](char c) {
+               const auto byte = static_cast<unsigned char>(c);
+               return c == '/' || byte < 0x20 || byte == 0x7f;
+           });
+}
 
 // Opens `relative` below `folder` in one call that refuses every link and every
 // way out of `folder`. -1 with errno ENOSYS where the kernel lacks the call.
 int OpenBeneath(int folder, const std::string& relative) {
-#ifdef SYS_openat2
     static bool unavailable = false;
-    if (!unavailable) {
-        open_how how{};
-        how.flags = kLevelFlags;
-        how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
-        const long opened = ::syscall(SYS_openat2, folder, relative.c_str(), &how, sizeof how);
+    if (!unavailable && !g_walkLevels) {
+        const int opened = FileSystemCalls().m_pOpenBeneath(folder, relative.c_str(), kLevelFlags);
         // Seccomp filters of some sandboxes answer EPERM for calls they do not know.
         if (opened >= 0 || (errno != ENOSYS && errno != EPERM)) {
-            return static_cast<int>(opened);
+            return opened;
         }
         unavailable = true;
     }
-#endif
     errno = ENOSYS;
     return -1;
 }
 
-// The same one level at a time, each opened without following a link.
+// The same one level at a time, each opened without following a link. The caller
+// has checked every level.
 int WalkBeneath(int folder, const std::string& relative) {
     CDescriptor level;
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = std::min(relative.find('/', start), relative.size());
         const std::string name = relative.substr(start, end - start);
-        if (name.empty() || name == "." || name == "..") {
-            errno = EPERM;
-            return -1;
-        }
-        level =
-            CDescriptor(::openat(level.IsOpen() ? level.Get() : folder, name.c_str(), kLevelFlags));
+        level = CDescriptor(FileSystemCalls().m_pOpenAt(level.IsOpen() ? level.Get() : folder,
+                                                        name.c_str(), kLevelFlags, 0));
         if (!level.IsOpen() || end == relative.size()) {
             return level.Release();
         }
@@ -78,11 +83,32 @@ std::string FolderOf(const std::string& relative) {
     return slash == std::string::npos ? std::string() : relative.substr(0, slash);
 }
 
+// What is at `name` in `folder`, without following a link.
+struct CLook {
+    bool m_bThere = false;
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
+
+    CLook(int folder, const std::string& name) {
+        struct stat status;
+        if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0) {
+            m_bThere = true;
+            m_device = status.st_dev;
+            m_inode = status.st_ino;
+        }
+    }
+    bool Is(const CPlacement& placement) const {
+        return m_bThere && m_device == placement.m_nDevice && m_inode == placement.m_nInode;
+    }
+    bool Is(const CLook& other) const {
+        return m_bThere && other.m_bThere && m_device == other.m_device && m_inode == other.m_inode;
+    }
+};
+
 // Renames the complete temporary over `name`. A new file must not take the place
 // of one that appeared meanwhile; a replaced original is swapped into the
 // temporary's name in the same step, so that `name` is never missing.
-bool PutInPlace(int folder, const std::string& temporary, const std::string& name, bool replaces,
-                std::string& kept) {
+bool PutInPlace(int folder, const std::string& temporary, const std::string& name, bool replaces) {
     const CFileSystemCalls& calls = FileSystemCalls();
     if (!replaces) {
         if (calls.m_pRename(folder, temporary.c_str(), folder, name.c_str(), RENAME_NOREPLACE) ==
@@ -91,29 +117,32 @@ bool PutInPlace(int folder, const std::string& temporary, const std::string& nam
         }
         // File systems without the flag: a name that is taken is not replaced here,
         // and the lock keeps other runs out.
-        struct stat existing;
-        return errno == EINVAL &&
-               ::fstatat(folder, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) != 0 &&
-               errno == ENOENT &&
-               calls.m_pRename(folder, temporary.c_str(), folder, name.c_str(), 0) == 0;
+        if (errno != EINVAL) {
+            return false;
+        }
+        if (CLook(folder, name).m_bThere) {
+            errno = EEXIST;
+            return false;
+        }
+        return calls.m_pRename(folder, temporary.c_str(), folder, name.c_str(), 0) == 0;
     }
     if (calls.m_pRename(folder, temporary.c_str(), folder, name.c_str(), RENAME_EXCHANGE) == 0) {
-        kept = temporary;
         return true;
     }
     if (errno != EINVAL) {
         return false;
     }
     // Without the exchange: a second name for the original, then the rename.
-    const std::string aside = temporary + "-kept";
-    if (::linkat(folder, name.c_str(), folder, aside.c_str(), 0) != 0) {
+    const std::string aside = temporary + std::string(kKeptSuffix);
+    if (calls.m_pLink(folder, name.c_str(), folder, aside.c_str()) != 0) {
         return false;
     }
     if (calls.m_pRename(folder, temporary.c_str(), folder, name.c_str(), 0) != 0) {
-        ::unlinkat(folder, aside.c_str(), 0);
+        const int error = errno;
+        calls.m_pUnlink(folder, aside.c_str(), 0);
+        errno = error;
         return false;
     }
-    kept = aside;
     return true;
 }
 
@@ -155,9 +184,25 @@ int OpenSource(const std::string& sourceHost) {
     return ::open(("/proc/self/fd/" + std::to_string(path.Get())).c_str(), kFlags);
 }
 
+// Opens the regular file `name` in `folder` for reading, never through a link and
+// never waiting on a FIFO; -1 for anything else.
+int OpenRegular(int folder, const std::string& name, struct stat& status) {
+    CDescriptor file(
+        ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+    if (!file.IsOpen() || ::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return -1;
+    }
+    return file.Release();
+}
+
 }  // namespace
 
+void TakeLevelWalk(bool bWalk) {
+    g_walkLevels = bWalk;
+}
+
 CInstallFolder::~CInstallFolder() {
+    CloseJournal();
     if (m_nFolder >= 0) {
         ::close(m_nFolder);  // also ends the lock
     }
@@ -165,13 +210,13 @@ CInstallFolder::~CInstallFolder() {
 
 bool CInstallFolder::Open(const std::string& hostPath) {
     m_nProcess = static_cast<long>(::getpid());
-    m_nFolder = ::open(hostPath.c_str(), kLevelFlags);
-    std::string trimmed = hostPath;
-    while (trimmed.size() > 1 && trimmed.back() == '/') {
-        trimmed.pop_back();
+    m_strPath = hostPath;
+    // "folder/" would make the kernel follow a link that "folder" names.
+    while (m_strPath.size() > 1 && m_strPath.back() == '/') {
+        m_strPath.pop_back();
     }
-    m_strName = NameOf(trimmed);
-    return m_nFolder >= 0;
+    m_nFolder = ::open(m_strPath.c_str(), kLevelFlags);
+    return m_nFolder >= 0 || Fail("open");
 }
 
 bool CInstallFolder::TryLock() {
@@ -186,30 +231,35 @@ bool CInstallFolder::IsOwnName(std::string_view name) {
     return name.substr(0, kOwnPrefix.size()) == kOwnPrefix;
 }
 
+bool CInstallFolder::IsSafeRelative(std::string_view relative) {
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = std::min(relative.find('/', start), relative.size());
+        if (!IsSafeComponent(relative.substr(start, end - start))) {
+            return false;
+        }
+        if (end == relative.size()) {
+            return true;
+        }
+        start = end + 1;
+    }
+}
+
+bool CInstallFolder::Fail(const char* call) const {
+    m_strFailure = std::string(call) + ": " + std::strerror(errno);
+    return false;
+}
+
 int CInstallFolder::OpenLevel(const std::string& relativeFolder) const {
     if (relativeFolder.empty()) {
         return m_nFolder;
     }
+    if (!IsSafeRelative(relativeFolder)) {
+        errno = EPERM;
+        return -1;
+    }
     const int opened = OpenBeneath(m_nFolder, relativeFolder);
     return opened >= 0 || errno != ENOSYS ? opened : WalkBeneath(m_nFolder, relativeFolder);
-}
-
-void CInstallFolder::RemoveLeftovers(const std::string& relativeFolder, int folder) {
-    if (!m_cleaned.insert(relativeFolder).second) {
-        return;
-    }
-    DIR* listing = ::fdopendir(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
-    if (listing == nullptr) {
-        return;
-    }
-    // The listing's own position is shared with `folder`'s duplicate only.
-    ::rewinddir(listing);
-    while (const dirent* entry = ::readdir(listing)) {
-        if (IsOwnName(entry->d_name)) {
-            ::unlinkat(folder, entry->d_name, 0);
-        }
-    }
-    ::closedir(listing);
 }
 
 std::string CInstallFolder::NewTemporaryName() {
@@ -217,126 +267,237 @@ std::string CInstallFolder::NewTemporaryName() {
 }
 
 FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const std::string& relative,
-                                         std::string& kept, const CChunkCallback& afterChunk,
-                                         bool bListedAsAbsent) {
-    kept.clear();
+                                         const CChunkCallback& afterChunk, bool bListedAsAbsent,
+                                         const CBeforePlacing& beforePlacing,
+                                         CPlacement& placement) {
+    placement = CPlacement();
     const std::string name = NameOf(relative);
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
-    if (folder.Get() < 0 || name.empty() || IsOwnName(name)) {
+    if (!IsSafeRelative(relative) || IsOwnName(name)) {
+        errno = EPERM;
+        Fail("openat");
         return FileCopyResult::kNotWritten;
     }
-    RemoveLeftovers(FolderOf(relative), folder.Get());
+    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    if (folder.Get() < 0) {
+        Fail("openat");
+        return FileCopyResult::kNotWritten;
+    }
     CDescriptor source(OpenSource(sourceHost));
     if (!source.IsOpen() && errno == ENOENT) {
         return FileCopyResult::kNoSource;
     }
     struct stat from;
-    if (!source.IsOpen() || ::fstat(source.Get(), &from) != 0 || !S_ISREG(from.st_mode)) {
+    if (!source.IsOpen() || ::fstat(source.Get(), &from) != 0) {
+        Fail("open");
         return FileCopyResult::kNotWritten;
     }
+    if (!S_ISREG(from.st_mode)) {
+        errno = EINVAL;
+        Fail("open");
+        return FileCopyResult::kNotWritten;
+    }
+    return Place(
+        folder.Get(), name, from.st_mode & 0777, bListedAsAbsent, from.st_dev, from.st_ino,
+        [&](int target) {
+            return posix::CopyContents(source.Get(), target,
+                                       static_cast<std::uint64_t>(from.st_size), afterChunk);
+        },
+        beforePlacing, placement);
+}
+
+FileCopyResult CInstallFolder::PlaceContents(const std::string& relative, std::string_view contents,
+                                             const CBeforePlacing& beforePlacing,
+                                             CPlacement& placement) {
+    placement = CPlacement();
+    const std::string name = NameOf(relative);
+    const CLevel folder(IsSafeRelative(relative) && !IsOwnName(name) ? OpenLevel(FolderOf(relative))
+                                                                     : (errno = EPERM, -1),
+                        m_nFolder);
+    if (folder.Get() < 0) {
+        Fail("openat");
+        return FileCopyResult::kNotWritten;
+    }
+    return Place(
+        folder.Get(), name, 0644, false, 0, 0,
+        [&](int target) { return posix::WriteAll(target, contents); }, beforePlacing, placement);
+}
+
+FileCopyResult CInstallFolder::Place(int folder, const std::string& name, unsigned mode,
+                                     bool bListedAsAbsent, std::uint64_t sourceDevice,
+                                     std::uint64_t sourceInode,
+                                     const std::function<bool(int)>& fill,
+                                     const CBeforePlacing& beforePlacing, CPlacement& placement) {
     struct stat existing;
-    bool replaces = false;
     // A name the caller's listing lacks costs no failing lookup: the rename that puts
     // the new file in place refuses to replace anything.
-    if (!bListedAsAbsent &&
-        ::fstatat(folder.Get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (!bListedAsAbsent && ::fstatat(folder, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         // Copying a file onto itself, or over a link, folder or device, is refused.
-        if (!S_ISREG(existing.st_mode) ||
-            (existing.st_dev == from.st_dev && existing.st_ino == from.st_ino)) {
+        if (!S_ISREG(existing.st_mode) || (sourceInode != 0 && existing.st_dev == sourceDevice &&
+                                           existing.st_ino == sourceInode)) {
+            errno = S_ISREG(existing.st_mode) ? EINVAL : EEXIST;
+            Fail("fstatat");
             return FileCopyResult::kNotWritten;
         }
-        replaces = true;
+        placement.m_bReplaces = true;
     } else if (!bListedAsAbsent && errno != ENOENT) {
+        Fail("fstatat");
         return FileCopyResult::kNotWritten;
     }
     // The source's permission bits without set-ID and sticky bits; the kernel applies
     // the umask to the new file.
-    std::string temporary;
     CDescriptor target;
     do {
-        temporary = NewTemporaryName();
-        target = CDescriptor(::openat(folder.Get(), temporary.c_str(),
-                                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                                      from.st_mode & 0777));
+        placement.m_strTemporary = NewTemporaryName();
+        target = CDescriptor(FileSystemCalls().m_pOpenAt(
+            folder, placement.m_strTemporary.c_str(),
+            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
     } while (!target.IsOpen() && errno == EEXIST);
-    if (!target.IsOpen()) {
+    struct stat created;
+    if (!target.IsOpen() || ::fstat(target.Get(), &created) != 0) {
+        Fail("openat");
         return FileCopyResult::kNotWritten;
     }
-    // Only a replaced original has anything to lose in a power cut, so only then
-    // must the new contents be on the disk before the rename.
-    bool ok = posix::CopyContents(source.Get(), target.Get(),
-                                  static_cast<std::uint64_t>(from.st_size), afterChunk) &&
-              (!replaces || FileSystemCalls().m_pFsync(target.Get()) == 0);
-    ok = target.Close() && ok;
-    ok = ok && PutInPlace(folder.Get(), temporary, name, replaces, kept);
+    placement.m_nDevice = created.st_dev;
+    placement.m_nInode = created.st_ino;
+    // The journal names the temporary before a byte goes into it, so that a run
+    // killed in the middle of a large file leaves nothing unexplained. Only a replaced
+    // original has anything to lose in a power cut, so only then must the new
+    // contents and the journal be on the disk before the swap.
+    const CFileSystemCalls& calls = FileSystemCalls();
+    bool ok = (!beforePlacing || beforePlacing(placement) || Fail("write")) &&
+              (fill(target.Get()) || Fail("write")) &&
+              (!placement.m_bReplaces || calls.m_pFsync(target.Get()) == 0 || Fail("fsync"));
+    ok = (target.Close() || Fail("close")) && ok;
+    ok = ok && (!placement.m_bReplaces || m_nJournal < 0 || calls.m_pFsync(m_nJournal) == 0 ||
+                Fail("fsync"));
+    ok = ok && (PutInPlace(folder, placement.m_strTemporary, name, placement.m_bReplaces) ||
+                Fail("renameat2"));
     if (!ok) {
-        ::unlinkat(folder.Get(), temporary.c_str(), 0);
+        FileSystemCalls().m_pUnlink(folder, placement.m_strTemporary.c_str(), 0);
         return FileCopyResult::kNotWritten;
     }
     return FileCopyResult::kCopied;
 }
 
+bool CInstallFolder::IsInPlace(const std::string& relative, const CPlacement& placement) const {
+    if (!IsSafeRelative(relative)) {
+        return false;
+    }
+    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    return folder.Get() >= 0 && CLook(folder.Get(), NameOf(relative)).Is(placement);
+}
+
+UndoResult CInstallFolder::UndoPlacement(const std::string& relative, const CPlacement& placement,
+                                         bool bRemoveNew) {
+    const std::string name = NameOf(relative);
+    const std::string& temporary = placement.m_strTemporary;
+    const std::string aside = temporary + std::string(kKeptSuffix);
+    if (!IsSafeRelative(relative) || !IsSafeComponent(temporary) || !IsOwnName(temporary)) {
+        return UndoResult::kFailed;
+    }
+    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    if (folder.Get() < 0) {
+        return UndoResult::kFailed;
+    }
+    const CFileSystemCalls& calls = FileSystemCalls();
+    const CLook atTemporary(folder.Get(), temporary);
+    const CLook atAside(folder.Get(), aside);
+    const CLook atName(folder.Get(), name);
+    if (atTemporary.Is(placement)) {
+        // Complete but never in place; a second name made for the original goes too.
+        const bool removed =
+            calls.m_pUnlink(folder.Get(), temporary.c_str(), 0) == 0 &&
+            (!atAside.Is(atName) || calls.m_pUnlink(folder.Get(), aside.c_str(), 0) == 0);
+        return removed ? UndoResult::kNothing : UndoResult::kFailed;
+    }
+    if (!atName.Is(placement)) {
+        // Never placed, or its name holds something else by now: whatever an original
+        // kept aside may be, it stays where it is rather than be lost.
+        return atTemporary.m_bThere || atAside.m_bThere ? UndoResult::kFailed
+                                                        : UndoResult::kNothing;
+    }
+    const std::string* original = atTemporary.m_bThere ? &temporary
+                                  : atAside.m_bThere   ? &aside
+                                                       : nullptr;
+    if (original != nullptr) {
+        return calls.m_pRename(folder.Get(), original->c_str(), folder.Get(), name.c_str(), 0) == 0
+                   ? UndoResult::kRestored
+                   : UndoResult::kFailed;
+    }
+    if (!bRemoveNew) {
+        return UndoResult::kKept;
+    }
+    return calls.m_pUnlink(folder.Get(), name.c_str(), 0) == 0 ? UndoResult::kRemoved
+                                                               : UndoResult::kFailed;
+}
+
+bool CInstallFolder::DropOriginal(const std::string& relative, const CPlacement& placement) {
+    if (!IsSafeRelative(relative) || !IsSafeComponent(placement.m_strTemporary) ||
+        !IsOwnName(placement.m_strTemporary)) {
+        return false;
+    }
+    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    if (folder.Get() < 0) {
+        return false;
+    }
+    bool dropped = true;
+    for (const std::string& own :
+         {placement.m_strTemporary, placement.m_strTemporary + std::string(kKeptSuffix)}) {
+        if (FileSystemCalls().m_pUnlink(folder.Get(), own.c_str(), 0) != 0 && errno != ENOENT) {
+            dropped = false;
+        }
+    }
+    return dropped;
+}
+
 bool CInstallFolder::RemoveFile(const std::string& relative) {
+    if (!IsSafeRelative(relative)) {
+        return false;
+    }
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
-    return folder.Get() >= 0 && ::unlinkat(folder.Get(), NameOf(relative).c_str(), 0) == 0;
-}
-
-bool CInstallFolder::PutBack(const std::string& relative, const std::string& kept) {
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
-    return folder.Get() >= 0 &&
-           FileSystemCalls().m_pRename(folder.Get(), kept.c_str(), folder.Get(),
-                                       NameOf(relative).c_str(), 0) == 0;
-}
-
-bool CInstallFolder::DropKept(const std::string& relative, const std::string& kept) {
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
-    return folder.Get() >= 0 && IsOwnName(kept) && ::unlinkat(folder.Get(), kept.c_str(), 0) == 0;
+    return (folder.Get() >= 0 &&
+            FileSystemCalls().m_pUnlink(folder.Get(), NameOf(relative).c_str(), 0) == 0) ||
+           Fail("unlinkat");
 }
 
 bool CInstallFolder::WriteWhole(const std::string& relative, std::string_view contents) {
     const std::string name = NameOf(relative);
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
-    if (folder.Get() < 0 || name.empty() || IsOwnName(name)) {
+    if (!IsSafeRelative(relative) || IsOwnName(name)) {
         return false;
     }
+    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    if (folder.Get() < 0) {
+        return false;
+    }
+    const CFileSystemCalls& calls = FileSystemCalls();
     std::string temporary;
     CDescriptor target;
     do {
         temporary = NewTemporaryName();
-        target = CDescriptor(::openat(folder.Get(), temporary.c_str(),
-                                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+        target = CDescriptor(calls.m_pOpenAt(folder.Get(), temporary.c_str(),
+                                             O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                                             0644));
     } while (!target.IsOpen() && errno == EEXIST);
     if (!target.IsOpen()) {
-        return false;
+        return Fail("openat");
     }
-    bool ok =
-        posix::WriteAll(target.Get(), contents) && FileSystemCalls().m_pFsync(target.Get()) == 0;
-    ok = target.Close() && ok;
-    ok = ok && FileSystemCalls().m_pRename(folder.Get(), temporary.c_str(), folder.Get(),
-                                           name.c_str(), 0) == 0;
+    bool ok = (posix::WriteAll(target.Get(), contents) || Fail("write")) &&
+              (calls.m_pFsync(target.Get()) == 0 || Fail("fsync"));
+    ok = (target.Close() || Fail("close")) && ok;
+    ok = ok &&
+         (calls.m_pRename(folder.Get(), temporary.c_str(), folder.Get(), name.c_str(), 0) == 0 ||
+          Fail("renameat2"));
     if (!ok) {
-        ::unlinkat(folder.Get(), temporary.c_str(), 0);
+        calls.m_pUnlink(folder.Get(), temporary.c_str(), 0);
     }
     return ok;
 }
 
-namespace {
-
-// Opens the regular file `name` in `folder` for reading, never through a link and
-// never waiting on a FIFO; -1 for anything else.
-int OpenRegular(int folder, const std::string& name, struct stat& status) {
-    CDescriptor file(
-        ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
-    if (!file.IsOpen() || ::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return -1;
-    }
-    return file.Release();
-}
-
-}  // namespace
-
 bool CInstallFolder::ReadWhole(const std::string& relative, std::size_t limit,
                                std::string& contents) const {
+    if (!IsSafeRelative(relative)) {
+        return false;
+    }
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
     struct stat status;
     const CDescriptor file(folder.Get() < 0 ? -1
@@ -355,6 +516,9 @@ bool CInstallFolder::ReadWhole(const std::string& relative, std::size_t limit,
 
 bool CInstallFolder::DigestFile(const std::string& relative, std::uint64_t& size,
                                 std::string& digest) const {
+    if (!IsSafeRelative(relative)) {
+        return false;
+    }
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
     struct stat status;
     const CDescriptor file(folder.Get() < 0 ? -1
@@ -375,26 +539,47 @@ bool CInstallFolder::DigestFile(const std::string& relative, std::uint64_t& size
 }
 
 bool CInstallFolder::RemoveFolder(const std::string& relative) {
+    if (!IsSafeRelative(relative)) {
+        return false;
+    }
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
     return folder.Get() >= 0 &&
-           ::unlinkat(folder.Get(), NameOf(relative).c_str(), AT_REMOVEDIR) == 0;
+           FileSystemCalls().m_pUnlink(folder.Get(), NameOf(relative).c_str(), AT_REMOVEDIR) == 0;
 }
 
-bool CInstallFolder::RemoveItself() {
-    // The parent this folder really lies in, whatever its path says now; the name
-    // must still lead to this very folder, not to one swapped in under it.
-    const CDescriptor parent(::openat(m_nFolder, "..", kLevelFlags));
-    struct stat self;
-    struct stat named;
-    return parent.IsOpen() && !m_strName.empty() && m_strName != "/" &&
-           ::fstat(m_nFolder, &self) == 0 &&
-           ::fstatat(parent.Get(), m_strName.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-           self.st_dev == named.st_dev && self.st_ino == named.st_ino &&
-           ::unlinkat(parent.Get(), m_strName.c_str(), AT_REMOVEDIR) == 0;
+bool CInstallFolder::RemoveItself(int levels) {
+    // Each level goes through the parent it really lies in, whatever its path says
+    // now; its name there must still lead to this very folder, not to one swapped in.
+    std::string path = m_strPath;
+    CDescriptor held;
+    int self = m_nFolder;
+    for (int level = 0; level < levels; ++level) {
+        const std::size_t slash = path.rfind('/');
+        const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+        CDescriptor parent(::openat(self, "..", kLevelFlags));
+        struct stat status;
+        struct stat named;
+        if (!parent.IsOpen() || !IsSafeComponent(name) || ::fstat(self, &status) != 0 ||
+            ::fstatat(parent.Get(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+            status.st_dev != named.st_dev || status.st_ino != named.st_ino ||
+            FileSystemCalls().m_pUnlink(parent.Get(), name.c_str(), AT_REMOVEDIR) != 0) {
+            return false;
+        }
+        if (slash == std::string::npos || slash == 0) {
+            return level + 1 == levels;
+        }
+        path.resize(slash);
+        held = std::move(parent);
+        self = held.Get();
+    }
+    return true;
 }
 
 std::vector<std::string> CInstallFolder::List(const std::string& relative) const {
     std::vector<std::string> names;
+    if (!relative.empty() && !IsSafeRelative(relative)) {
+        return names;
+    }
     const CLevel folder(OpenLevel(relative), m_nFolder);
     DIR* listing =
         folder.Get() < 0 ? nullptr : ::fdopendir(::fcntl(folder.Get(), F_DUPFD_CLOEXEC, 0));
@@ -411,6 +596,30 @@ std::vector<std::string> CInstallFolder::List(const std::string& relative) const
     ::closedir(listing);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool CInstallFolder::OpenJournal(const std::string& name) {
+    CloseJournal();
+    if (!IsSafeComponent(name)) {
+        return false;
+    }
+    m_nJournal = FileSystemCalls().m_pOpenAt(
+        m_nFolder, name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    // The journal's own name must survive a power cut for its lines to be found.
+    return (m_nJournal >= 0 || Fail("openat")) &&
+           (FileSystemCalls().m_pFsync(m_nFolder) == 0 || Fail("fsync"));
+}
+
+bool CInstallFolder::AppendJournal(std::string_view text, bool bDurable) {
+    return m_nJournal >= 0 && (posix::WriteAll(m_nJournal, text) || Fail("write")) &&
+           (!bDurable || FileSystemCalls().m_pFsync(m_nJournal) == 0 || Fail("fsync"));
+}
+
+void CInstallFolder::CloseJournal() {
+    if (m_nJournal >= 0) {
+        ::close(m_nJournal);
+        m_nJournal = -1;
+    }
 }
 
 }  // namespace platform

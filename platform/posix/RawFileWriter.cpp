@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 
+#include "platform/FileSystemCalls.h"
 #include "platform/PathCase.h"
 #include "platform/posix/WriteAll.h"
 
@@ -143,7 +144,7 @@ bool CRawFileWriter::Sync() {
     if (!FlushBuffer()) {
         return false;
     }
-    if (::fsync(m_nDescriptor) != 0) {
+    if (FileSystemCalls().m_pFsync(m_nDescriptor) != 0) {
         m_bFailed = true;
     }
     return !m_bFailed;

@@ -4,14 +4,19 @@
 
 #include <cerrno>
 
+#include "platform/FileSystemCalls.h"
+
 namespace platform::posix {
 
 bool WriteAll(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t put = ::write(descriptor, bytes.data(), bytes.size());
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
+        const long put = FileSystemCalls().m_pWrite(descriptor, bytes.data(), bytes.size());
+        if (put < 0 && errno == EINTR) {
+            continue;
+        }
+        if (put <= 0) {
+            if (put == 0) {
+                errno = EIO;  // no progress and no error: never loop on it
             }
             return false;
         }

@@ -57,23 +57,30 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstall
         total = std::max(total, done);
         progress.SetProgress(done, total);
     };
-    std::string kept;
+    using Kind = CInstallJournal::Kind;
+    platform::CPlacement placement;
+    const platform::CBeforePlacing beforePlacing =
+        journal.BeforePlacing(Kind::FileWritten, destination.m_strRelative);
     platform::FileCopyResult result =
-        folder.PlaceFile(platform::ToHostPathAsNamed(source), destination.m_strRelative, kept,
-                         afterChunk, destination.m_bNew);
+        folder.PlaceFile(platform::ToHostPathAsNamed(source), destination.m_strRelative, afterChunk,
+                         destination.m_bNew, beforePlacing, placement);
     // Named in another letter case on disk: the lookup costs a call per level, so it
     // is made only for a name not found as it stands.
     if (result == platform::FileCopyResult::kNoSource) {
         const std::string sourceHost = platform::ToHostPath(source);
-        result = sourceHost.empty() ? result
-                                    : folder.PlaceFile(sourceHost, destination.m_strRelative, kept,
-                                                       afterChunk, destination.m_bNew);
+        result = sourceHost.empty()
+                     ? result
+                     : folder.PlaceFile(sourceHost, destination.m_strRelative, afterChunk,
+                                        destination.m_bNew, beforePlacing, placement);
     }
     if (result != platform::FileCopyResult::kCopied) {
         copied.pop_back();
+        RunObserver().CopyFailed(
+            destination.m_strPath,
+            result == platform::FileCopyResult::kNoSource ? std::string() : folder.LastFailure());
         return false;
     }
-    journal.FileWritten(destination.m_strRelative, kept, destination.m_strPath);
+    journal.Placed(Kind::FileWritten, destination.m_strRelative, placement, destination.m_strPath);
     target.Added(destination);
     RunObserver().FileCopied(destination.m_strPath);
     return true;

@@ -1,5 +1,7 @@
 #include "setup/engine/InstallationRun.h"
 
+#include <algorithm>
+
 #include "platform/CurrentDirectory.h"
 #include "platform/Format.h"
 #include "platform/FullPath.h"
@@ -11,6 +13,7 @@
 #include "setup/config/StringTable.h"
 #include "setup/engine/CopyFiles.h"
 #include "setup/engine/RecordInstallation.h"
+#include "setup/engine/RecoverDeadRun.h"
 #include "setup/engine/RemoveCopiedFiles.h"
 
 namespace setup {
@@ -65,26 +68,41 @@ bool FindCanonicalDirectory(const std::string& chosenPath, std::string& canonica
     return true;
 }
 
-void RollBack(CInstallerWindows& windows, const CInstallJournal& journal,
-              platform::CInstallFolder& folder, platform::CStringArray& createdDirectories,
-              const std::string& canonical) {
+void RollBack(CInstallerWindows& windows, CInstallJournal& journal,
+              platform::CInstallFolder& folder, const std::string& canonical) {
     ShowInformation(LoadSetupString(IDS_REMOVING_FILES));
-    const bool allRemoved = RemoveCopiedFiles(windows, journal, folder);
+    bool undone = true;
+    const bool allRemoved = RemoveCopiedFiles(windows, journal, folder, &undone);
+    // An original the folder would not take back is still named by the journal file,
+    // for the next run to put back; else the journal has nothing left to explain.
+    if (undone) {
+        journal.End();
+    }
     const std::string question =
         platform::FormatString(LoadSetupString(IDS_REMOVE_DIRECTORY), {canonical});
-    // A directory that existed before is offered too; only an empty one can go.
-    if (createdDirectories.empty()) {
-        createdDirectories.push_back(canonical);
-    }
+    // A directory that existed before is offered too; only an empty one can go,
+    // deepest first, through the folder's descriptor rather than its path.
     if (allRemoved && AskYesNo(question)) {
-        RemoveDirectoryList(createdDirectories);
+        // As the removal of a created tree always has: the root of the current drive
+        // is current afterwards, so that no removed level stays current.
+        platform::ChangeCurrentDirectory("\\");
+        folder.RemoveItself(std::max(1, journal.CreatedLevels()));
     }
+}
+
+// The steps after the copy that make the installation complete: the installer's own
+// copy, then the record that lists everything.
+bool Complete(platform::CInstallFolder& folder, CInstallJournal& journal,
+              const CUninstallRecord& previous, const std::string& canonical,
+              CUninstallRecord& record) {
+    return KeepInstaller(folder, journal) &&
+           PlaceUninstallRecord(folder, journal, previous, canonical, record);
 }
 
 }  // namespace
 
 InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
-                               const CPostCopyActions& postCopy, CInstallJournal* journal) {
+                               const CPostCopyActions& postCopy) {
     std::string chosenPath;
     if (!windows.ChooseDirectory(chosenPath) || chosenPath.empty()) {
         return InstallOutcome::NoDirectory;
@@ -112,35 +130,43 @@ InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installD
         ShowError(platform::FormatString(LoadSetupString(IDS_INSTALLATION_RUNNING), {canonical}));
         return InstallOutcome::Locked;
     }
-    CInstallJournal ownJournal;
-    CInstallJournal& record = journal != nullptr ? *journal : ownJournal;
-    record.Clear();
-    for (const std::string& created : createdDirectories) {
-        record.FolderCreated(created);
+    const int deadLevels = RecoverDeadRun(folder, canonical);
+    CUninstallRecord previous;
+    const bool hasPrevious = ReadUninstallRecord(folder, previous);
+    if (std::string clash; !OwnNamesAreFree(folder, hasPrevious, previous, clash)) {
+        ShowError(platform::FormatString(LoadSetupString(IDS_NOT_OWN_FILE), {canonical, clash}));
+        return InstallOutcome::Failed;
+    }
+    // A journal that cannot be started refuses every file, and the copy then fails
+    // at the first one as any copy that cannot be written.
+    CInstallJournal journal;
+    const int levels =
+        std::max({static_cast<int>(createdDirectories.size()), deadLevels,
+                  hasPrevious && std::ranges::count(previous.m_created, ".") > 0 ? 1 : 0});
+    if (journal.Begin(folder) && levels > 0) {
+        journal.FoldersCreated(levels);
     }
     platform::CStringArray copiedFiles;
-    const int status =
-        windows.RunProgress(canonical, copiedFiles, [&folder, &record](CCopyProgress& progress) {
-            CopyFiles(progress, folder, record);
-        });
+    int status = windows.RunProgress(
+        canonical, copiedFiles,
+        [&folder, &journal](CCopyProgress& progress) { CopyFiles(progress, folder, journal); });
+    CUninstallRecord record;
+    if (status == kStatusCompleted && !Complete(folder, journal, previous, canonical, record)) {
+        status = kStatusFailed;
+    }
     if (status == kStatusFailed) {
         ShowError(LoadSetupString(IDS_COPY_FAILED));
     } else if (status == kStatusCancelled) {
         ShowError(LoadSetupString(IDS_SETUP_CANCELLED));
     }
     if (status != kStatusCompleted) {
-        RollBack(windows, record, folder, createdDirectories, canonical);
+        RollBack(windows, journal, folder, canonical);
         return status == kStatusCancelled ? InstallOutcome::Cancelled : InstallOutcome::Failed;
     }
-    record.Complete(folder);
+    journal.Complete();
     if (postCopy) {
-        RecordLaunchers(record, [&] { postCopy(installDirectory, canonical); });
+        RecordLaunchers(folder, record, [&] { postCopy(installDirectory, canonical); });
     }
-    std::string chosen = chosenPath;
-    while (chosen.size() > 3 && chosen.back() == '\\') {
-        chosen.pop_back();
-    }
-    KeepUninstallRecord(folder, record, chosen, canonical);
     return InstallOutcome::Installed;
 }
 

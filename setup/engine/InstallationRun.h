@@ -24,12 +24,12 @@ using CPostCopyActions = std::function<void(const std::string& installDirectoryW
 //
 // The install folder is locked from before the first file until the rollback or
 // the post-copy actions are done; a run that finds it locked by another says so and
-// stops. When `journal` is given it receives the record of the run (the files
-// written, the folders created, then the launchers `postCopy` wrote). A completed run
-// leaves the uninstall record and a copy of the installer in the folder (see
-// RecordInstallation.h).
+// stops. Every step is written ahead to the run's journal in the folder (see
+// InstallJournal.h); what a run that died there left is finished first. A completed
+// run leaves the uninstall record and a copy of the installer in the folder (see
+// RecordInstallation.h) before `postCopy` runs: the success message it shows promises
+// an uninstall, so a run that cannot keep one fails and is rolled back.
 InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installDirectory,
-                               const CPostCopyActions& postCopy,
-                               CInstallJournal* journal = nullptr);
+                               const CPostCopyActions& postCopy);
 
 }  // namespace setup

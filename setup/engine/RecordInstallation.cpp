@@ -1,28 +1,59 @@
 #include "setup/engine/RecordInstallation.h"
 
+#include <algorithm>
 #include <utility>
 
-#include "platform/AsciiCase.h"
 #include "platform/ProgramPath.h"
 #include "platform/WindowsPath.h"
 #include "setup/config/SetupIni.h"
 #include "setup/engine/RunObserver.h"
-#include "setup/engine/UninstallRecord.h"
 
 namespace setup {
 
 namespace {
 
+using Item = CUninstallRecord::CItem;
+using Kind = CUninstallRecord::Kind;
+
+bool DigestLauncher(const std::string& hostPath, Item& item) {
+    const std::size_t slash = hostPath.rfind('/');
+    platform::CInstallFolder folder;
+    item = Item{Kind::Launcher, 0, {}, hostPath};
+    return slash != std::string::npos && folder.Open(hostPath.substr(0, slash + 1)) &&
+           folder.DigestFile(hostPath.substr(slash + 1), item.m_nSize, item.m_strDigest);
+}
+
+// Puts `item` into `items`, in place of an entry of the same kind and path: a file
+// written twice is one entry, with what it holds now.
+void PutItem(std::vector<Item>& items, const Item& item) {
+    const auto same = std::ranges::find_if(items, [&item](const Item& other) {
+        return other.m_kind == item.m_kind && other.m_strPath == item.m_strPath;
+    });
+    if (same == items.end()) {
+        items.push_back(item);
+    } else {
+        *same = item;
+    }
+}
+
 class CLauncherRecorder : public CRunObserver {
 public:
-    CLauncherRecorder(CInstallJournal& journal, CRunObserver& next)
-        : m_journal(journal), m_next(next) {}
+    CLauncherRecorder(platform::CInstallFolder& folder, CUninstallRecord& record,
+                      CRunObserver& next)
+        : m_folder(folder), m_record(record), m_next(next) {}
 
     void FileCopied(const std::string& destination) override { m_next.FileCopied(destination); }
+    void CopyFailed(const std::string& destination, const std::string& cause) override {
+        m_next.CopyFailed(destination, cause);
+    }
     void FileRemoved(const std::string& path) override { m_next.FileRemoved(path); }
     void LauncherWritten(const std::string& hostPath) override {
-        if (!hostPath.empty()) {
-            m_journal.LauncherWritten(hostPath);
+        Item item;
+        if (!hostPath.empty() && DigestLauncher(hostPath, item)) {
+            PutItem(m_record.m_items, item);
+            // A record that cannot be written now still serves: the launcher alone
+            // is then left by the uninstall.
+            m_folder.WriteWhole(CUninstallRecord::kRecordName, m_record.Format());
         }
         m_next.LauncherWritten(hostPath);
     }
@@ -31,98 +62,113 @@ public:
     }
 
 private:
-    CInstallJournal& m_journal;
+    platform::CInstallFolder& m_folder;
+    CUninstallRecord& m_record;
     CRunObserver& m_next;
 };
 
-// A created folder relative to the install folder ("." for the folder itself);
-// empty for one above it, which the uninstall leaves alone.
-std::string BelowInstallFolder(const std::string& created, const std::string& chosen,
-                               const std::string& canonical) {
-    for (const std::string& folder : {chosen, canonical}) {
-        if (platform::EqualsIgnoringAsciiCase(created, folder)) {
-            return ".";
-        }
-        if (created.size() > folder.size() + 1 && created[folder.size()] == '\\' &&
-            platform::EqualsIgnoringAsciiCase(created.substr(0, folder.size()), folder)) {
-            std::string relative = created.substr(folder.size() + 1);
-            for (char& c : relative) {
-                c = c == '\\' ? '/' : c;
-            }
-            return relative;
-        }
-    }
-    return {};
-}
-
-bool DigestLauncher(const std::string& hostPath, CUninstallRecord::CItem& item) {
-    const std::size_t slash = hostPath.rfind('/');
-    platform::CInstallFolder folder;
-    item = CUninstallRecord::CItem{CUninstallRecord::Kind::Launcher, 0, {}, hostPath};
-    return slash != std::string::npos && folder.Open(hostPath.substr(0, slash + 1)) &&
-           folder.DigestFile(hostPath.substr(slash + 1), item.m_nSize, item.m_strDigest);
-}
-
 }  // namespace
 
-void RecordLaunchers(CInstallJournal& journal, const std::function<void()>& actions) {
-    CRunObserver& previous = RunObserver();
-    CLauncherRecorder recorder(journal, previous);
-    SetRunObserver(&recorder);
-    actions();
-    SetRunObserver(&previous);
+bool ReadUninstallRecord(const platform::CInstallFolder& folder, CUninstallRecord& record) {
+    std::string text;
+    int badLine = 0;
+    return folder.ReadWhole(CUninstallRecord::kRecordName, CUninstallRecord::kMaxSize, text) &&
+           record.Parse(text, badLine);
 }
 
-bool KeepUninstallRecord(platform::CInstallFolder& folder, const CInstallJournal& journal,
-                         const std::string& chosen, const std::string& canonical) {
-    CUninstallRecord record;
-    record.m_strCaption = ReadIniString("Setup", "Caption");
-    record.m_strFolder = canonical;
-    for (const CInstallJournal::CEntry& entry : journal.Entries()) {
-        CUninstallRecord::CItem item{CUninstallRecord::Kind::File, 0, {}, entry.m_strPath};
-        switch (entry.m_kind) {
-            case CInstallJournal::Kind::FolderCreated:
-                if (const std::string below =
-                        BelowInstallFolder(entry.m_strPath, chosen, canonical);
-                    !below.empty()) {
-                    record.m_created.push_back(below);
-                }
-                break;
-            case CInstallJournal::Kind::FileWritten:
-                // A file that cannot be read back now is left out: the uninstall
-                // keeps what it cannot vouch for.
-                if (folder.DigestFile(entry.m_strPath, item.m_nSize, item.m_strDigest)) {
-                    record.m_items.push_back(item);
-                }
-                break;
-            case CInstallJournal::Kind::LauncherWritten:
-                if (DigestLauncher(entry.m_strPath, item)) {
-                    record.m_items.push_back(item);
-                }
-                break;
+bool OwnNamesAreFree(const platform::CInstallFolder& folder, bool bHasPrevious,
+                     const CUninstallRecord& previous, std::string& clash) {
+    const std::vector<std::string> names = folder.List("");
+    for (const char* own : {CUninstallRecord::kProgramName, CUninstallRecord::kIniName,
+                            CUninstallRecord::kRecordName}) {
+        if (std::ranges::find(names, own) == names.end()) {
+            continue;
+        }
+        const bool earlier =
+            bHasPrevious && (own == CUninstallRecord::kRecordName ||
+                             std::ranges::any_of(previous.m_items, [own](const Item& item) {
+                                 return item.m_kind == Kind::Program && item.m_strPath == own;
+                             }));
+        if (!earlier) {
+            clash = own;
+            return false;
         }
     }
-    // Without a copy of the installer the record still serves an uninstall started
-    // from the media. Its SETUP.INI goes with it: the progress window takes its title
-    // from there.
+    return true;
+}
+
+bool KeepInstaller(platform::CInstallFolder& folder, CInstallJournal& journal) {
+    // Its SETUP.INI goes with it: the uninstall's progress window takes its title there.
     const std::pair<std::string, const char*> copies[] = {
         {platform::ProgramPath(), CUninstallRecord::kProgramName},
         {platform::ToHostPath(GetSetupDirectory() + "SETUP.INI"), CUninstallRecord::kIniName}};
     for (const auto& [source, name] : copies) {
-        std::string kept;
-        CUninstallRecord::CItem copy{CUninstallRecord::Kind::Program, 0, {}, name};
-        if (source.empty() || folder.PlaceFile(source, name, kept, [](std::uint64_t) {}) !=
-                                  platform::FileCopyResult::kCopied) {
-            continue;
+        platform::CPlacement placement;
+        if (source.empty() ||
+            folder.PlaceFile(
+                source, name, [](std::uint64_t) {}, false,
+                journal.BeforePlacing(CInstallJournal::Kind::ProgramWritten, name),
+                placement) != platform::FileCopyResult::kCopied) {
+            RunObserver().CopyFailed(name, folder.LastFailure());
+            return false;
         }
-        if (!kept.empty()) {
-            folder.DropKept(name, kept);
-        }
-        if (folder.DigestFile(name, copy.m_nSize, copy.m_strDigest)) {
-            record.m_items.push_back(copy);
+        journal.Placed(CInstallJournal::Kind::ProgramWritten, name, placement, name);
+    }
+    return true;
+}
+
+bool PlaceUninstallRecord(platform::CInstallFolder& folder, CInstallJournal& journal,
+                          const CUninstallRecord& previous, const std::string& canonical,
+                          CUninstallRecord& record) {
+    record = CUninstallRecord();
+    record.m_strCaption = ReadIniString("Setup", "Caption");
+    record.m_strFolder = canonical;
+    if (journal.CreatedLevels() > 0) {
+        record.m_created.push_back(".");
+    }
+    for (const std::string& created : previous.m_created) {
+        if (std::ranges::find(record.m_created, created) == record.m_created.end()) {
+            record.m_created.push_back(created);
         }
     }
-    return folder.WriteWhole(CUninstallRecord::kRecordName, record.Format());
+    // What the earlier installation wrote and this one does not stays listed as it
+    // was recorded, so that only an unchanged file goes.
+    for (const Item& item : previous.m_items) {
+        if (item.m_kind != Kind::Program) {
+            record.m_items.push_back(item);
+        }
+    }
+    for (const CInstallJournal::CEntry& entry : journal.Entries()) {
+        const bool program = entry.m_kind == CInstallJournal::Kind::ProgramWritten;
+        if (entry.m_kind != CInstallJournal::Kind::FileWritten && !program) {
+            continue;
+        }
+        Item item{program ? Kind::Program : Kind::File, 0, {}, entry.m_strPath};
+        // A file that cannot be read back now is left out: the uninstall keeps what
+        // it cannot vouch for.
+        if (folder.DigestFile(entry.m_strPath, item.m_nSize, item.m_strDigest)) {
+            PutItem(record.m_items, item);
+        }
+    }
+    platform::CPlacement placement;
+    if (folder.PlaceContents(CUninstallRecord::kRecordName, record.Format(),
+                             journal.BeforePlacing(CInstallJournal::Kind::RecordWritten,
+                                                   CUninstallRecord::kRecordName),
+                             placement) != platform::FileCopyResult::kCopied) {
+        return false;
+    }
+    journal.Placed(CInstallJournal::Kind::RecordWritten, CUninstallRecord::kRecordName, placement,
+                   CUninstallRecord::kRecordName);
+    return true;
+}
+
+void RecordLaunchers(platform::CInstallFolder& folder, CUninstallRecord& record,
+                     const std::function<void()>& actions) {
+    CRunObserver& previous = RunObserver();
+    CLauncherRecorder recorder(folder, record, previous);
+    SetRunObserver(&recorder);
+    actions();
+    SetRunObserver(&previous);
 }
 
 }  // namespace setup

@@ -5,19 +5,37 @@
 
 #include "platform/InstallFolder.h"
 #include "setup/engine/InstallJournal.h"
+#include "setup/engine/UninstallRecord.h"
 
 namespace setup {
 
-// Runs `actions` (the post-copy actions) with each launcher they write entered in
-// `journal`, while the observer in force still hears of it.
-void RecordLaunchers(CInstallJournal& journal, const std::function<void()>& actions);
+// The uninstall record of the folder, when it holds a readable one.
+bool ReadUninstallRecord(const platform::CInstallFolder& folder, CUninstallRecord& record);
 
-// Keeps what an uninstall needs in the install folder of a completed run: a copy of
-// the running installer, so that uninstalling works once the media are gone, and the
-// uninstall record (CUninstallRecord), written last and in one step. `chosen` is the
-// install directory as chosen and `canonical` as the platform reports it, both in
-// Windows form without a trailing separator. False when the record was not written.
-bool KeepUninstallRecord(platform::CInstallFolder& folder, const CInstallJournal& journal,
-                         const std::string& chosen, const std::string& canonical);
+// Whether the installer's own names in the folder (its copy, its SETUP.INI, the
+// record) are free or hold what an earlier installation wrote (`previous`, when
+// `bHasPrevious`). Any other file of those names is the user's: `clash` names it.
+bool OwnNamesAreFree(const platform::CInstallFolder& folder, bool bHasPrevious,
+                     const CUninstallRecord& previous, std::string& clash);
+
+// Copies the running installer and its SETUP.INI into the folder, as steps of the
+// journal, so that uninstalling works once the media are gone. False when either
+// copy failed: an installation that cannot be uninstalled is not complete.
+bool KeepInstaller(platform::CInstallFolder& folder, CInstallJournal& journal);
+
+// Puts the uninstall record in place, the last step of the journal and the one that
+// makes the run complete. It lists what this run wrote and, from the record of an
+// earlier installation into the folder (`previous`), what that one wrote and this
+// one did not, so that one uninstall removes what both installed. `canonical` is the
+// install directory as the platform reports it, in Windows form without a trailing
+// separator. False when the record is not in place.
+bool PlaceUninstallRecord(platform::CInstallFolder& folder, CInstallJournal& journal,
+                          const CUninstallRecord& previous, const std::string& canonical,
+                          CUninstallRecord& record);
+
+// Runs `actions` (the post-copy actions) with each launcher they write added to the
+// record in place, while the observer in force still hears of it.
+void RecordLaunchers(platform::CInstallFolder& folder, CUninstallRecord& record,
+                     const std::function<void()>& actions);
 
 }  // namespace setup

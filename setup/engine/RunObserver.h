@@ -13,6 +13,9 @@ public:
     virtual ~CRunObserver() = default;
 
     virtual void FileCopied(const std::string& /*destination*/) {}
+    // A file that could not be copied, with the system's word for why ("openat:
+    // Permission denied"); empty when its source is missing.
+    virtual void CopyFailed(const std::string& /*destination*/, const std::string& /*cause*/) {}
     virtual void FileRemoved(const std::string& /*path*/) {}
     // A launcher file written, with its host path.
     virtual void LauncherWritten(const std::string& /*hostPath*/) {}

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "platform/InstallFolder.h"
+
 namespace setup {
 
 namespace {
@@ -46,10 +48,10 @@ std::vector<std::string> Fields(const std::string& line, int count) {
     return fields;
 }
 
-// A path below the install folder: relative, without a level that leads up.
+// A path below the install folder: relative, each level a whole name (no level that
+// leads up, no NUL that would cut it short for the system, no control character).
 bool IsBelow(const std::string& path) {
-    return !path.empty() && path.front() != '/' &&
-           ("/" + path + "/").find("/../") == std::string::npos;
+    return platform::CInstallFolder::IsSafeRelative(path);
 }
 
 bool ParseItem(const std::vector<std::string>& fields, CUninstallRecord::CItem& item) {
@@ -123,8 +125,9 @@ bool CUninstallRecord::Parse(const std::string& text, int& badLine) {
             item.m_kind = kind == "file"       ? Kind::File
                           : kind == "launcher" ? Kind::Launcher
                                                : Kind::Program;
-            if (item.m_kind == Kind::Launcher ? item.m_strPath.front() != '/'
-                                              : !IsBelow(item.m_strPath)) {
+            if (item.m_kind == Kind::Launcher
+                    ? item.m_strPath.front() != '/' || !IsBelow(item.m_strPath.substr(1))
+                    : !IsBelow(item.m_strPath)) {
                 return false;
             }
             m_items.push_back(item);

@@ -8,6 +8,8 @@
 #include "platform/UserInterface.h"
 #include "platform/WindowsPath.h"
 #include "setup/config/StringTable.h"
+#include "setup/engine/InstallJournal.h"
+#include "setup/engine/RecoverDeadRun.h"
 #include "setup/engine/RunObserver.h"
 #include "setup/engine/UninstallRecord.h"
 
@@ -133,17 +135,29 @@ UninstallOutcome RunUninstall(CInstallerWindows& windows, const std::string& hos
         folderShown.pop_back();
     }
     platform::CInstallFolder folder;
-    // No folder or no record: nothing to remove, as after an uninstall that is done.
+    // No folder, or neither a record nor the journal of a run that died: nothing to
+    // remove, as after an uninstall that is done.
     const auto names = folder.Open(hostFolder) ? folder.List("") : std::vector<std::string>();
-    if (std::ranges::find(names, CUninstallRecord::kRecordName) == names.end()) {
+    const auto holds = [&names](const char* name) {
+        return std::ranges::find(names, name) != names.end();
+    };
+    const auto nothing = [&folderShown] {
         Show(platform::FormatString(LoadSetupString(IDS_UNINSTALL_NOTHING), {folderShown}),
              MessageIcon::Information);
         return UninstallOutcome::NothingInstalled;
+    };
+    if (!holds(CUninstallRecord::kRecordName) && !holds(CInstallJournal::kFileName)) {
+        return nothing();
     }
     if (!folder.TryLock()) {
         Show(platform::FormatString(LoadSetupString(IDS_INSTALLATION_RUNNING), {folderShown}),
              MessageIcon::Exclamation);
         return UninstallOutcome::Locked;
+    }
+    RecoverDeadRun(folder, folderShown);
+    const std::vector<std::string> left = folder.List("");
+    if (std::ranges::find(left, CUninstallRecord::kRecordName) == left.end()) {
+        return nothing();
     }
     CUninstallRecord record;
     int badLine = 1;

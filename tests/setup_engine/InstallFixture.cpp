@@ -63,6 +63,8 @@ Lines RolledBack(const std::string& failure, const Lines& questions) {
 
 CInstallFixture::CInstallFixture() {
     m_scope.MakeDirectories("Media/Setup");
+    // The installer copies itself into the folder for the uninstall.
+    Write("Media/Setup/setup", "the installer\n");
     platform::OverrideProgramPath(m_scope.Host("Media/Setup/setup"));
 }
 

@@ -20,6 +20,8 @@ const char* const kIni =
 
 CSetupFixture::CSetupFixture() {
     m_drive.MakeDirectories("Setup");
+    // The installer copies itself into the folder for the uninstall.
+    m_drive.Drive().Write("Setup/setup", "the installer\n");
     platform::OverrideProgramPath(m_drive.Host("Setup/setup"));
     WriteIni(kIni);
     m_pApp = std::make_unique<setup::CSetupApp>();
