@@ -60,6 +60,12 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_UNINSTALL_INCOMPLETE,
      "Error:  %s could not be removed from %s completely.  The uninstall record was kept, so "
      "that the uninstall can be run again.  Not removed:"},
+    {IDS_RECOVERED,
+     "An earlier run of setup in %s did not finish.  What it had changed there has been "
+     "undone: the files it replaced are back, and the files it added are removed."},
+    {IDS_NOT_OWN_FILE,
+     "Error:  %s holds a file named \"%s\" that setup did not write.  Setup needs that name "
+     "for itself; move the file away or choose another directory."},
 
     // The installer's windows.
     {IDS_DIRECTORY_REQUIRED, "Error:  Directory must be entered."},
@@ -159,6 +165,10 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_OUTCOME_NOT_REMOVED, "Finished: not everything could be removed (exit status %d)."},
     {IDS_CONSOLE_NEEDS_UNINSTALL, "setup: option '%s' is for the uninstall with --uninstall"},
     {IDS_CONSOLE_NO_FOLDER, "setup: no folder to uninstall from: %s"},
+    {IDS_LOG_FILE_INCOMPLETE,
+     "The log file %s is incomplete: some of its lines could not be written."},
+    {IDS_LOG_STANDARD_ERROR_INCOMPLETE,
+     "The log on standard error is incomplete: some of its lines could not be written."},
 };
 
 }  // namespace

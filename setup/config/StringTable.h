@@ -41,6 +41,10 @@ enum StringId {
     IDS_UNINSTALL_INCOMPLETE = 1047,
     IDS_UNINSTALL_CANCELLED = 1048,
 
+    // What a run that died left, and the installer's own files.
+    IDS_RECOVERED = 1050,
+    IDS_NOT_OWN_FILE = 1051,
+
     // The installer's windows: their messages, captions and accessible names.
     IDS_DIRECTORY_REQUIRED = 2000,
     IDS_INVALID_DIRECTORY = 2001,
@@ -97,6 +101,8 @@ enum StringId {
     IDS_CONSOLE_NO_FOLDER = 3040,
     IDS_CONSOLE_NEEDS_UNINSTALL = 3041,
     IDS_OUTCOME_UNINSTALL_CANCELLED = 3042,
+    IDS_LOG_FILE_INCOMPLETE = 3050,
+    IDS_LOG_STANDARD_ERROR_INCOMPLETE = 3051,
 };
 
 // The text of `id`; an unknown id gives the empty text.
