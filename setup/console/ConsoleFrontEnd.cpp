@@ -55,7 +55,7 @@ bool OpenLogFile(const CSetupOptions& options, CConsoleLog& log) {
 int Finish(CConsoleLog& log, COutcomeReport report) {
     SetRunObserver(nullptr);
     platform::SetUserInterface(nullptr);
-    log.Write(platform::FormatString(LoadSetupString(report.nMessage), {report.status}));
+    log.Finish(platform::FormatString(LoadSetupString(report.nMessage), {report.status}));
     return report.status;
 }
 
@@ -117,7 +117,11 @@ std::optional<int> RunWithoutWindows(int argc, const char* const* argv,
                                      CUninstallRequest* windowedUninstall) {
     CSetupOptions options;
     std::string error;
-    if (!options.Parse(argc, argv, error)) {
+    const bool parsed = options.Parse(argc, argv, error);
+    if (!parsed || options.m_mode != CSetupOptions::Mode::Windowed) {
+        platform::PrepareStandardStreams();
+    }
+    if (!parsed) {
         std::fputs(error.c_str(), stderr);
         return kExitUsage;
     }

@@ -45,41 +45,54 @@ CConsoleLog::CConsoleLog(bool bQuiet)
 
 CConsoleLog::~CConsoleLog() {
     ClearProgress();
-    if (m_pFile != nullptr) {
-        std::fclose(m_pFile);
-    }
 }
 
 bool CConsoleLog::OpenFile(const std::string& path) {
-    m_pFile = std::fopen(path.c_str(), "a");
-    return m_pFile != nullptr;
+    m_strFilePath = path;
+    return m_file.Open(path);
 }
 
 void CConsoleLog::Write(const std::string& text) {
     const std::string line = OneLine(text);
-    if (m_pFile != nullptr) {
-        // Flushed line by line: a run that is killed leaves a log up to its last step.
-        std::fprintf(m_pFile, "%s %s\n", TimeStamp().c_str(), line.c_str());
-        std::fflush(m_pFile);
+    // Handed to the system line by line: a run that is killed leaves a log up to its
+    // last step.
+    if (m_file.IsOpen() && !m_file.Write(TimeStamp() + ' ' + line + '\n')) {
+        m_bFileIncomplete = true;
     }
     if (!m_bQuiet) {
         ClearProgress();
-        std::fprintf(stderr, "%s\n", line.c_str());
+        if (!platform::WriteToStandardError(line + '\n')) {
+            m_bStandardErrorIncomplete = true;
+        }
+    }
+}
+
+void CConsoleLog::Finish(const std::string& text) {
+    Write(text);
+    // Through Write, to both streams: the one that lost lines may take this one again
+    // (a disk with room once more), and a reader of it then learns what it lacks.
+    const bool fileIncomplete = m_bFileIncomplete;
+    const bool standardErrorIncomplete = m_bStandardErrorIncomplete;
+    if (fileIncomplete) {
+        Write(platform::FormatString(LoadSetupString(IDS_LOG_FILE_INCOMPLETE), {m_strFilePath}));
+    }
+    if (standardErrorIncomplete) {
+        Write(LoadSetupString(IDS_LOG_STANDARD_ERROR_INCOMPLETE));
     }
 }
 
 void CConsoleLog::ShowProgress(const std::string& text) {
     if (m_bTerminal) {
-        // Back to the line's start and the rest of the line cleared.
-        std::fprintf(stderr, "\r%s\033[K", OneLine(text).c_str());
-        std::fflush(stderr);
+        // Back to the line's start and the rest of the line cleared. A terminal that
+        // is gone only loses the progress line: it is no line of the log.
+        platform::WriteToStandardError("\r" + OneLine(text) + "\033[K");
         m_bProgressShown = true;
     }
 }
 
 void CConsoleLog::ClearProgress() {
     if (m_bProgressShown) {
-        std::fputs("\r\033[K", stderr);
+        platform::WriteToStandardError("\r\033[K");
         m_bProgressShown = false;
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 
+#include "platform/Console.h"
 #include "setup/engine/RunObserver.h"
 
 namespace setup {
@@ -11,6 +11,8 @@ namespace setup {
 // show and every step the run takes on the machine, one line each, in a log file
 // (when one is given) and on standard error (unless quiet). A person watching on a
 // terminal also sees a progress line, redrawn in place and never written to the log.
+// A line that cannot be written (the disk of the log full, the reader of standard
+// error gone) is lost, never a reason to stop the run; Finish says so at the end.
 class CConsoleLog : public CRunObserver {
 public:
     explicit CConsoleLog(bool bQuiet);
@@ -25,6 +27,10 @@ public:
     // are joined into one.
     void Write(const std::string& text);
 
+    // Writes the last line of a run, `text`, then, when lines were lost, one saying
+    // which part of the log is incomplete, to every stream that still takes it.
+    void Finish(const std::string& text);
+
     // Replaces the progress line; nothing when standard error is no terminal.
     void ShowProgress(const std::string& text);
     void ClearProgress();
@@ -38,7 +44,10 @@ private:
     bool m_bQuiet;
     bool m_bTerminal;
     bool m_bProgressShown = false;
-    std::FILE* m_pFile = nullptr;
+    platform::CLogFile m_file;
+    std::string m_strFilePath;
+    bool m_bFileIncomplete = false;
+    bool m_bStandardErrorIncomplete = false;
 };
 
 }  // namespace setup

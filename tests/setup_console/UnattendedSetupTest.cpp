@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -50,8 +51,12 @@ protected:
     }
 
 public:
-    // Starts setup with `arguments`, standard error into a pipe of the test's.
-    void Start(const std::vector<std::string>& arguments) {
+    // Where the program's standard error goes: a pipe the test reads, a pipe whose
+    // reader is gone before the program writes, or nowhere (closed).
+    enum class Stream { Read, ReaderGone, Closed };
+
+    // Starts setup with `arguments`, standard error as `standardError` says.
+    void Start(const std::vector<std::string>& arguments, Stream standardError = Stream::Read) {
         std::vector<std::string> texts{(m_media / "setup").string()};
         texts.insert(texts.end(), arguments.begin(), arguments.end());
         std::vector<std::string> environment{"HOME=" + m_home.string(),
@@ -66,11 +71,15 @@ public:
                 environment.push_back(*variable);
             }
         }
-        int pipe[2];
-        ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
+        int pipe[2] = {-1, -1};
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipe[1], STDERR_FILENO);
+        if (standardError == Stream::Closed) {
+            posix_spawn_file_actions_addclose(&actions, STDERR_FILENO);
+        } else {
+            ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
+            posix_spawn_file_actions_adddup2(&actions, pipe[1], STDERR_FILENO);
+        }
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         const auto pointers = [](std::vector<std::string>& strings) {
             std::vector<char*> result;
@@ -86,14 +95,23 @@ public:
         posix_spawn_file_actions_destroy(&actions);
         ::close(pipe[1]);
         m_stderr = pipe[0];
+        if (standardError == Stream::ReaderGone) {
+            ::close(m_stderr);
+            m_stderr = -1;
+        }
     }
 
-    // Reads standard error until it holds `text`; false at its end or after a minute.
+    // Reads standard error until it holds `text`; false at its end. A program silent
+    // for a minute is taken to hang and killed, so that a test never waits for ever.
     bool AwaitOutput(const std::string& text) {
         char buffer[4096];
         pollfd readable{m_stderr, POLLIN, 0};
         while (m_output.find(text) == std::string::npos) {
+            if (m_stderr < 0) {
+                return false;
+            }
             if (::poll(&readable, 1, 60000) != 1) {
+                ::kill(m_pid, SIGKILL);
                 return false;
             }
             const ssize_t n = ::read(m_stderr, buffer, sizeof buffer);
@@ -107,7 +125,10 @@ public:
 
     int Wait() {
         AwaitOutput(std::string(1, '\0'));  // to the end of the output
-        ::close(m_stderr);
+        if (m_stderr >= 0) {
+            ::close(m_stderr);
+            m_stderr = -1;
+        }
         int status = 0;
         ::waitpid(m_pid, &status, 0);
         m_pid = 0;
@@ -178,6 +199,8 @@ TEST_P(ExitStatusTest, ReportsTheOutcomeAndLeavesTheHomeFolderAsItWas) {
             argument = m_media.string();
         } else if (argument == "<installed>") {
             argument = (m_home / "Games/Lettrino").string();
+        } else if (argument.starts_with("<temp>/")) {
+            argument = m_temp.File(argument.substr(7));
         }
     }
     EXPECT_EQ(Run(arguments), c.status);
@@ -207,6 +230,14 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](UnattendedSetupTest& t) {
                                       fs::remove(t.m_media / "SETUP.INI");
                                       ::mkfifo((t.m_media / "SETUP.INI").c_str(), 0644);
+                                  }},
+                      // No reader ever comes: the log is refused, never waited for.
+                      CStatusCase{"LogAFifo",
+                                  {"--log", "<temp>/log"},
+                                  3,
+                                  [](UnattendedSetupTest& t) {
+                                      const std::string log = t.m_temp.File("log");
+                                      ::mkfifo(log.c_str(), 0644);
                                   }},
                       CStatusCase{"SetupProgramsOwnFolder", {"--directory", "<media>"}, 3},
                       CStatusCase{"DirectoryEmpty", {"--directory="}, 3},
@@ -243,7 +274,15 @@ INSTANTIATE_TEST_SUITE_P(
                                   }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(UnattendedSetupTest, SigtermDuringALargeFileCancelsAndRemovesWhatWasCopied) {
+struct CSignalCase {
+    const char* name;
+    int signal;
+    friend void PrintTo(const CSignalCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SignalTest : public UnattendedSetupTest, public ::testing::WithParamInterface<CSignalCase> {};
+
+TEST_P(SignalTest, DuringALargeFileCancelsAndRemovesWhatWasCopied) {
     for (const char* name : {"BIG1", "BIG2"}) {
         m_temp.Write("media/" + std::string(name), "");
         fs::resize_file(m_media / name, 64 << 20);
@@ -254,10 +293,84 @@ TEST_F(UnattendedSetupTest, SigtermDuringALargeFileCancelsAndRemovesWhatWasCopie
     const std::set<std::string> before = Tree(m_home);
     Start({"--unattended"});
     ASSERT_TRUE(AwaitOutput("Copying file 1 of 3...")) << m_output;
-    ::kill(m_pid, SIGTERM);
+    ::kill(m_pid, GetParam().signal);
     EXPECT_EQ(Wait(), 2) << m_output;
     EXPECT_EQ(Tree(m_home), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, SignalTest,
+                         ::testing::Values(CSignalCase{"Sigterm", SIGTERM},
+                                           // The terminal closed under the run.
+                                           CSignalCase{"Sighup", SIGHUP}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct CStreamCase {
+    const char* name;
+    UnattendedSetupTest::Stream standardError;
+    bool bLogFull;                   // the log file at the file-size limit: no line fits
+    std::vector<std::string> inLog;  // each once in the log file, when it is not full
+    const char* inOutput = "";       // on standard error, when the test reads it
+    friend void PrintTo(const CStreamCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class LogStreamTest : public UnattendedSetupTest,
+                      public ::testing::WithParamInterface<CStreamCase> {};
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// A stream of the log that takes no more lines never stops the installation.
+TEST_P(LogStreamTest, InstallsWhenALogStreamFails) {
+    const CStreamCase& c = GetParam();
+    const std::string log = m_temp.File("setup.log");
+    constexpr rlim_t kLimit = 256 << 20;
+    rlimit previous{};
+    if (c.bLogFull) {
+        m_temp.Write("setup.log", "");
+        fs::resize_file(log, kLimit);
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+        rlimit limited = previous;
+        limited.rlim_cur = kLimit;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    }
+    Start({"--unattended", "--log", log}, c.standardError);  // the limit is inherited
+    if (c.bLogFull) {
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &previous), 0);
+    }
+    EXPECT_EQ(Wait(), 0) << m_output;
+    EXPECT_EQ(Tree(m_home / "Games/Lettrino"),
+              (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
+                                     "setup", "setup.ini", "uninstall.dat"}));
+    if (!c.bLogFull) {
+        const std::string text = m_temp.Read("setup.log");
+        for (const std::string& line : c.inLog) {
+            EXPECT_EQ(Occurrences(text, line), 1U) << line << "\n" << text;
+        }
+    }
+    if (*c.inOutput != '\0') {
+        EXPECT_NE(m_output.find(c.inOutput), std::string::npos) << m_output;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LogStreamTest,
+    ::testing::Values(
+        CStreamCase{"StandardErrorReaderGone",
+                    UnattendedSetupTest::Stream::ReaderGone,
+                    false,
+                    {"Copied C:\\Games\\Lettrino\\LETTRINO.TXT", "incomplete"}},
+        // The log file must not take the number of standard error.
+        CStreamCase{"StandardErrorClosed",
+                    UnattendedSetupTest::Stream::Closed,
+                    false,
+                    {"Copied C:\\Games\\Lettrino\\LETTRINO.TXT"}},
+        CStreamCase{"LogFileFull", UnattendedSetupTest::Stream::Read, true, {}, "incomplete"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct CUninstallCase {
     const char* name;
