@@ -7,6 +7,7 @@
 #include "platform/Format.h"
 #include "platform/ProcessStart.h"
 #include "platform/ProgramPath.h"
+#include "platform/RealPath.h"
 #include "platform/RegularFileText.h"
 #include "platform/UserInterface.h"
 #include "platform/WindowsPath.h"
@@ -81,18 +82,24 @@ int InstallUnattended(const CSetupOptions& options) {
 }
 
 // The folder of --uninstall as a host path: the program's own folder by default, an
-// absolute host path as it is, anything else in Windows form through the drives.
+// absolute host path as it is, anything else in Windows form through the drives. Its
+// real path, as the installation enters its folder: the uninstall opens the folder
+// without following a link, and a link to an installed folder is still that folder.
 std::string UninstallFolder(const CSetupOptions& options) {
     const std::string& given = options.m_strUninstallDirectory;
+    std::string folder;
     if (given.empty()) {
         const std::string program = platform::ProgramPath();
-        return program.substr(0, program.rfind('/') + 1);
+        folder = program.substr(0, program.rfind('/') + 1);
+    } else if (given.front() == '/') {
+        folder = given;
+    } else {
+        const std::string absolute = platform::AbsoluteWindowsPath(given);
+        folder = absolute.empty() ? std::string() : platform::ToHostPath(absolute);
     }
-    if (given.front() == '/') {
-        return given;
-    }
-    const std::string absolute = platform::AbsoluteWindowsPath(given);
-    return absolute.empty() ? std::string() : platform::ToHostPath(absolute);
+    // A folder that does not exist stays as named: there is nothing installed in it.
+    const std::string real = folder.empty() ? std::string() : platform::RealPath(folder);
+    return real.empty() ? folder : real;
 }
 
 int UninstallUnattended(const CSetupOptions& options, const std::string& hostFolder) {

@@ -374,8 +374,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct CUninstallCase {
     const char* name;
-    std::vector<std::string> options;  // after --uninstall --unattended
+    std::vector<std::string> options;  // after --uninstall [DIR] --unattended
     std::set<std::string> left;        // in the install folder afterwards
+    bool bThroughLink = false;         // DIR: a link to the install folder; else none
     friend void PrintTo(const CUninstallCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -399,7 +400,12 @@ TEST_P(UninstallTest, RemovesWhatIsAsInstalledAndKeepsAndNamesTheRest) {
     const fs::path away = m_temp.Path() / "away";
     fs::rename(m_media, away);  // the media are gone
 
-    std::vector<std::string> arguments{"--uninstall", "--unattended"};
+    std::vector<std::string> arguments{"--uninstall"};
+    if (GetParam().bThroughLink) {
+        fs::create_directory_symlink(installed, m_temp.Path() / "link");
+        arguments.push_back((m_temp.Path() / "link").string());
+    }
+    arguments.push_back("--unattended");
     arguments.insert(arguments.end(), GetParam().options.begin(), GetParam().options.end());
     m_media = installed;  // Start runs <m_media>/setup: the installed copy
     EXPECT_EQ(Run(arguments), 0) << m_output;
@@ -423,7 +429,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CUninstallCase{"KeepsChanged", {}, {"LETTRINO.TXT", "LETTRINO.bak", "LETTRINO.HLP"}},
         // Changed listed files go too; the unlisted backup and the link never do.
-        CUninstallCase{"RemoveChanged", {"--remove-changed"}, {"LETTRINO.bak", "LETTRINO.HLP"}}),
+        CUninstallCase{"RemoveChanged", {"--remove-changed"}, {"LETTRINO.bak", "LETTRINO.HLP"}},
+        CUninstallCase{"ThroughALink", {}, {"LETTRINO.TXT", "LETTRINO.bak", "LETTRINO.HLP"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
