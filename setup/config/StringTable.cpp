@@ -66,6 +66,10 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_NOT_OWN_FILE,
      "Error:  %s holds a file named \"%s\" that setup did not write.  Setup needs that name "
      "for itself; move the file away or choose another directory."},
+    {IDS_RECOVERY_FAILED,
+     "Error:  An earlier run of setup in %s did not finish, and what it changed there cannot "
+     "be undone now.  Nothing was installed or removed; check the directory's permissions "
+     "and run setup again."},
 
     // The installer's windows.
     {IDS_DIRECTORY_REQUIRED, "Error:  Directory must be entered."},

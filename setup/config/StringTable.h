@@ -44,6 +44,7 @@ enum StringId {
     // What a run that died left, and the installer's own files.
     IDS_RECOVERED = 1050,
     IDS_NOT_OWN_FILE = 1051,
+    IDS_RECOVERY_FAILED = 1052,
 
     // The installer's windows: their messages, captions and accessible names.
     IDS_DIRECTORY_REQUIRED = 2000,

@@ -131,6 +131,9 @@ InstallOutcome RunInstallation(CInstallerWindows& windows, std::string& installD
         return InstallOutcome::Locked;
     }
     const int deadLevels = RecoverDeadRun(folder, canonical);
+    if (deadLevels < 0) {
+        return InstallOutcome::Failed;
+    }
     CUninstallRecord previous;
     const bool hasPrevious = ReadUninstallRecord(folder, previous);
     if (std::string clash; !OwnNamesAreFree(folder, hasPrevious, previous, clash)) {

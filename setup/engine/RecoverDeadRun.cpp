@@ -32,6 +32,7 @@ int RecoverDeadRun(platform::CInstallFolder& folder, const std::string& folderSh
     });
     int levels = 0;
     bool undone = false;
+    bool refused = false;
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
         levels = std::max(levels, entry->m_nLevels);
         if (entry->m_kind == Kind::FolderCreated) {
@@ -39,12 +40,21 @@ int RecoverDeadRun(platform::CInstallFolder& folder, const std::string& folderSh
         }
         if (complete) {
             folder.DropOriginal(entry->m_strPath, entry->m_placement);
-        } else if (const platform::UndoResult result =
-                       folder.UndoPlacement(entry->m_strPath, entry->m_placement, true);
-                   result == platform::UndoResult::kRestored ||
-                   result == platform::UndoResult::kRemoved) {
-            undone = true;
+            continue;
         }
+        const platform::UndoResult result =
+            folder.UndoPlacement(entry->m_strPath, entry->m_placement, true);
+        undone = undone || result == platform::UndoResult::kRestored ||
+                 result == platform::UndoResult::kRemoved;
+        refused = refused || result == platform::UndoResult::kFailed;
+    }
+    // A journal with a step the folder would not undo stays, for a later try: the
+    // original it names must not be lost with it.
+    if (refused) {
+        platform::UserInterface().MessageBox(
+            platform::FormatString(LoadSetupString(IDS_RECOVERY_FAILED), {folderShown}),
+            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+        return -1;
     }
     folder.RemoveFile(CInstallJournal::kFileName);
     if (undone) {

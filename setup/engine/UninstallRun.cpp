@@ -154,7 +154,9 @@ UninstallOutcome RunUninstall(CInstallerWindows& windows, const std::string& hos
              MessageIcon::Exclamation);
         return UninstallOutcome::Locked;
     }
-    RecoverDeadRun(folder, folderShown);
+    if (RecoverDeadRun(folder, folderShown) < 0) {
+        return UninstallOutcome::Failed;
+    }
     const std::vector<std::string> left = folder.List("");
     if (std::ranges::find(left, CUninstallRecord::kRecordName) == left.end()) {
         return nothing();
