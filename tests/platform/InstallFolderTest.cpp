@@ -1,0 +1,81 @@
+// The install folder's descriptor keeps every removal and write below it, whatever
+// the names say and whatever lies on the way, on kernels with openat2 and on those
+// without it (the level-by-level walk), with the same table.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/InstallFolder.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CNameCase {
+    const char* what;
+    std::string relative;
+};
+
+// Names a damaged or hostile record could hold; each would reach "victim" beside
+// the folder, or a file through a link, if a level were not checked whole.
+const CNameCase kHostile[] = {
+    {"a NUL after a level that leads up", std::string("..\0/victim", 10)},
+    {"a NUL after the only level", std::string("Sub\0/../../victim", 17)},
+    {"a level that leads up", "../victim"},
+    {"a dot level", "./Sub/../../victim"},
+    {"an empty level", "Sub//../../victim"},
+    {"a control character", "Sub\n/../../victim"},
+    {"a link two levels below", "Sub/Out/victim"},
+    {"a link above the last folder", "Out/Deep/victim"},
+    {"a link as the last folder", "Out/victim"},
+};
+
+class InstallFolderNames : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { platform::TakeLevelWalk(GetParam()); }
+    void TearDown() override { platform::TakeLevelWalk(false); }
+};
+
+TEST_P(InstallFolderNames, NoHostileNameLeadsOutOfTheFolder) {
+    for (const CNameCase& row : kHostile) {
+        SCOPED_TRACE(row.what);
+        testing_support::CTempDir temp;
+        temp.Write("victim", "not the installer's\n");
+        fs::create_directories(temp.Path() / "Deep");
+        temp.Write("Deep/victim", "not the installer's\n");
+        fs::create_directories(temp.Path() / "Folder/Sub");
+        temp.Write("Folder/Sub/kept", "inside\n");
+        fs::create_directory_symlink(temp.Path(), temp.Path() / "Folder/Sub/Out");
+        fs::create_directory_symlink(temp.Path(), temp.Path() / "Folder/Out");
+        platform::CInstallFolder folder;
+        ASSERT_TRUE(folder.Open(temp.File("Folder/")));
+        std::string contents;
+        std::uint64_t size = 0;
+        EXPECT_FALSE(folder.RemoveFile(row.relative));
+        EXPECT_FALSE(folder.ReadWhole(row.relative, 1024, contents));
+        EXPECT_FALSE(folder.DigestFile(row.relative, size, contents));
+        EXPECT_FALSE(folder.WriteWhole(row.relative, "overwritten\n"));
+        EXPECT_EQ(temp.Read("victim"), "not the installer's\n");
+        EXPECT_EQ(temp.Read("Deep/victim"), "not the installer's\n");
+        EXPECT_FALSE(folder.RemoveFolder(std::string(row.relative).append("/..")));
+        EXPECT_TRUE(fs::exists(temp.Path() / "Folder/Sub/kept"));
+    }
+}
+
+// A trailing separator must not make the kernel follow a link that names the folder.
+TEST_P(InstallFolderNames, AFolderNamedThroughALinkIsNotOpened) {
+    testing_support::CTempDir temp;
+    fs::create_directory(temp.Path() / "Real");
+    fs::create_directory_symlink(temp.Path() / "Real", temp.Path() / "Link");
+    platform::CInstallFolder folder;
+    EXPECT_FALSE(folder.Open(temp.File("Link/")));
+    EXPECT_TRUE(folder.Open(temp.File("Real/")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kernels, InstallFolderNames, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "LevelWalk" : "Openat2"; });
+
+}  // namespace
