@@ -154,6 +154,7 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_LOG_DIRECTORY, "Installing into %s"},
     {IDS_LOG_PROGRESS, "%s of %s, file %d of %d, %s/s"},
     {IDS_LOG_MEBIBYTES, "%s MiB"},
+    {IDS_LOG_NOT_COPIED, "Not copied: %s (%s)"},
     {IDS_OUTCOME_INSTALLED, "Finished: installed (exit status %d)."},
     {IDS_OUTCOME_FAILED, "Finished: failed and rolled back (exit status %d)."},
     {IDS_OUTCOME_CANCELLED, "Finished: cancelled and rolled back (exit status %d)."},

@@ -101,6 +101,13 @@ void CConsoleLog::FileCopied(const std::string& destination) {
     Write(platform::FormatString(LoadSetupString(IDS_LOG_COPIED), {destination}));
 }
 
+void CConsoleLog::CopyFailed(const std::string& destination, const std::string& cause) {
+    // The message box names the file only; a log can say what the system answered.
+    if (!cause.empty()) {
+        Write(platform::FormatString(LoadSetupString(IDS_LOG_NOT_COPIED), {destination, cause}));
+    }
+}
+
 void CConsoleLog::FileRemoved(const std::string& path) {
     Write(platform::FormatString(LoadSetupString(IDS_LOG_REMOVED), {path}));
 }
