@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "setup/engine/TabFields.h"
+
 namespace setup {
 
 namespace {
@@ -25,25 +27,9 @@ bool ParseNumber(const std::string& text, std::uint64_t& number) {
     return !text.empty() && error == std::errc() && end == text.data() + text.size();
 }
 
-// Splits `line` at its first `count` tabs; the last field keeps any further tabs.
-std::vector<std::string> Fields(const std::string& line, int count) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (int i = 0; i < count; ++i) {
-        const std::size_t tab = line.find('\t', start);
-        if (tab == std::string::npos) {
-            break;
-        }
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 bool ParseEntry(const std::string& line, CInstallJournal::CEntry& entry) {
     using Kind = CInstallJournal::Kind;
-    const std::vector<std::string> fields = Fields(line, 4);
+    const std::vector<std::string> fields = TabFields(line, 4);
     std::uint64_t levels = 0;
     if (fields.size() == 2 && fields[0] == "created") {
         if (!ParseNumber(fields[1], levels)) {

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "platform/InstallFolder.h"
+#include "setup/engine/TabFields.h"
 
 namespace setup {
 
@@ -30,22 +31,6 @@ bool FitsOnALine(const std::string& value) {
 
 bool IsDigest(const std::string& text) {
     return text.size() == 64 && text.find_first_not_of("0123456789abcdef") == std::string::npos;
-}
-
-// Splits `line` at its first `count` tabs; the last field keeps any further tabs.
-std::vector<std::string> Fields(const std::string& line, int count) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (int i = 0; i < count; ++i) {
-        const std::size_t tab = line.find('\t', start);
-        if (tab == std::string::npos) {
-            break;
-        }
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(line.substr(start));
-    return fields;
 }
 
 // A path below the install folder: relative, each level a whole name (no level that
@@ -106,7 +91,7 @@ bool CUninstallRecord::Parse(const std::string& text, int& badLine) {
             ++badLine;
             continue;
         }
-        const std::vector<std::string> fields = Fields(line, 3);
+        const std::vector<std::string> fields = TabFields(line, 3);
         const std::string& kind = fields[0];
         CItem item{};
         if (kind == "caption" && fields.size() >= 2) {
