@@ -114,11 +114,10 @@ int CConsoleInstallerWindows::RunProgress(const std::string& targetDirectory,
     });
     copy(progress);
     m_ui.SetInterruptHandler(nullptr);
-    if (progress.Status() != kStatusCompleted) {
-        m_ui.SetRollingBack(true);
-    }
     return progress.Status();
 }
+
+void CConsoleInstallerWindows::BeginRollback() { m_ui.SetRollingBack(true); }
 
 int CConsoleInstallerWindows::AskQuestion(const std::string& question) {
     m_log.Write(platform::FormatString(LoadSetupString(IDS_LOG_ANSWER),

@@ -21,6 +21,7 @@ public:
     int RunProgress(const std::string& targetDirectory, platform::CStringArray& copiedFiles,
                     const CCopyRoutine& copy) override;
     int AskQuestion(const std::string& question) override;
+    void BeginRollback() override;
 
 private:
     // The drive entry and the text below it that a person would have chosen for

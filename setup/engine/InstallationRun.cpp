@@ -70,6 +70,7 @@ bool FindCanonicalDirectory(const std::string& chosenPath, std::string& canonica
 
 void RollBack(CInstallerWindows& windows, CInstallJournal& journal,
               platform::CInstallFolder& folder, const std::string& canonical) {
+    windows.BeginRollback();
     ShowInformation(LoadSetupString(IDS_REMOVING_FILES));
     bool undone = true;
     const bool allRemoved = RemoveCopiedFiles(windows, journal, folder, &undone);
@@ -95,7 +96,7 @@ void RollBack(CInstallerWindows& windows, CInstallJournal& journal,
 bool Complete(platform::CInstallFolder& folder, CInstallJournal& journal,
               const CUninstallRecord& previous, const std::string& canonical,
               CUninstallRecord& record) {
-    return KeepInstaller(folder, journal) &&
+    return KeepInstaller(folder, journal, canonical) &&
            PlaceUninstallRecord(folder, journal, previous, canonical, record);
 }
 

@@ -51,6 +51,10 @@ public:
 
     // The question dialog with `question`; one of QuestionAnswer.
     virtual int AskQuestion(const std::string& question) = 0;
+
+    // The run has failed or was cancelled, during the copy or after it: the questions
+    // that follow are the rollback's.
+    virtual void BeginRollback() {}
 };
 
 }  // namespace setup

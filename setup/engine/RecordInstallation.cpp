@@ -97,7 +97,8 @@ bool OwnNamesAreFree(const platform::CInstallFolder& folder, bool bHasPrevious,
     return true;
 }
 
-bool KeepInstaller(platform::CInstallFolder& folder, CInstallJournal& journal) {
+bool KeepInstaller(platform::CInstallFolder& folder, CInstallJournal& journal,
+                   const std::string& folderShown) {
     // Its SETUP.INI goes with it: the uninstall's progress window takes its title there.
     const std::pair<std::string, const char*> copies[] = {
         {platform::ProgramPath(), CUninstallRecord::kProgramName},
@@ -109,7 +110,7 @@ bool KeepInstaller(platform::CInstallFolder& folder, CInstallJournal& journal) {
                 source, name, [](std::uint64_t) {}, false,
                 journal.BeforePlacing(CInstallJournal::Kind::ProgramWritten, name),
                 placement) != platform::FileCopyResult::kCopied) {
-            RunObserver().CopyFailed(name, folder.LastFailure());
+            RunObserver().CopyFailed(folderShown + "\\" + name, folder.LastFailure());
             return false;
         }
         journal.Placed(CInstallJournal::Kind::ProgramWritten, name, placement, name);

@@ -21,7 +21,8 @@ bool OwnNamesAreFree(const platform::CInstallFolder& folder, bool bHasPrevious,
 // Copies the running installer and its SETUP.INI into the folder, as steps of the
 // journal, so that uninstalling works once the media are gone. False when either
 // copy failed: an installation that cannot be uninstalled is not complete.
-bool KeepInstaller(platform::CInstallFolder& folder, CInstallJournal& journal);
+bool KeepInstaller(platform::CInstallFolder& folder, CInstallJournal& journal,
+                   const std::string& folderShown);
 
 // Puts the uninstall record in place, the last step of the journal and the one that
 // makes the run complete. It lists what this run wrote and, from the record of an
