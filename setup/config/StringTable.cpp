@@ -122,7 +122,7 @@ constexpr platform::CStringEntry kStrings[] = {
      "Exit status:\n"
      "  0  installed\n"
      "  1  failed; what was installed has been removed again\n"
-     "  2  cancelled by SIGINT or SIGTERM (between files); removed again\n"
+     "  2  cancelled by SIGINT, SIGTERM or SIGHUP (between files); removed again\n"
      "  3  usage error, a refused directory, or no readable SETUP.INI beside the program\n"
      "  4  not enough space on the drive\n"
      "  5  the folder is locked by another installation\n"
@@ -130,7 +130,7 @@ constexpr platform::CStringEntry kStrings[] = {
      "Exit status of --uninstall:\n"
      "  0  removed (changed files kept and named), or nothing installed in DIR\n"
      "  1  a file could not be removed; the record stays for another try\n"
-     "  2  cancelled by SIGINT or SIGTERM (between items); the record stays\n"
+     "  2  cancelled by SIGINT, SIGTERM or SIGHUP (between items); the record stays\n"
      "  3  usage error, or an uninstall record that cannot be read: nothing removed\n"
      "  5  the folder is locked by an installation\n"},
     {IDS_CONSOLE_VERSION, "setup %s\n"},
