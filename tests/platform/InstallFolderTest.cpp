@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 
+#include "platform/FileSystemCalls.h"
 #include "platform/InstallFolder.h"
 #include "tests/support/TempDir.h"
 
@@ -73,6 +76,64 @@ TEST_P(InstallFolderNames, AFolderNamedThroughALinkIsNotOpened) {
     platform::CInstallFolder folder;
     EXPECT_FALSE(folder.Open(temp.File("Link/")));
     EXPECT_TRUE(folder.Open(temp.File("Real/")));
+}
+
+// How the kernel may take a copy: all of it, not at all (media on another file
+// system, an old kernel), or a little at a time.
+struct CPlaceCase {
+    const char* what;
+    void (*arm)(platform::CFileSystemCalls&);
+    bool bAppeared = false;  // a file took the name after the folder was listed
+};
+
+const CPlaceCase kPlacements[] = {
+    {"copied in the kernel", [](auto&) {}},
+    {"across file systems",
+     [](auto& calls) { calls.m_pCopyRange = [](int, int, std::size_t) { return errno = EXDEV, -1L; }; }},
+    {"without the kernel's copy, in short writes",
+     [](auto& calls) {
+         calls.m_pCopyRange = [](int, int, std::size_t) { return errno = ENOSYS, -1L; };
+         calls.m_pWrite = [](int descriptor, const void* bytes, std::size_t count) {
+             return static_cast<long>(::write(descriptor, bytes, std::min<std::size_t>(count, 4093)));
+         };
+     }},
+    {"interrupted writes",
+     [](auto& calls) {
+         calls.m_pCopyRange = [](int, int, std::size_t) { return errno = EXDEV, -1L; };
+         calls.m_pWrite = [](int descriptor, const void* bytes, std::size_t count) {
+             static bool interrupt = false;
+             interrupt = !interrupt;
+             return interrupt ? (errno = EINTR, -1L) : static_cast<long>(::write(descriptor, bytes, count));
+         };
+     }},
+    {"a file appeared at the name", [](auto&) {}, true},
+};
+
+TEST_P(InstallFolderNames, PlacesEveryByteOrNothing) {
+    std::string bytes;
+    for (std::size_t i = 0; bytes.size() < 2 * platform::kCopyChunk + 777; ++i) {
+        bytes += std::to_string(i * 7919) + ",";
+    }
+    for (const CPlaceCase& row : kPlacements) {
+        SCOPED_TRACE(row.what);
+        testing_support::CTempDir temp;
+        temp.Write("source.bin", bytes);
+        fs::create_directories(temp.Path() / "Folder");
+        platform::CInstallFolder folder;
+        ASSERT_TRUE(folder.Open(temp.File("Folder")));
+        if (row.bAppeared) {
+            temp.Write("Folder/target.bin", "the user's\n");
+        }
+        row.arm(platform::FileSystemCalls());
+        platform::CPlacement placement;
+        const auto result = folder.PlaceFile(temp.File("source.bin"), "target.bin", nullptr,
+                                             row.bAppeared, nullptr, placement);
+        platform::FileSystemCalls() = platform::RealFileSystemCalls();
+        EXPECT_EQ(result, row.bAppeared ? platform::FileCopyResult::kNotWritten
+                                        : platform::FileCopyResult::kCopied);
+        EXPECT_EQ(temp.Read("Folder/target.bin"), row.bAppeared ? "the user's\n" : bytes);
+        EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path() / "Folder"), {}), 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kernels, InstallFolderNames, ::testing::Values(false, true),

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/FileOperations.h"
+#include "platform/FileSystemCalls.h"
 #include "platform/TickCount.h"
 #include "tests/support/TempDir.h"
 
 #include <time.h>
+
+#include <cerrno>
 
 using platform::CRawFileWriter;
 using testing_support::CTempDir;
@@ -49,6 +52,14 @@ TEST(RawFileWriter, ReportsEveryKindOfWriteFailure) {
     EXPECT_TRUE(syncing.Write("x"));
     EXPECT_FALSE(syncing.Sync());
     EXPECT_FALSE(syncing.Write("y")) << "nothing is written after a failure";
+    // A disk that takes the bytes but cannot make them durable.
+    CTempDir dir;
+    platform::FileSystemCalls().m_pFsync = [](int) { return errno = EIO, -1; };
+    CRawFileWriter refused;
+    ASSERT_TRUE(refused.Create(dir.File("out.txt")));
+    EXPECT_TRUE(refused.Write("x"));
+    EXPECT_FALSE(refused.Sync());
+    platform::FileSystemCalls() = platform::RealFileSystemCalls();
 }
 
 TEST(RawFileWriter, CreateFailsWhereNoFileCanBe) {

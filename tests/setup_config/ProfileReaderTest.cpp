@@ -33,6 +33,8 @@ TEST(ProfileReader, FindsValuesByTheReaderRules) {
         {"only one pair", "[S]\nK=\"\"x\"\"\n", "S", "K", "\"x\""},
         {"unmatched quotes", "[S]\nK=\"x'\n", "S", "K", "\"x'"},
         {"a lone quote", "[S]\nK=\"\n", "S", "K", "\""},
+        {"an empty quoted value", "[S]\nK=\"\"\n", "S", "K", ""},
+        {"empty single quotes", "[S]\nK=''\n", "S", "K", ""},
         {"empty value", "[S]\nK=\n", "S", "K", ""},
         {"equals in value", "[S]\nK=a=b\n", "S", "K", "a=b"},
         {"comment value", "[S]\nK=a ; not a comment\n", "S", "K", "a ; not a comment"},
