@@ -131,6 +131,7 @@ const CAttack kAttacks[] = {
     {"a hard link at the destination, stray hidden files, set-ID and sticky modes",
      [](auto& f) {
          f.Write("Prod/ONE.TXT", "the user's copy\n");
+         f.Write("Prod/FOUR.BIN", "the user's copy\n");  // replaced, with the source's bits
          fs::create_hard_link(f.m_scope.Host("Prod/ONE.TXT"), f.m_scope.Host("Backup.txt"));
          f.Write("Prod/.~setup-1-1", "stale\n");
          f.Write("Prod/Data/Sub/.~setup-1-2", "stale\n");

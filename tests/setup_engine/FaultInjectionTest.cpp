@@ -65,6 +65,7 @@ struct CFault {
     bool limitFileSize = false;
     bool cancels = false;  // the user cancels: the file is finished, the last one too late
     void (*arm)(platform::CFileSystemCalls&) = nullptr;  // a system call fails from this file on
+    bool bFirstWasTheUsers = false;  // put back, never offered for removal
 };
 
 // A user's file already at the destination, with a second name outside (a backup
@@ -115,6 +116,12 @@ const CFault kFaults[] = {
      [](auto& calls) {
          calls.m_pRename = [](int, const char*, int, const char*, unsigned) { return errno = EIO, -1; };
      }},
+    {"the source is missing, after the first file replaced a user's",
+     [](auto& f, auto i, auto& values) {
+         OverOriginal(f, 0, values);
+         fs::remove(Source(f, i));
+     },
+     false, false, false, nullptr, true},
     {"the source is a FIFO",
      [](auto& f, auto i, auto&) {
          fs::remove(Source(f, i));
@@ -169,12 +176,12 @@ TEST(FaultInjection, AFailedOrCancelledFileAnywhereLeavesTheDriveAsItWas) {
                 limit.Set(RLIM_INFINITY);
                 platform::FileSystemCalls() = platform::RealFileSystemCalls();
 
-                // Yes to All is asked once, at the first file.
-                const std::size_t asked =
-                    answer == setup::kAnswerYesToAll ? std::min<std::size_t>(listed, 1) : listed;
+                // Yes to All is asked once, at the first file offered.
                 testing_support::Lines questions;
-                for (std::size_t i = 0; i < asked; ++i) {
-                    questions.push_back("question Remove " + kProduct[i].entry + "?");
+                for (std::size_t i = fault.bFirstWasTheUsers ? 1 : 0; i < listed; ++i) {
+                    if (answer == setup::kAnswerYes || questions.empty()) {
+                        questions.push_back("question Remove " + kProduct[i].entry + "?");
+                    }
                 }
                 questions.push_back("? Remove directory C:\\Prod?");
                 const std::string failure =
