@@ -109,8 +109,9 @@ public:
         EXPECT_EQ(now, expected);
     }
 
-    bool Installed() const {
-        return fs::exists(m_temp.Path() / "home/Games/Lettrino/uninstall.dat");
+    bool Installed() const { return Holds("uninstall.dat"); }
+    bool Holds(const std::string& name) const {
+        return fs::exists(m_temp.Path() / "home/Games/Lettrino" / name);
     }
 
 private:
@@ -133,10 +134,20 @@ private:
     Tree m_before;
 };
 
+const std::string kInstalled = "home/Games/Lettrino";
+
 long CallsOfAnInstallation() {
     testing_support::CTempDir count;
     CCrashScene scene;
     EXPECT_EQ(scene.Run("media", "count:" + count.File("calls")), 0);
+    return std::stol(count.Read("calls"));
+}
+
+long CallsOfAnUninstall() {
+    testing_support::CTempDir count;
+    CCrashScene scene;
+    EXPECT_EQ(scene.Run("media", ""), 0);
+    EXPECT_EQ(scene.Run(kInstalled, "count:" + count.File("calls"), true), 0);
     return std::stol(count.Read("calls"));
 }
 
@@ -159,6 +170,35 @@ TEST(CrashTable, AUserFileSurvivesAKillAtAnyStepAndAnyNextRun) {
         scene.Expect(kProductWords, "completed");
         EXPECT_EQ(scene.Run("media", "", true), 0);
         scene.Expect("", "uninstalled");
+    }
+}
+
+// The installed copy of the installer uninstalls, and is killed, or one of its calls
+// fails, at each step. It says it is done only when it is; while a product file is
+// left, the installed copy is there to be run again, and that run finishes the job.
+TEST(CrashTable, AnUninstallKilledOrFailingAtAnyStepCanBeRunAgain) {
+    const long calls = CallsOfAnUninstall();
+    ASSERT_GT(calls, 3);
+    for (long at = 1; at <= calls; ++at) {
+        for (const std::string fault : {"kill:", "fail:"}) {
+            SCOPED_TRACE(fault + std::to_string(at) + " of " + std::to_string(calls));
+            CCrashScene scene;
+            ASSERT_EQ(scene.Run("media", ""), 0);
+            const int status = scene.Run(kInstalled, fault + std::to_string(at), true);
+            if (fault == "kill:") {
+                EXPECT_EQ(status, -SIGKILL);
+            } else if (status == 0) {
+                scene.Expect("", "failing, yet said to be done");
+            } else {
+                EXPECT_TRUE(scene.Installed()) << "the record of what is left";
+            }
+            if (scene.Holds("LETTRINO.HLP")) {
+                EXPECT_TRUE(scene.Holds("setup")) << "nothing left to uninstall with";
+            }
+            const bool again = scene.Installed() && scene.Holds("setup");
+            EXPECT_EQ(scene.Run(again ? kInstalled : "media", "", true), 0);
+            scene.Expect("", "uninstalled again");
+        }
     }
 }
 

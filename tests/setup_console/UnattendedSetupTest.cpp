@@ -91,7 +91,17 @@ public:
         };
         std::vector<char*> argv = pointers(texts);
         std::vector<char*> envp = pointers(environment);
-        ASSERT_EQ(::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
+        rlimit previous{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+        if (m_nChildFileLimit != 0) {  // inherited by the program
+            rlimit limited = previous;
+            limited.rlim_cur = m_nChildFileLimit;
+            ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        }
+        const int spawned =
+            ::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        ASSERT_EQ(spawned, 0);
         posix_spawn_file_actions_destroy(&actions);
         ::close(pipe[1]);
         m_stderr = pipe[0];
@@ -153,6 +163,7 @@ public:
     pid_t m_pid = 0;
     int m_stderr = -1;
     int m_nLock = -1;
+    rlim_t m_nChildFileLimit = 0;  // the program's file-size limit; 0: the test's own
     std::string m_output;
 };
 
@@ -180,6 +191,7 @@ struct CStatusCase {
     std::vector<std::string> arguments;  // after --unattended
     int status;
     void (*arrange)(UnattendedSetupTest&) = nullptr;
+    const char* inOutput = "";  // part of the reason
     friend void PrintTo(const CStatusCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -205,6 +217,7 @@ TEST_P(ExitStatusTest, ReportsTheOutcomeAndLeavesTheHomeFolderAsItWas) {
     }
     EXPECT_EQ(Run(arguments), c.status);
     EXPECT_NE(m_output, "");  // the reason, on standard error
+    EXPECT_NE(m_output.find(c.inOutput), std::string::npos) << m_output;
     EXPECT_EQ(Tree(m_home), before);
 }
 
@@ -254,6 +267,55 @@ INSTANTIATE_TEST_SUITE_P(
                                                      "setup-uninstall-record\t1\nfolder\tC:\\x\n"
                                                      "file\t12\tnot-a-digest\tLETTRINO\n");
                                   }},
+                      // Not a line of its end: the record is not taken for whole.
+                      CStatusCase{"UninstallRecordCutShort",
+                                  {"--uninstall", "<installed>"},
+                                  3,
+                                  [](UnattendedSetupTest& t) {
+                                      t.Install();
+                                      const fs::path record =
+                                          t.m_home / "Games/Lettrino/uninstall.dat";
+                                      fs::resize_file(record, fs::file_size(record) - 5);
+                                  }},
+                      CStatusCase{"UninstallRecordLeadsUp",
+                                  {"--uninstall", "<installed>"},
+                                  3,
+                                  [](UnattendedSetupTest& t) {
+                                      t.Install();
+                                      t.m_temp.Write("home/victim.txt", "x");
+                                      const std::string record =
+                                          "home/Games/Lettrino/uninstall.dat";
+                                      t.m_temp.Write(
+                                          record,
+                                          t.m_temp.Read(record) + "file\t1\t" +
+                                              std::string(64, '0') + "\t../../victim.txt\n");
+                                  }},
+                      // The user's own file of a name the installer needs for itself.
+                      CStatusCase{"OwnNameTaken",
+                                  {},
+                                  1,
+                                  [](UnattendedSetupTest& t) {
+                                      fs::create_directories(t.m_home / "Games/Lettrino");
+                                      t.m_temp.Write("home/Games/Lettrino/setup.ini", "mine");
+                                  },
+                                  "setup.ini\" that setup did not write"},
+                      // Room for the product but not for the installer's copy: no
+                      // uninstall is possible, so the run has failed, and says why.
+                      CStatusCase{"NoRoomForTheInstallersCopy",
+                                  {"--directory", "C:\\Small"},
+                                  1,
+                                  [](UnattendedSetupTest& t) {
+                                      for (const auto& entry : fs::directory_iterator(t.m_media)) {
+                                          if (entry.path().filename() != "setup" &&
+                                              entry.path().filename() != "SETUP.INI") {
+                                              t.m_temp.Write(
+                                                  "media/" + entry.path().filename().string(),
+                                                  "small\n");
+                                          }
+                                      }
+                                      t.m_nChildFileLimit = 64 << 10;
+                                  },
+                                  "Not copied: C:\\Small\\setup (write: File too large)"},
                       CStatusCase{"UninstallLocked",
                                   {"--uninstall", "C:\\Games\\Lettrino"},
                                   5,
@@ -372,11 +434,20 @@ INSTANTIATE_TEST_SUITE_P(
         CStreamCase{"LogFileFull", UnattendedSetupTest::Stream::Read, true, {}, "incomplete"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+const std::set<std::string> kChangedKept = {"LETTRINO.TXT", "LETTRINO.bak", "LETTRINO.HLP",
+                                            "LETTRINO.COPYING"};
+// Of "not the installer's".
+const std::string kOutsideDigest = "7f8c358341401f89c78756856d5c2be8e50b575732c9627eb7745d3b3d640623";
+
 struct CUninstallCase {
     const char* name;
     std::vector<std::string> options;  // after --uninstall [DIR] --unattended
     std::set<std::string> left;        // in the install folder afterwards
     bool bThroughLink = false;         // DIR: a link to the install folder; else none
+    // Done to the installation before the player's changes; the launchers are then
+    // left where the row's tamper put them, if anywhere.
+    void (*tamper)(UnattendedSetupTest&) = nullptr;
+    std::vector<std::string> launchersLeft = {};  // below the home folder
     friend void PrintTo(const CUninstallCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -391,10 +462,17 @@ TEST_P(UninstallTest, RemovesWhatIsAsInstalledAndKeepsAndNamesTheRest) {
     fs::create_directories(m_home / "Desktop");
     Install({"--desktop-launcher", "yes"});
     const fs::path installed = m_home / "Games/Lettrino";
+    m_temp.Write("outside.txt", "not the installer's");
+    if (GetParam().tamper) {
+        GetParam().tamper(*this);
+    }
+    // An edit that keeps the size is a change too.
+    std::string notice = m_temp.Read("home/Games/Lettrino/LETTRINO.COPYING");
+    notice[0] = notice[0] == '#' ? '%' : '#';
+    m_temp.Write("home/Games/Lettrino/LETTRINO.COPYING", notice);
     fs::copy_file(installed / "LETTRINO.TXT", installed / "LETTRINO.bak");
     m_temp.Write("home/Games/Lettrino/LETTRINO.TXT",
                  m_temp.Read("home/Games/Lettrino/LETTRINO.TXT") + "zyzzyva\n");
-    m_temp.Write("outside.txt", "not the installer's");
     fs::remove(installed / "LETTRINO.HLP");
     fs::create_symlink(m_temp.Path() / "outside.txt", installed / "LETTRINO.HLP");
     const fs::path away = m_temp.Path() / "away";
@@ -413,8 +491,13 @@ TEST_P(UninstallTest, RemovesWhatIsAsInstalledAndKeepsAndNamesTheRest) {
     for (const std::string& name : GetParam().left) {
         EXPECT_NE(m_output.find("C:\\Games\\Lettrino\\" + name), std::string::npos) << m_output;
     }
-    EXPECT_FALSE(fs::exists(m_home / "share/applications/Lettrino.desktop"));
-    EXPECT_FALSE(fs::exists(m_home / "Desktop/Lettrino.desktop"));
+    if (GetParam().launchersLeft.empty()) {
+        EXPECT_FALSE(fs::exists(m_home / "share/applications/Lettrino.desktop"));
+        EXPECT_FALSE(fs::exists(m_home / "Desktop/Lettrino.desktop"));
+    }
+    for (const std::string& launcher : GetParam().launchersLeft) {
+        EXPECT_TRUE(fs::is_regular_file(m_home / launcher)) << launcher;
+    }
     EXPECT_EQ(m_temp.Read("outside.txt"), "not the installer's");
 
     m_output.clear();
@@ -427,10 +510,52 @@ TEST_P(UninstallTest, RemovesWhatIsAsInstalledAndKeepsAndNamesTheRest) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, UninstallTest,
     ::testing::Values(
-        CUninstallCase{"KeepsChanged", {}, {"LETTRINO.TXT", "LETTRINO.bak", "LETTRINO.HLP"}},
+        CUninstallCase{"KeepsChanged", {}, kChangedKept},
         // Changed listed files go too; the unlisted backup and the link never do.
         CUninstallCase{"RemoveChanged", {"--remove-changed"}, {"LETTRINO.bak", "LETTRINO.HLP"}},
-        CUninstallCase{"ThroughALink", {}, {"LETTRINO.TXT", "LETTRINO.bak", "LETTRINO.HLP"}, true}),
+        CUninstallCase{"ThroughALink", {}, kChangedKept, true},
+        // The record claims a file outside, with its true size and digest, as a launcher.
+        CUninstallCase{"ALauncherEntryThatIsNoLauncher",
+                       {"--remove-changed"},
+                       {"LETTRINO.bak", "LETTRINO.HLP"},
+                       false,
+                       [](UnattendedSetupTest& t) {
+                           const std::string record = "home/Games/Lettrino/uninstall.dat";
+                           t.m_temp.Write(record, t.m_temp.Read(record) + "launcher\t19\t" +
+                                                      kOutsideDigest + "\t" +
+                                                      t.m_temp.File("outside.txt") + "\n");
+                       }},
+        // The menu's folder is now a link elsewhere: what lies there is not the
+        // installation's to remove.
+        CUninstallCase{"ALauncherFolderBecameALink",
+                       {},
+                       kChangedKept,
+                       false,
+                       [](UnattendedSetupTest& t) {
+                           fs::rename(t.m_home / "share/applications", t.m_home / "share/elsewhere");
+                           fs::create_directory_symlink(t.m_home / "share/elsewhere",
+                                                        t.m_home / "share/applications");
+                       },
+                       {"share/elsewhere/Lettrino.desktop"}},
+        // One uninstall removes what both runs installed.
+        CUninstallCase{"AfterAReinstall",
+                       {},
+                       kChangedKept,
+                       false,
+                       [](UnattendedSetupTest& t) { t.Install({"--desktop-launcher", "yes"}); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A reinstall keeps what the first run knew: one uninstall then removes the folders
+// the first run created too, and tells of each file once.
+TEST_F(UnattendedSetupTest, OneUninstallRemovesWhatTwoRunsInstalled) {
+    Install();
+    Install();
+    m_media = m_home / "Games/Lettrino";
+    EXPECT_EQ(Run({"--uninstall", "--unattended"}), 0) << m_output;
+    EXPECT_EQ(Occurrences(m_output, "Removed C:\\Games\\Lettrino\\LETTRINO.TXT\n"), 1U)
+        << m_output;
+    EXPECT_EQ(Occurrences(m_output, "LETTRINO.TXT\n"), 1U) << "and not kept as well";
+    EXPECT_FALSE(fs::exists(m_home / "Games/Lettrino")) << m_output;
+}
 
 }  // namespace
