@@ -97,15 +97,6 @@ const CPlaceCase kPlacements[] = {
              return static_cast<long>(::write(descriptor, bytes, std::min<std::size_t>(count, 4093)));
          };
      }},
-    {"interrupted writes",
-     [](auto& calls) {
-         calls.m_pCopyRange = [](int, int, std::size_t) { return errno = EXDEV, -1L; };
-         calls.m_pWrite = [](int descriptor, const void* bytes, std::size_t count) {
-             static bool interrupt = false;
-             interrupt = !interrupt;
-             return interrupt ? (errno = EINTR, -1L) : static_cast<long>(::write(descriptor, bytes, count));
-         };
-     }},
     {"a file appeared at the name", [](auto&) {}, true},
 };
 

@@ -536,13 +536,7 @@ INSTANTIATE_TEST_SUITE_P(
                            fs::create_directory_symlink(t.m_home / "share/elsewhere",
                                                         t.m_home / "share/applications");
                        },
-                       {"share/elsewhere/Lettrino.desktop"}},
-        // One uninstall removes what both runs installed.
-        CUninstallCase{"AfterAReinstall",
-                       {},
-                       kChangedKept,
-                       false,
-                       [](UnattendedSetupTest& t) { t.Install({"--desktop-launcher", "yes"}); }}),
+                       {"share/elsewhere/Lettrino.desktop"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A reinstall keeps what the first run knew: one uninstall then removes the folders

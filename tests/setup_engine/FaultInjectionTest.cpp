@@ -65,7 +65,6 @@ struct CFault {
     bool limitFileSize = false;
     bool cancels = false;  // the user cancels: the file is finished, the last one too late
     void (*arm)(platform::CFileSystemCalls&) = nullptr;  // a system call fails from this file on
-    bool bFirstWasTheUsers = false;  // put back, never offered for removal
 };
 
 // A user's file already at the destination, with a second name outside (a backup
@@ -116,12 +115,6 @@ const CFault kFaults[] = {
      [](auto& calls) {
          calls.m_pRename = [](int, const char*, int, const char*, unsigned) { return errno = EIO, -1; };
      }},
-    {"the source is missing, after the first file replaced a user's",
-     [](auto& f, auto i, auto& values) {
-         OverOriginal(f, 0, values);
-         fs::remove(Source(f, i));
-     },
-     false, false, false, nullptr, true},
     {"the source is a FIFO",
      [](auto& f, auto i, auto&) {
          fs::remove(Source(f, i));
@@ -178,7 +171,7 @@ TEST(FaultInjection, AFailedOrCancelledFileAnywhereLeavesTheDriveAsItWas) {
 
                 // Yes to All is asked once, at the first file offered.
                 testing_support::Lines questions;
-                for (std::size_t i = fault.bFirstWasTheUsers ? 1 : 0; i < listed; ++i) {
+                for (std::size_t i = 0; i < listed; ++i) {
                     if (answer == setup::kAnswerYes || questions.empty()) {
                         questions.push_back("question Remove " + kProduct[i].entry + "?");
                     }
