@@ -55,10 +55,8 @@ TEST(RawFileWriter, ReportsEveryKindOfWriteFailure) {
     // A disk that takes the bytes but cannot make them durable.
     CTempDir dir;
     platform::FileSystemCalls().m_pFsync = [](int) { return errno = EIO, -1; };
-    CRawFileWriter refused;
-    ASSERT_TRUE(refused.Create(dir.File("out.txt")));
-    EXPECT_TRUE(refused.Write("x"));
-    EXPECT_FALSE(refused.Sync());
+    ASSERT_TRUE(syncing.Create(dir.File("out.txt")) && syncing.Write("x"));
+    EXPECT_FALSE(syncing.Sync());
     platform::FileSystemCalls() = platform::RealFileSystemCalls();
 }
 

@@ -152,6 +152,17 @@ public:
         ASSERT_EQ(Run(arguments), 0);
     }
 
+    // Installs, then appends `lines` to the uninstall record and cuts `cut` bytes off
+    // its end.
+    void InstallAndTamperRecord(const std::string& lines, std::size_t cut = 0) {
+        if (!fs::exists(m_home / "Games/Lettrino/uninstall.dat")) {
+            Install();
+        }
+        const std::string record = "home/Games/Lettrino/uninstall.dat";
+        const std::string text = m_temp.Read(record) + lines;
+        m_temp.Write(record, text.substr(0, text.size() - cut));
+    }
+
     int Run(const std::vector<std::string>& arguments) {
         Start(arguments);
         return Wait();
@@ -271,24 +282,14 @@ INSTANTIATE_TEST_SUITE_P(
                       CStatusCase{"UninstallRecordCutShort",
                                   {"--uninstall", "<installed>"},
                                   3,
-                                  [](UnattendedSetupTest& t) {
-                                      t.Install();
-                                      const fs::path record =
-                                          t.m_home / "Games/Lettrino/uninstall.dat";
-                                      fs::resize_file(record, fs::file_size(record) - 5);
-                                  }},
+                                  [](UnattendedSetupTest& t) { t.InstallAndTamperRecord("", 5); }},
                       CStatusCase{"UninstallRecordLeadsUp",
                                   {"--uninstall", "<installed>"},
                                   3,
                                   [](UnattendedSetupTest& t) {
-                                      t.Install();
                                       t.m_temp.Write("home/victim.txt", "x");
-                                      const std::string record =
-                                          "home/Games/Lettrino/uninstall.dat";
-                                      t.m_temp.Write(
-                                          record,
-                                          t.m_temp.Read(record) + "file\t1\t" +
-                                              std::string(64, '0') + "\t../../victim.txt\n");
+                                      t.InstallAndTamperRecord("file\t1\t" + std::string(64, '0') +
+                                                               "\t../../victim.txt\n");
                                   }},
                       // The user's own file of a name the installer needs for itself.
                       CStatusCase{"OwnNameTaken",
@@ -390,20 +391,12 @@ std::size_t Occurrences(const std::string& text, const std::string& part) {
 TEST_P(LogStreamTest, InstallsWhenALogStreamFails) {
     const CStreamCase& c = GetParam();
     const std::string log = m_temp.File("setup.log");
-    constexpr rlim_t kLimit = 256 << 20;
-    rlimit previous{};
     if (c.bLogFull) {
+        m_nChildFileLimit = 256 << 20;
         m_temp.Write("setup.log", "");
-        fs::resize_file(log, kLimit);
-        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-        rlimit limited = previous;
-        limited.rlim_cur = kLimit;
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        fs::resize_file(log, m_nChildFileLimit);
     }
-    Start({"--unattended", "--log", log}, c.standardError);  // the limit is inherited
-    if (c.bLogFull) {
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &previous), 0);
-    }
+    Start({"--unattended", "--log", log}, c.standardError);
     EXPECT_EQ(Wait(), 0) << m_output;
     EXPECT_EQ(Tree(m_home / "Games/Lettrino"),
               (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
@@ -520,10 +513,8 @@ INSTANTIATE_TEST_SUITE_P(
                        {"LETTRINO.bak", "LETTRINO.HLP"},
                        false,
                        [](UnattendedSetupTest& t) {
-                           const std::string record = "home/Games/Lettrino/uninstall.dat";
-                           t.m_temp.Write(record, t.m_temp.Read(record) + "launcher\t19\t" +
-                                                      kOutsideDigest + "\t" +
-                                                      t.m_temp.File("outside.txt") + "\n");
+                           t.InstallAndTamperRecord("launcher\t19\t" + kOutsideDigest + "\t" +
+                                                    t.m_temp.File("outside.txt") + "\n");
                        }},
         // The menu's folder is now a link elsewhere: what lies there is not the
         // installation's to remove.
