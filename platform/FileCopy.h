@@ -16,8 +16,9 @@ enum class FileCopyResult {
 // Called after every chunk with the bytes of this file copied so far.
 using CChunkCallback = std::function<void(std::uint64_t nCopied)>;
 
-// The size of one chunk: small enough that the windows repaint often during a large
-// file, large enough that the calls cost nothing beside the copying itself.
+// The size of the first chunk: small enough that the windows repaint often during a
+// large file on any disk; where the kernel copies fast, later chunks grow so that the
+// calls cost nothing beside the copying itself.
 constexpr std::uint64_t kCopyChunk = 1 << 20;
 
 // The size of the regular file `hostPath`; 0 when there is none.

@@ -14,7 +14,8 @@ namespace platform {
 // the folder tells how far the placement got: the temporary the new contents are
 // written as, and that file's identity. After the swap that replaces an existing
 // file the temporary's name holds the original (or, where the file system cannot
-// swap, the temporary's name with "-kept" does).
+// swap, the temporary's name with "-kept" does). A new file that nothing stood in
+// the way of is written under its own name: no temporary, and nothing to set aside.
 struct CPlacement {
     std::string m_strTemporary;
     std::uint64_t m_nDevice = 0;
@@ -74,7 +75,8 @@ public:
     // the placement, whatever point it reaches. The destination is never touched by a copy that
     // fails, so the result is kCopied, kNotWritten or kNoSource (nothing of that name to copy).
     // `bListedAsAbsent`: the caller's listing of the folder has no such name, so no
-    // original is looked for; should one have appeared since, the file is not written.
+    // original is looked for and the file is created under its own name; should one
+    // have appeared since, the file is not written.
     FileCopyResult PlaceFile(const std::string& sourceHost, const std::string& relative,
                              const CChunkCallback& afterChunk, bool bListedAsAbsent,
                              const CBeforePlacing& beforePlacing, CPlacement& placement);

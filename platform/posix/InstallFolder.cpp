@@ -344,14 +344,23 @@ FileCopyResult CInstallFolder::Place(int folder, const std::string& name, unsign
         return FileCopyResult::kNotWritten;
     }
     // The source's permission bits without set-ID and sticky bits; the kernel applies
-    // the umask to the new file.
+    // the umask to the new file. A name nothing stood at has no original to protect:
+    // the file is made there at once, which refuses one that appeared meanwhile, and
+    // costs no rename.
+    constexpr int kCreate = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW;
+    const bool direct = bListedAsAbsent;
     CDescriptor target;
-    do {
+    if (direct) {
+        target = CDescriptor(FileSystemCalls().m_pOpenAt(folder, name.c_str(), kCreate, mode));
+    }
+    while (!direct && !target.IsOpen()) {
         placement.m_strTemporary = NewTemporaryName();
-        target = CDescriptor(FileSystemCalls().m_pOpenAt(
-            folder, placement.m_strTemporary.c_str(),
-            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
-    } while (!target.IsOpen() && errno == EEXIST);
+        target = CDescriptor(
+            FileSystemCalls().m_pOpenAt(folder, placement.m_strTemporary.c_str(), kCreate, mode));
+        if (!target.IsOpen() && errno != EEXIST) {
+            break;
+        }
+    }
     struct stat created;
     if (!target.IsOpen() || ::fstat(target.Get(), &created) != 0) {
         Fail("openat");
@@ -370,10 +379,13 @@ FileCopyResult CInstallFolder::Place(int folder, const std::string& name, unsign
     ok = (target.Close() || Fail("close")) && ok;
     ok = ok && (!placement.m_bReplaces || m_nJournal < 0 || calls.m_pFsync(m_nJournal) == 0 ||
                 Fail("fsync"));
-    ok = ok && (PutInPlace(folder, placement.m_strTemporary, name, placement.m_bReplaces) ||
+    ok = ok && (direct || PutInPlace(folder, placement.m_strTemporary, name, placement.m_bReplaces) ||
                 Fail("renameat2"));
     if (!ok) {
-        FileSystemCalls().m_pUnlink(folder, placement.m_strTemporary.c_str(), 0);
+        const std::string& made = direct ? name : placement.m_strTemporary;
+        if (CLook(folder, made).Is(placement)) {
+            FileSystemCalls().m_pUnlink(folder, made.c_str(), 0);
+        }
         return FileCopyResult::kNotWritten;
     }
     return FileCopyResult::kCopied;
@@ -392,7 +404,9 @@ UndoResult CInstallFolder::UndoPlacement(const std::string& relative, const CPla
     const std::string name = NameOf(relative);
     const std::string& temporary = placement.m_strTemporary;
     const std::string aside = temporary + std::string(kKeptSuffix);
-    if (!IsSafeRelative(relative) || !IsSafeComponent(temporary) || !IsOwnName(temporary)) {
+    const bool direct = temporary.empty();
+    if (!IsSafeRelative(relative) ||
+        (!direct && (!IsSafeComponent(temporary) || !IsOwnName(temporary)))) {
         return UndoResult::kFailed;
     }
     const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
@@ -400,6 +414,17 @@ UndoResult CInstallFolder::UndoPlacement(const std::string& relative, const CPla
         return UndoResult::kFailed;
     }
     const CFileSystemCalls& calls = FileSystemCalls();
+    if (direct) {
+        // Made under its own name: it is there, part-written or whole, or it is not.
+        if (!CLook(folder.Get(), name).Is(placement)) {
+            return UndoResult::kNothing;
+        }
+        if (!bRemoveNew) {
+            return UndoResult::kKept;
+        }
+        return calls.m_pUnlink(folder.Get(), name.c_str(), 0) == 0 ? UndoResult::kRemoved
+                                                                   : UndoResult::kFailed;
+    }
     const CLook atTemporary(folder.Get(), temporary);
     const CLook atAside(folder.Get(), aside);
     const CLook atName(folder.Get(), name);
@@ -432,6 +457,9 @@ UndoResult CInstallFolder::UndoPlacement(const std::string& relative, const CPla
 }
 
 bool CInstallFolder::DropOriginal(const std::string& relative, const CPlacement& placement) {
+    if (placement.m_strTemporary.empty()) {
+        return true;  // made under its own name: nothing was set aside
+    }
     if (!IsSafeRelative(relative) || !IsSafeComponent(placement.m_strTemporary) ||
         !IsOwnName(placement.m_strTemporary)) {
         return false;

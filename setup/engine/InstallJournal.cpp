@@ -10,6 +10,8 @@ namespace setup {
 namespace {
 
 constexpr const char* kVersionLine = "setup-journal\t1";
+// In place of a temporary's name: the file was made under its own name.
+constexpr const char* kNoTemporary = "-";
 
 const char* KindName(CInstallJournal::Kind kind) {
     switch (kind) {
@@ -51,12 +53,14 @@ bool ParseEntry(const std::string& line, CInstallJournal::CEntry& entry) {
                                     {},
                                     0};
     platform::CPlacement& placement = entry.m_placement;
-    placement.m_strTemporary = fields[3];
+    // "-": the file was made under its own name.
+    placement.m_strTemporary = fields[3] == kNoTemporary ? std::string() : fields[3];
     return (kind == "file" || kind == "program" || kind == "record") &&
            ParseNumber(fields[1], placement.m_nDevice) &&
            ParseNumber(fields[2], placement.m_nInode) &&
-           platform::CInstallFolder::IsOwnName(placement.m_strTemporary) &&
-           platform::CInstallFolder::IsSafeRelative(placement.m_strTemporary) &&
+           (placement.m_strTemporary.empty() ||
+            (platform::CInstallFolder::IsOwnName(placement.m_strTemporary) &&
+             platform::CInstallFolder::IsSafeRelative(placement.m_strTemporary))) &&
            platform::CInstallFolder::IsSafeRelative(entry.m_strPath);
 }
 
@@ -91,7 +95,10 @@ platform::CBeforePlacing CInstallJournal::BeforePlacing(Kind kind, const std::st
         return m_pFolder->AppendJournal(std::string(KindName(kind)) + "\t" +
                                             std::to_string(placement.m_nDevice) + "\t" +
                                             std::to_string(placement.m_nInode) + "\t" +
-                                            placement.m_strTemporary + "\t" + relative + "\n",
+                                            (placement.m_strTemporary.empty()
+                                                 ? std::string(kNoTemporary)
+                                                 : placement.m_strTemporary) +
+                                            "\t" + relative + "\n",
                                         kind == Kind::RecordWritten);
     };
 }
