@@ -79,8 +79,8 @@ bool ReadUninstallRecord(const platform::CInstallFolder& folder, CUninstallRecor
 bool OwnNamesAreFree(const platform::CInstallFolder& folder, bool bHasPrevious,
                      const CUninstallRecord& previous, std::string& clash) {
     const std::vector<std::string> names = folder.List("");
-    for (const char* own : {CUninstallRecord::kProgramName, CUninstallRecord::kIniName,
-                            CUninstallRecord::kRecordName}) {
+    for (const char* own : {CUninstallRecord::kProgramName, CUninstallRecord::kWindowsModuleName,
+                            CUninstallRecord::kIniName, CUninstallRecord::kRecordName}) {
         if (std::ranges::find(names, own) == names.end()) {
             continue;
         }
@@ -99,21 +99,39 @@ bool OwnNamesAreFree(const platform::CInstallFolder& folder, bool bHasPrevious,
 
 bool KeepInstaller(platform::CInstallFolder& folder, CInstallJournal& journal,
                    const std::string& folderShown) {
+    // Its windows go with it, so that the installed copy uninstalls with windows too;
+    // media without them give a copy without them, which still uninstalls unattended.
     // Its SETUP.INI goes with it: the uninstall's progress window takes its title there.
-    const std::pair<std::string, const char*> copies[] = {
-        {platform::ProgramPath(), CUninstallRecord::kProgramName},
-        {platform::ToHostPath(GetSetupDirectory() + "SETUP.INI"), CUninstallRecord::kIniName}};
-    for (const auto& [source, name] : copies) {
+    const std::string program = platform::ProgramPath();
+    // Without a path of its own the program's copy fails first.
+    const std::string programFolder = program.substr(0, program.rfind('/') + 1);
+    struct CCopy {
+        std::string source;
+        const char* name;
+        bool bOptional;
+    };
+    const CCopy copies[] = {{program, CUninstallRecord::kProgramName, false},
+                            {programFolder + CUninstallRecord::kWindowsModuleName,
+                             CUninstallRecord::kWindowsModuleName, true},
+                            {platform::ToHostPath(GetSetupDirectory() + "SETUP.INI"),
+                             CUninstallRecord::kIniName, false}};
+    for (const CCopy& copy : copies) {
         platform::CPlacement placement;
-        if (source.empty() ||
-            folder.PlaceFile(
-                source, name, [](std::uint64_t) {}, false,
-                journal.BeforePlacing(CInstallJournal::Kind::ProgramWritten, name),
-                placement) != platform::FileCopyResult::kCopied) {
-            RunObserver().CopyFailed(folderShown + "\\" + name, folder.LastFailure());
+        const platform::FileCopyResult result =
+            copy.source.empty()
+                ? platform::FileCopyResult::kNotWritten
+                : folder.PlaceFile(
+                      copy.source, copy.name, [](std::uint64_t) {}, false,
+                      journal.BeforePlacing(CInstallJournal::Kind::ProgramWritten, copy.name),
+                      placement);
+        if (result == platform::FileCopyResult::kNoSource && copy.bOptional) {
+            continue;
+        }
+        if (result != platform::FileCopyResult::kCopied) {
+            RunObserver().CopyFailed(folderShown + "\\" + copy.name, folder.LastFailure());
             return false;
         }
-        journal.Placed(CInstallJournal::Kind::ProgramWritten, name, placement, name);
+        journal.Placed(CInstallJournal::Kind::ProgramWritten, copy.name, placement, copy.name);
     }
     return true;
 }
@@ -133,12 +151,9 @@ bool PlaceUninstallRecord(platform::CInstallFolder& folder, CInstallJournal& jou
         }
     }
     // What the earlier installation wrote and this one does not stays listed as it
-    // was recorded, so that only an unchanged file goes.
-    for (const Item& item : previous.m_items) {
-        if (item.m_kind != Kind::Program) {
-            record.m_items.push_back(item);
-        }
-    }
+    // was recorded, so that only an unchanged file goes: the installer's windows of an
+    // earlier installation too, when this one's media came without them.
+    record.m_items = previous.m_items;
     for (const CInstallJournal::CEntry& entry : journal.Entries()) {
         const bool program = entry.m_kind == CInstallJournal::Kind::ProgramWritten;
         if (entry.m_kind != CInstallJournal::Kind::FileWritten && !program) {

@@ -18,8 +18,9 @@ namespace setup {
 //   created<TAB>.                      (the install folder itself; else a subfolder)
 //   file<TAB>SIZE<TAB>DIGEST<TAB>LETTRINO.TXT       (relative, '/' between levels)
 //   launcher<TAB>SIZE<TAB>DIGEST<TAB>/home/u/.local/share/applications/Lettrino.desktop
-//   program<TAB>SIZE<TAB>DIGEST<TAB>setup           (the copied installer, and
-//   program<TAB>SIZE<TAB>DIGEST<TAB>setup.ini        the SETUP.INI it reads)
+//   program<TAB>SIZE<TAB>DIGEST<TAB>setup           (the copied installer, its
+//   program<TAB>SIZE<TAB>DIGEST<TAB>setup-windows.so  windows and the SETUP.INI
+//   program<TAB>SIZE<TAB>DIGEST<TAB>setup.ini        it reads)
 class CUninstallRecord {
 public:
     enum class Kind { File, Launcher, Program };
@@ -36,6 +37,9 @@ public:
     static constexpr const char* kRecordName = "uninstall.dat";
     static constexpr const char* kProgramName = "setup";
     static constexpr const char* kIniName = "setup.ini";
+    // The installer's windows, a module the program loads from its own folder only
+    // when windows are wanted: without it the installer still runs unattended.
+    static constexpr const char* kWindowsModuleName = "setup-windows.so";
     // A larger file is no record of ours.
     static constexpr std::size_t kMaxSize = 16 << 20;
 
