@@ -11,8 +11,9 @@ namespace framework {
 
 enum class HelpCommand { Contents, Quit };
 
-// The application object: exactly one exists, a static object of the program's own
-// class constructed before main() runs. The framework's main() derives the display
+// The application object: exactly one exists, an object of the program's own class,
+// static and constructed before main() runs, or made by a program that loads its
+// windows later before it calls Run(). The framework's main() derives the display
 // name and the help file from the program path, installs the real user interface
 // and calls InitInstance; when that returns false the program ends.
 class CWinApp {

@@ -170,6 +170,10 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_OUTCOME_NOT_REMOVED, "Finished: not everything could be removed (exit status %d)."},
     {IDS_CONSOLE_NEEDS_UNINSTALL, "setup: option '%s' is for the uninstall with --uninstall"},
     {IDS_CONSOLE_NO_FOLDER, "setup: no folder to uninstall from: %s"},
+    // The windows are a module of their own: what the system's loader said about it
+    // (the module or the library it lacks) fills the gap.
+    {IDS_CONSOLE_NO_WINDOWS,
+     "setup: cannot open the windows (%s); add --unattended to run without windows"},
     {IDS_LOG_FILE_INCOMPLETE,
      "The log file %s is incomplete: some of its lines could not be written."},
     {IDS_LOG_STANDARD_ERROR_INCOMPLETE,

@@ -1,7 +1,9 @@
-# Lays out the product folder: the installer, its SETUP.INI and the word game's files.
+# Lays out the product folder: the installer, its windows, its SETUP.INI and the word
+# game's files.
 # Run as a script (cmake -P) after the programs are built, with
 #   PRODUCT_DIR   the folder to fill
 #   SETUP_PROGRAM the built installer
+#   SETUP_WINDOWS the built module of its windows, which it loads from its own folder
 #   GAME_PROGRAM  the built word game
 #   SOURCE_DIR    the source tree (shipped dictionary, help document, licence)
 #   INI_TEMPLATE  SETUP.INI.in
@@ -27,6 +29,7 @@ foreach(entry IN LISTS product_files)
     math(EXPR total "${total} + ${size}")
 endforeach()
 file(COPY_FILE ${SETUP_PROGRAM} ${PRODUCT_DIR}/setup ONLY_IF_DIFFERENT)
+file(COPY_FILE ${SETUP_WINDOWS} ${PRODUCT_DIR}/setup-windows.so ONLY_IF_DIFFERENT)
 
 # Adding words makes the game keep the previous dictionary as a backup beside it.
 file(SIZE ${SOURCE_DIR}/data/Lettrino.txt dictionary_size)

@@ -22,7 +22,7 @@ public:
 
     // The working directory when the object was made; empty if it could not be read.
     std::string m_strStartDirectory;
-    // Set by main() before the run when the command line asks for an uninstall.
+    // Set before the run when the command line asks for an uninstall.
     CUninstallRequest m_uninstall;
 };
 

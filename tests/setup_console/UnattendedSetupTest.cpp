@@ -1,6 +1,7 @@
 // The built setup program run as a script runs it: without a display, from a copy of
 // the product folder, into a home folder of the test's own; judged by its exit status
-// and by what it left on disk.
+// and by what it left on disk. Some runs are made where the GUI toolkit's libraries
+// are not installed: in a mount namespace whose library folder lacks them.
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -10,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <set>
@@ -55,10 +57,28 @@ public:
     // reader is gone before the program writes, or nowhere (closed).
     enum class Stream { Read, ReaderGone, Closed };
 
-    // Starts setup with `arguments`, standard error as `standardError` says.
+    // From now on setup runs where the libraries of the toolkit, and those of the
+    // displays it draws on, are missing; false when the system refuses the mount
+    // namespace that hides them (as it may to an unprivileged user).
+    bool HideTheToolkit() {
+        m_bWithoutToolkit = true;
+        const bool hidden = Run({"--version"}) != kNoNamespace;
+        m_output.clear();
+        return hidden;
+    }
+
+    // Starts setup with `arguments`, standard error as `standardError` says; with
+    // m_bWithoutToolkit where the toolkit's libraries are not installed.
     void Start(const std::vector<std::string>& arguments, Stream standardError = Stream::Read) {
         std::vector<std::string> texts{(m_media / "setup").string()};
         texts.insert(texts.end(), arguments.begin(), arguments.end());
+        if (m_bWithoutToolkit) {
+            fs::create_directories(m_temp.Path() / "libraries");
+            texts.insert(texts.begin(),
+                         {"/bin/sh", WITHOUT_LIBRARIES, (m_temp.Path() / "libraries").string(),
+                          TOOLKIT_LIBRARY_DIR,
+                          "libQt6|libGL|libEGL|libOpenGL|libX|libxcb|libwayland|libxkbcommon"});
+        }
         std::vector<std::string> environment{"HOME=" + m_home.string(),
                                              "XDG_DATA_HOME=" + (m_home / "share").string(),
                                              "XDG_CONFIG_HOME=" + (m_home / "config").string()};
@@ -168,6 +188,9 @@ public:
         return Wait();
     }
 
+    // without-libraries.sh's status when the system permits no mount namespace.
+    static constexpr int kNoNamespace = 77;
+
     testing_support::CTempDir m_temp;
     fs::path m_media = m_temp.Path() / "media";
     fs::path m_home = m_temp.Path() / "home";
@@ -176,6 +199,7 @@ public:
     int m_nLock = -1;
     rlim_t m_nChildFileLimit = 0;  // the program's file-size limit; 0: the test's own
     std::string m_output;
+    bool m_bWithoutToolkit = false;
 };
 
 TEST_F(UnattendedSetupTest, InstallsTheProductWithItsLaunchersAndLogsEachStep) {
@@ -187,7 +211,7 @@ TEST_F(UnattendedSetupTest, InstallsTheProductWithItsLaunchersAndLogsEachStep) {
     // The product's files, the copied installer and the uninstall record.
     EXPECT_EQ(Tree(installed),
               (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
-                                     "setup", "setup.ini", "uninstall.dat"}));
+                                     "setup", "setup-windows.so", "setup.ini", "uninstall.dat"}));
     const std::string text = m_temp.Read("setup.log");
     for (const fs::path& launcher :
          {m_home / "share/applications/Lettrino.desktop", m_home / "Desktop/Lettrino.desktop"}) {
@@ -202,7 +226,9 @@ struct CStatusCase {
     std::vector<std::string> arguments;  // after --unattended
     int status;
     void (*arrange)(UnattendedSetupTest&) = nullptr;
-    const char* inOutput = "";  // part of the reason
+    const char* inOutput = "";     // part of the reason
+    bool bWindowed = false;        // without --unattended: one line, pointing to it
+    bool bWithoutToolkit = false;  // where the toolkit's libraries are not installed
     friend void PrintTo(const CStatusCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -211,11 +237,17 @@ class ExitStatusTest : public UnattendedSetupTest,
 
 TEST_P(ExitStatusTest, ReportsTheOutcomeAndLeavesTheHomeFolderAsItWas) {
     const CStatusCase& c = GetParam();
+    if (c.bWithoutToolkit && !HideTheToolkit()) {
+        GTEST_SKIP() << "no mount namespace";
+    }
     if (c.arrange) {
         c.arrange(*this);
     }
     const std::set<std::string> before = Tree(m_home);
-    std::vector<std::string> arguments{"--unattended"};
+    std::vector<std::string> arguments;
+    if (!c.bWindowed) {
+        arguments.push_back("--unattended");
+    }
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     for (std::string& argument : arguments) {
         if (argument == "<media>") {
@@ -229,6 +261,10 @@ TEST_P(ExitStatusTest, ReportsTheOutcomeAndLeavesTheHomeFolderAsItWas) {
     EXPECT_EQ(Run(arguments), c.status);
     EXPECT_NE(m_output, "");  // the reason, on standard error
     EXPECT_NE(m_output.find(c.inOutput), std::string::npos) << m_output;
+    if (c.bWindowed) {
+        EXPECT_EQ(std::ranges::count(m_output, '\n'), 1) << m_output;
+        EXPECT_NE(m_output.find("add --unattended"), std::string::npos) << m_output;
+    }
     EXPECT_EQ(Tree(m_home), before);
 }
 
@@ -334,7 +370,26 @@ INSTANTIATE_TEST_SUITE_P(
                                       t.m_nLock =
                                           ::open((t.m_home / "Games/Lettrino").c_str(), O_RDONLY);
                                       ::flock(t.m_nLock, LOCK_EX);
-                                  }}),
+                                  }},
+                      CStatusCase{"WindowsModuleNameTaken",
+                                  {},
+                                  1,
+                                  [](UnattendedSetupTest& t) {
+                                      fs::create_directories(t.m_home / "Games/Lettrino");
+                                      t.m_temp.Write("home/Games/Lettrino/setup-windows.so", "");
+                                  },
+                                  "setup-windows.so\" that setup did not write"},
+                      // Windows wanted where they cannot be opened: one line names what
+                      // is missing.
+                      CStatusCase{"WindowsModuleMissing",
+                                  {},
+                                  3,
+                                  [](UnattendedSetupTest& t) {
+                                      fs::remove(t.m_media / "setup-windows.so");
+                                  },
+                                  "setup-windows.so",
+                                  true},
+                      CStatusCase{"WindowsWithoutToolkit", {}, 3, nullptr, "libQt6", true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct CSignalCase {
@@ -400,7 +455,7 @@ TEST_P(LogStreamTest, InstallsWhenALogStreamFails) {
     EXPECT_EQ(Wait(), 0) << m_output;
     EXPECT_EQ(Tree(m_home / "Games/Lettrino"),
               (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
-                                     "setup", "setup.ini", "uninstall.dat"}));
+                                     "setup", "setup-windows.so", "setup.ini", "uninstall.dat"}));
     if (!c.bLogFull) {
         const std::string text = m_temp.Read("setup.log");
         for (const std::string& line : c.inLog) {
@@ -441,6 +496,7 @@ struct CUninstallCase {
     // left where the row's tamper put them, if anywhere.
     void (*tamper)(UnattendedSetupTest&) = nullptr;
     std::vector<std::string> launchersLeft = {};  // below the home folder
+    bool bWithoutToolkit = false;  // installed and uninstalled where it is missing
     friend void PrintTo(const CUninstallCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -452,6 +508,9 @@ class UninstallTest : public UnattendedSetupTest,
 // The uninstall run by the copied installer removes what is as installed, keeps and
 // names the rest, never touches what a link points to; a second one finds nothing.
 TEST_P(UninstallTest, RemovesWhatIsAsInstalledAndKeepsAndNamesTheRest) {
+    if (GetParam().bWithoutToolkit && !HideTheToolkit()) {
+        GTEST_SKIP() << "no mount namespace";
+    }
     fs::create_directories(m_home / "Desktop");
     Install({"--desktop-launcher", "yes"});
     const fs::path installed = m_home / "Games/Lettrino";
@@ -527,7 +586,11 @@ INSTANTIATE_TEST_SUITE_P(
                            fs::create_directory_symlink(t.m_home / "share/elsewhere",
                                                         t.m_home / "share/applications");
                        },
-                       {"share/elsewhere/Lettrino.desktop"}}),
+                       {"share/elsewhere/Lettrino.desktop"}},
+        CUninstallCase{.name = "WithoutTheToolkit",
+                       .options = {},
+                       .left = kChangedKept,
+                       .bWithoutToolkit = true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A reinstall keeps what the first run knew: one uninstall then removes the folders
