@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -114,10 +115,24 @@ public:
         return fs::exists(m_temp.Path() / "home/Games/Lettrino" / name);
     }
 
+    // The names in the install folder but the hidden ones, which a kill before a
+    // journal line can leave (an empty temporary that no journal names).
+    std::set<std::string> VisibleInstalled() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_temp.Path() / "home/Games/Lettrino")) {
+            if (const std::string name = entry.path().filename().string(); name[0] != '.') {
+                names.insert(name);
+            }
+        }
+        return names;
+    }
+
 private:
     void MakeMedia(const std::string& media, int files) {
         fs::create_directories(m_temp.Path() / media);
         fs::copy_file(CRASHING_SETUP, m_temp.Path() / media / "setup");
+        // The installer's windows, copied with it though never loaded unattended.
+        m_temp.Write(media + "/setup-windows.so", "the installer's windows\n");
         m_temp.Write(media + "/Lettrino.txt", kProductWords);
         m_temp.Write(media + "/Lettrino.HLP", "<html>how to play</html>\n");
         m_temp.Write(media + "/Extra.dat", std::string(300000, 'x'));
@@ -170,6 +185,8 @@ TEST(CrashTable, AUserFileSurvivesAKillAtAnyStepAndAnyNextRun) {
         scene.Expect(kProductWords, "completed");
         EXPECT_EQ(scene.Run("media", "", true), 0);
         scene.Expect("", "uninstalled");
+        // Everything the installations wrote is gone, the installer's own copies too.
+        EXPECT_EQ(scene.VisibleInstalled(), std::set<std::string>{"Notes.txt"});
     }
 }
 
