@@ -111,10 +111,10 @@ class Program:
         self.path = os.path.join(self.dir, program)
         self.proc = None
 
-    def start(self):
+    def start(self, *args):
         env = dict(os.environ, HOME=self.home,
                    XDG_DATA_HOME=os.path.join(self.home, ".local/share"))
-        self.proc = subprocess.Popen([self.path], env=env, cwd=self.home)
+        self.proc = subprocess.Popen([self.path, *args], env=env, cwd=self.home)
 
     def stop(self):
         if self.proc and self.proc.poll() is None:

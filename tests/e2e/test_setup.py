@@ -1,13 +1,14 @@
 """The installer on a real X server without a window manager: installed with keys
-alone, cancelled with a real mouse click during a large file, and read as a screen
-reader reads it."""
+alone and uninstalled with windows by the copy it keeps, cancelled with a real mouse
+click during a large file, and read as a screen reader reads it."""
 import fcntl
 import filecmp
 import os
+import shutil
 import signal
 import unittest
 
-from e2e import (BUILD, BUTTON, Program, find, key, names, press,
+from e2e import (BUILD, BUTTON, TIMEOUT, Program, find, key, names, press,
                  wait_until, xdotool)
 
 PRODUCT = os.path.join(BUILD, "product")
@@ -34,8 +35,8 @@ class SetupTest(unittest.TestCase):
         key(*keys)
         self.setup.window(name, gone=True)
 
-    def test_installed_with_the_keyboard_alone(self):
-        self.start()
+    def test_installed_with_the_keyboard_alone_and_uninstalled_by_its_copy(self):
+        main = self.start()
         self.setup.give_focus("Lettrino Setup")
         key("alt+s")
         self.answer("Directory:", "Return")
@@ -47,6 +48,18 @@ class SetupTest(unittest.TestCase):
                                         os.path.join(installed, name.upper()), shallow=False))
         self.assertTrue(os.path.isfile(os.path.join(
             self.setup.home, ".local", "share", "applications", "Lettrino.desktop")))
+        # The copy the installation keeps finds its windows beside it, the media gone.
+        self.answer("ready to play", "Return")
+        press(find(main, BUTTON, "Exit"))
+        self.setup.proc.wait(TIMEOUT)
+        shutil.rmtree(self.setup.dir)
+        self.setup.path = os.path.join(installed, "setup")
+        self.setup.start("--uninstall")
+        self.answer("Remove Lettrino Setup from C:\\Games\\Lettrino?", "Return")
+        self.setup.active(self.setup.window("Lettrino Setup was removed from"))
+        key("Return")  # the last window: the program ends with it
+        self.assertEqual(self.setup.proc.wait(TIMEOUT), 0)
+        self.assertFalse(os.path.exists(installed))
 
     def test_cancel_clicked_during_a_large_file_starts_no_further_file(self):
         files = [("BIG.BIN", 64 << 20), ("A.TXT", 1), ("B.TXT", 2), ("C.TXT", 3)]
