@@ -207,13 +207,18 @@ UninstallOutcome RunUninstall(CInstallerWindows& windows, const std::string& hos
             }
             progress.EndProgress();
         });
-    const bool complete = status == kStatusCompleted && removal.m_failed.empty();
+    bool complete = status == kStatusCompleted && removal.m_failed.empty();
     if (complete) {
         for (const Item& item : record.m_items) {
             if (item.m_kind == CUninstallRecord::Kind::Program) {
                 removal.Remove(item);
             }
         }
+        // An own file that stays keeps the record too: without it nothing would ever
+        // remove that file, and the uninstall can be run again.
+        complete = removal.m_failed.empty();
+    }
+    if (complete) {
         // Deepest first; a folder that still holds something stays.
         for (auto created = record.m_created.rbegin(); created != record.m_created.rend();
              ++created) {

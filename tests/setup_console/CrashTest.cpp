@@ -215,6 +215,7 @@ TEST(CrashTable, AnUninstallKilledOrFailingAtAnyStepCanBeRunAgain) {
             const bool again = scene.Installed() && scene.Holds("setup");
             EXPECT_EQ(scene.Run(again ? kInstalled : "media", "", true), 0);
             scene.Expect("", "uninstalled again");
+            EXPECT_EQ(scene.VisibleInstalled(), std::set<std::string>{"Notes.txt"});
         }
     }
 }
