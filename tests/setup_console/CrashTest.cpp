@@ -151,23 +151,19 @@ private:
 
 const std::string kInstalled = "home/Games/Lettrino";
 
-long CallsOfAnInstallation() {
+// The disk-changing calls of an installation, or of the uninstall that follows one.
+long CallsOf(bool bUninstall) {
     testing_support::CTempDir count;
     CCrashScene scene;
-    EXPECT_EQ(scene.Run("media", "count:" + count.File("calls")), 0);
-    return std::stol(count.Read("calls"));
-}
-
-long CallsOfAnUninstall() {
-    testing_support::CTempDir count;
-    CCrashScene scene;
-    EXPECT_EQ(scene.Run("media", ""), 0);
-    EXPECT_EQ(scene.Run(kInstalled, "count:" + count.File("calls"), true), 0);
+    EXPECT_TRUE(!bUninstall || scene.Run("media", "") == 0);
+    EXPECT_EQ(
+        scene.Run(bUninstall ? kInstalled : "media", "count:" + count.File("calls"), bUninstall),
+        0);
     return std::stol(count.Read("calls"));
 }
 
 TEST(CrashTable, AUserFileSurvivesAKillAtAnyStepAndAnyNextRun) {
-    const long calls = CallsOfAnInstallation();
+    const long calls = CallsOf(false);
     ASSERT_GT(calls, 10);
     for (long at = 1; at <= calls; ++at) {
         SCOPED_TRACE("killed at call " + std::to_string(at) + " of " + std::to_string(calls));
@@ -194,7 +190,7 @@ TEST(CrashTable, AUserFileSurvivesAKillAtAnyStepAndAnyNextRun) {
 // fails, at each step. It says it is done only when it is; while a product file is
 // left, the installed copy is there to be run again, and that run finishes the job.
 TEST(CrashTable, AnUninstallKilledOrFailingAtAnyStepCanBeRunAgain) {
-    const long calls = CallsOfAnUninstall();
+    const long calls = CallsOf(true);
     ASSERT_GT(calls, 3);
     for (long at = 1; at <= calls; ++at) {
         for (const std::string fault : {"kill:", "fail:"}) {
