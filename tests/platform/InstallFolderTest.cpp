@@ -87,9 +87,6 @@ struct CPlaceCase {
 };
 
 const CPlaceCase kPlacements[] = {
-    {"copied in the kernel", [](auto&) {}},
-    {"across file systems",
-     [](auto& calls) { calls.m_pCopyRange = [](int, int, std::size_t) { return errno = EXDEV, -1L; }; }},
     {"without the kernel's copy, in short writes",
      [](auto& calls) {
          calls.m_pCopyRange = [](int, int, std::size_t) { return errno = ENOSYS, -1L; };
