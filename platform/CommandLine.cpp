@@ -93,4 +93,12 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
     }
 }
 
+std::string_view ArgumentText(std::string_view commandLine) {
+    std::size_t pos = 0;
+    SkipBlanks(commandLine, pos);
+    TakeProgram(commandLine, pos);
+    SkipBlanks(commandLine, pos);
+    return commandLine.substr(pos);
+}
+
 }  // namespace platform

@@ -17,4 +17,9 @@ namespace platform {
 // A quoted empty piece ("") is an empty argument. An empty or blank line gives nothing.
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
+// The arguments of `commandLine` as they are written: what follows the program's
+// piece and the blanks after it. A program started with this text splits it into the
+// same arguments as SplitCommandLine does.
+std::string_view ArgumentText(std::string_view commandLine);
+
 }  // namespace platform

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/SystemHandle.h"
+
 namespace platform {
 
 // The terminal a program without windows runs in, the streams it writes its log to,
@@ -37,13 +39,13 @@ public:
     // refused at once, and the open never waits for a FIFO's reader.
     bool Open(const std::string& path);
 
-    bool IsOpen() const { return m_nDescriptor >= 0; }
+    bool IsOpen() const { return m_hFile != kNoHandle; }
 
     // Appends `text` whole; false when it could not be written (the disk full).
     bool Write(std::string_view text);
 
 private:
-    int m_nDescriptor = -1;
+    CSystemHandle m_hFile = kNoHandle;
 };
 
 // From now on SIGINT, SIGTERM and SIGHUP only note the request; the program stops at

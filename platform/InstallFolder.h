@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "platform/FileCopy.h"
+#include "platform/SystemHandle.h"
 
 namespace platform {
 
 // What must be known of a file before it is put in place, so that a later look at
 // the folder tells how far the placement got: the temporary the new contents are
-// written as, and that file's identity. After the swap that replaces an existing
+// written as, and that file's identity (device and inode on POSIX, volume serial
+// number and file index on Win32). After the swap that replaces an existing
 // file the temporary's name holds the original (or, where the file system cannot
 // swap, the temporary's name with "-kept" does). A new file that nothing stood in
 // the way of is written under its own name: no temporary, and nothing to set aside.
@@ -38,8 +40,9 @@ enum class UndoResult {
 };
 
 // The folder an installation writes into, held open for the whole run. Every file
-// operation is made relative to its descriptor: a level below it is opened anew for
-// each operation and refused when it is a symbolic link at that moment, so a folder
+// operation is made relative to its handle: a level below it is opened anew for
+// each operation and refused when it is a symbolic link (on Win32 any reparse
+// point: a junction or a symbolic link) at that moment, so a folder
 // swapped for a link while the run goes on leads nowhere outside. Path strings are
 // for messages only; the names given here are relative, with '/' between levels, and
 // each level is checked whole (no "." or "..", no control character) before any call
@@ -62,10 +65,12 @@ public:
     // Opens the folder `hostPath`; false when it is no folder, or when its last level
     // is a link (a trailing separator does not make it followed).
     bool Open(const std::string& hostPath);
-    bool IsOpen() const { return m_nFolder >= 0; }
+    bool IsOpen() const { return m_hFolder != kNoHandle; }
 
     // Takes the exclusive lock of the folder, held until this object goes; false at
-    // once when another run (of any process) holds it.
+    // once when another run (of any process) holds it. On Win32 the lock is a range
+    // lock of a file the run keeps in the folder and removes when it lets go; List
+    // never names that file.
     bool TryLock();
 
     // Writes the regular file `sourceHost` to `relative`. Refused before anything is
@@ -110,7 +115,8 @@ public:
     bool RemoveFolder(const std::string& relative);
     // Removes this folder itself when it is empty and still has the name it was opened
     // by, then up to `levels` - 1 of the folders above it, deepest first, each only
-    // while empty and still the parent it was; the descriptor stays open.
+    // while empty and still the parent it was; the handle stays open. On Win32 a folder
+    // goes only once no handle holds it: the handle is closed, and the lock ends.
     bool RemoveItself(int levels = 1);
     // The names in the folder `relative` ("" is this one), without "." and "..".
     std::vector<std::string> List(const std::string& relative) const;
@@ -131,21 +137,22 @@ public:
     static bool IsSafeRelative(std::string_view relative);
 
 private:
-    // A descriptor of the folder `relativeFolder` below this one ("" is this one,
-    // returned as it is: the caller closes only what differs from m_nFolder).
-    int OpenLevel(const std::string& relativeFolder) const;
+    // A handle of the folder `relativeFolder` below this one ("" is this one,
+    // returned as it is: the caller closes only what differs from m_hFolder).
+    CSystemHandle OpenLevel(const std::string& relativeFolder) const;
     // The part of a placement after the folder and the source were checked: the
     // existing file looked at (never the source itself: `sourceInode` 0 for none),
     // the temporary filled, then put in place.
-    FileCopyResult Place(int folder, const std::string& name, unsigned mode, bool bListedAsAbsent,
-                         std::uint64_t sourceDevice, std::uint64_t sourceInode,
-                         const std::function<bool(int)>& fill, const CBeforePlacing& beforePlacing,
-                         CPlacement& placement);
+    FileCopyResult Place(CSystemHandle folder, const std::string& name, unsigned mode,
+                         bool bListedAsAbsent, std::uint64_t sourceDevice,
+                         std::uint64_t sourceInode, const std::function<bool(CSystemHandle)>& fill,
+                         const CBeforePlacing& beforePlacing, CPlacement& placement);
     std::string NewTemporaryName();
     bool Fail(const char* call) const;
 
-    int m_nFolder = -1;
-    int m_nJournal = -1;
+    CSystemHandle m_hFolder = kNoHandle;
+    CSystemHandle m_hJournal = kNoHandle;
+    CSystemHandle m_hLock = kNoHandle;  // Win32: the file whose range lock is the folder's
     std::string m_strPath;  // the path it was opened by, without trailing separators
     long m_nProcess = 0;
     unsigned m_nSerial = 0;

@@ -4,6 +4,14 @@
 
 namespace platform {
 
+// The extension the file of a program needs for the system to start it: ".exe" on
+// Win32, none on POSIX.
+#ifdef _WIN32
+inline constexpr const char* kProgramExtension = ".exe";
+#else
+inline constexpr const char* kProgramExtension = "";
+#endif
+
 // `path` with the extension of its file name replaced by `extension` (".txt"), or
 // `extension` appended when the file name has none. Only the last path component
 // is looked at: a dot in a directory name (`~/.local/bin`, `/opt/app-1.2`) is never

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <sys/stat.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/SystemHandle.h"
 
 namespace platform {
 
@@ -44,11 +44,9 @@ public:
 
 private:
     bool FlushBuffer();
-    // Sets the permission bits and group of the new file to those of `original`.
-    bool TakeAttributesOf(const struct stat& original);
 
     std::string m_strPath;
-    int m_nDescriptor = -1;
+    CSystemHandle m_hFile = kNoHandle;
     std::vector<char> m_buffer;
     bool m_bFailed = false;
 };

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/SystemHandle.h"
+
 namespace platform {
 
 // Reads a text file line by line with the rules of the word game's dictionary:
@@ -24,8 +26,8 @@ public:
     // A directory is not a text file and is refused.
     bool Open(const std::string& path);
 
-    // Takes over an already open descriptor and reads on from its current offset.
-    void Attach(int descriptor);
+    // Takes over an already open file and reads on from its current offset.
+    void Attach(CSystemHandle file);
 
     // Puts the next line, without its line end, into `line`. After End or Error
     // every further call gives the same result again.
@@ -44,7 +46,7 @@ private:
     // failure (m_bFailed tells which).
     bool Fill();
 
-    int m_nDescriptor = -1;
+    CSystemHandle m_hFile = kNoHandle;
     std::vector<char> m_buffer;
     std::size_t m_nPos = 0;
     std::size_t m_nEnd = 0;

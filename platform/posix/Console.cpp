@@ -7,6 +7,7 @@
 
 #include <cerrno>
 
+#include "platform/posix/Descriptor.h"
 #include "platform/posix/WriteAll.h"
 
 namespace platform {
@@ -50,8 +51,8 @@ bool WriteToStandardError(std::string_view text) {
 }
 
 CLogFile::~CLogFile() {
-    if (m_nDescriptor >= 0) {
-        ::close(m_nDescriptor);
+    if (m_hFile != kNoHandle) {
+        ::close(posix::Descriptor(m_hFile));
     }
 }
 
@@ -70,15 +71,15 @@ bool CLogFile::Open(const std::string& path) {
         ::close(descriptor);
         return false;
     }
-    if (m_nDescriptor >= 0) {
-        ::close(m_nDescriptor);
+    if (m_hFile != kNoHandle) {
+        ::close(posix::Descriptor(m_hFile));
     }
-    m_nDescriptor = descriptor;
+    m_hFile = descriptor;
     return true;
 }
 
 bool CLogFile::Write(std::string_view text) {
-    return m_nDescriptor >= 0 && posix::WriteAll(m_nDescriptor, text);
+    return m_hFile != kNoHandle && posix::WriteAll(posix::Descriptor(m_hFile), text);
 }
 
 void CatchInterrupts() {

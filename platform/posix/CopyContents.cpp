@@ -6,7 +6,7 @@
 #include <chrono>
 #include <memory>
 
-#include "platform/FileSystemCalls.h"
+#include "platform/posix/FileSystemCalls.h"
 
 namespace platform::posix {
 

@@ -2,9 +2,15 @@
 
 #include <unistd.h>
 
-#include "platform/FileSystemCalls.h"
+#include "platform/SystemHandle.h"
+#include "platform/posix/FileSystemCalls.h"
 
 namespace platform::posix {
+
+// The descriptor a handle of the public headers holds on POSIX.
+inline int Descriptor(CSystemHandle handle) {
+    return static_cast<int>(handle);
+}
 
 // Owns an open file descriptor and closes it when it goes.
 class CDescriptor {

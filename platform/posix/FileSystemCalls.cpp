@@ -1,4 +1,4 @@
-#include "platform/FileSystemCalls.h"
+#include "platform/posix/FileSystemCalls.h"
 
 #include <fcntl.h>
 #include <linux/openat2.h>

@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/FileSystemCalls.h"
+#include "platform/posix/FileSystemCalls.h"
 #include "platform/Sha256.h"
 #include "platform/posix/CopyContents.h"
 #include "platform/posix/Descriptor.h"
@@ -22,6 +22,7 @@ namespace platform {
 namespace {
 
 using posix::CDescriptor;
+using posix::Descriptor;
 
 constexpr std::string_view kOwnPrefix = ".~setup-";
 constexpr std::string_view kKeptSuffix = "-kept";
@@ -149,7 +150,8 @@ bool PutInPlace(int folder, const std::string& temporary, const std::string& nam
 // The descriptor of a level as OpenLevel gives it, closed unless it is the folder.
 class CLevel {
 public:
-    CLevel(int descriptor, int folder) : m_nDescriptor(descriptor), m_nFolder(folder) {}
+    CLevel(CSystemHandle descriptor, CSystemHandle folder)
+        : m_nDescriptor(Descriptor(descriptor)), m_nFolder(Descriptor(folder)) {}
     ~CLevel() {
         if (m_nDescriptor >= 0 && m_nDescriptor != m_nFolder) {
             ::close(m_nDescriptor);
@@ -203,8 +205,8 @@ void TakeLevelWalk(bool bWalk) {
 
 CInstallFolder::~CInstallFolder() {
     CloseJournal();
-    if (m_nFolder >= 0) {
-        ::close(m_nFolder);  // also ends the lock
+    if (m_hFolder != kNoHandle) {
+        ::close(Descriptor(m_hFolder));  // also ends the lock
     }
 }
 
@@ -215,14 +217,14 @@ bool CInstallFolder::Open(const std::string& hostPath) {
     while (m_strPath.size() > 1 && m_strPath.back() == '/') {
         m_strPath.pop_back();
     }
-    m_nFolder = ::open(m_strPath.c_str(), kLevelFlags);
-    return m_nFolder >= 0 || Fail("open");
+    m_hFolder = ::open(m_strPath.c_str(), kLevelFlags);
+    return m_hFolder != kNoHandle || Fail("open");
 }
 
 bool CInstallFolder::TryLock() {
     int locked;
     do {
-        locked = ::flock(m_nFolder, LOCK_EX | LOCK_NB);
+        locked = ::flock(Descriptor(m_hFolder), LOCK_EX | LOCK_NB);
     } while (locked != 0 && errno == EINTR);
     return locked == 0;
 }
@@ -250,16 +252,17 @@ bool CInstallFolder::Fail(const char* call) const {
     return false;
 }
 
-int CInstallFolder::OpenLevel(const std::string& relativeFolder) const {
+CSystemHandle CInstallFolder::OpenLevel(const std::string& relativeFolder) const {
     if (relativeFolder.empty()) {
-        return m_nFolder;
+        return m_hFolder;
     }
     if (!IsSafeRelative(relativeFolder)) {
         errno = EPERM;
         return -1;
     }
-    const int opened = OpenBeneath(m_nFolder, relativeFolder);
-    return opened >= 0 || errno != ENOSYS ? opened : WalkBeneath(m_nFolder, relativeFolder);
+    const int folder = Descriptor(m_hFolder);
+    const int opened = OpenBeneath(folder, relativeFolder);
+    return opened >= 0 || errno != ENOSYS ? opened : WalkBeneath(folder, relativeFolder);
 }
 
 std::string CInstallFolder::NewTemporaryName() {
@@ -277,7 +280,7 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
         Fail("openat");
         return FileCopyResult::kNotWritten;
     }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
     if (folder.Get() < 0) {
         Fail("openat");
         return FileCopyResult::kNotWritten;
@@ -298,8 +301,8 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
     }
     return Place(
         folder.Get(), name, from.st_mode & 0777, bListedAsAbsent, from.st_dev, from.st_ino,
-        [&](int target) {
-            return posix::CopyContents(source.Get(), target,
+        [&](CSystemHandle target) {
+            return posix::CopyContents(source.Get(), Descriptor(target),
                                        static_cast<std::uint64_t>(from.st_size), afterChunk);
         },
         beforePlacing, placement);
@@ -312,21 +315,23 @@ FileCopyResult CInstallFolder::PlaceContents(const std::string& relative, std::s
     const std::string name = NameOf(relative);
     const CLevel folder(IsSafeRelative(relative) && !IsOwnName(name) ? OpenLevel(FolderOf(relative))
                                                                      : (errno = EPERM, -1),
-                        m_nFolder);
+                        Descriptor(m_hFolder));
     if (folder.Get() < 0) {
         Fail("openat");
         return FileCopyResult::kNotWritten;
     }
     return Place(
         folder.Get(), name, 0644, false, 0, 0,
-        [&](int target) { return posix::WriteAll(target, contents); }, beforePlacing, placement);
+        [&](CSystemHandle target) { return posix::WriteAll(Descriptor(target), contents); },
+        beforePlacing, placement);
 }
 
-FileCopyResult CInstallFolder::Place(int folder, const std::string& name, unsigned mode,
-                                     bool bListedAsAbsent, std::uint64_t sourceDevice,
-                                     std::uint64_t sourceInode,
-                                     const std::function<bool(int)>& fill,
+FileCopyResult CInstallFolder::Place(CSystemHandle folderHandle, const std::string& name,
+                                     unsigned mode, bool bListedAsAbsent,
+                                     std::uint64_t sourceDevice, std::uint64_t sourceInode,
+                                     const std::function<bool(CSystemHandle)>& fill,
                                      const CBeforePlacing& beforePlacing, CPlacement& placement) {
+    const int folder = Descriptor(folderHandle);
     struct stat existing;
     // A name the caller's listing lacks costs no failing lookup: the rename that puts
     // the new file in place refuses to replace anything.
@@ -377,8 +382,8 @@ FileCopyResult CInstallFolder::Place(int folder, const std::string& name, unsign
               (fill(target.Get()) || Fail("write")) &&
               (!placement.m_bReplaces || calls.m_pFsync(target.Get()) == 0 || Fail("fsync"));
     ok = (target.Close() || Fail("close")) && ok;
-    ok = ok && (!placement.m_bReplaces || m_nJournal < 0 || calls.m_pFsync(m_nJournal) == 0 ||
-                Fail("fsync"));
+    ok = ok && (!placement.m_bReplaces || m_hJournal == kNoHandle ||
+                calls.m_pFsync(Descriptor(m_hJournal)) == 0 || Fail("fsync"));
     ok = ok && (direct || PutInPlace(folder, placement.m_strTemporary, name, placement.m_bReplaces) ||
                 Fail("renameat2"));
     if (!ok) {
@@ -395,7 +400,7 @@ bool CInstallFolder::IsInPlace(const std::string& relative, const CPlacement& pl
     if (!IsSafeRelative(relative)) {
         return false;
     }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
     return folder.Get() >= 0 && CLook(folder.Get(), NameOf(relative)).Is(placement);
 }
 
@@ -409,7 +414,7 @@ UndoResult CInstallFolder::UndoPlacement(const std::string& relative, const CPla
         (!direct && (!IsSafeComponent(temporary) || !IsOwnName(temporary)))) {
         return UndoResult::kFailed;
     }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
     if (folder.Get() < 0) {
         return UndoResult::kFailed;
     }
@@ -464,7 +469,7 @@ bool CInstallFolder::DropOriginal(const std::string& relative, const CPlacement&
         !IsOwnName(placement.m_strTemporary)) {
         return false;
     }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
     if (folder.Get() < 0) {
         return false;
     }
@@ -482,7 +487,7 @@ bool CInstallFolder::RemoveFile(const std::string& relative) {
     if (!IsSafeRelative(relative)) {
         return false;
     }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
     return (folder.Get() >= 0 &&
             FileSystemCalls().m_pUnlink(folder.Get(), NameOf(relative).c_str(), 0) == 0) ||
            Fail("unlinkat");
@@ -493,7 +498,7 @@ bool CInstallFolder::WriteWhole(const std::string& relative, std::string_view co
     if (!IsSafeRelative(relative) || IsOwnName(name)) {
         return false;
     }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
     if (folder.Get() < 0) {
         return false;
     }
@@ -526,7 +531,7 @@ bool CInstallFolder::ReadWhole(const std::string& relative, std::size_t limit,
     if (!IsSafeRelative(relative)) {
         return false;
     }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
     struct stat status;
     const CDescriptor file(folder.Get() < 0 ? -1
                                             : OpenRegular(folder.Get(), NameOf(relative), status));
@@ -547,7 +552,7 @@ bool CInstallFolder::DigestFile(const std::string& relative, std::uint64_t& size
     if (!IsSafeRelative(relative)) {
         return false;
     }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
     struct stat status;
     const CDescriptor file(folder.Get() < 0 ? -1
                                             : OpenRegular(folder.Get(), NameOf(relative), status));
@@ -570,7 +575,7 @@ bool CInstallFolder::RemoveFolder(const std::string& relative) {
     if (!IsSafeRelative(relative)) {
         return false;
     }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_nFolder);
+    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
     return folder.Get() >= 0 &&
            FileSystemCalls().m_pUnlink(folder.Get(), NameOf(relative).c_str(), AT_REMOVEDIR) == 0;
 }
@@ -580,7 +585,7 @@ bool CInstallFolder::RemoveItself(int levels) {
     // now; its name there must still lead to this very folder, not to one swapped in.
     std::string path = m_strPath;
     CDescriptor held;
-    int self = m_nFolder;
+    int self = Descriptor(m_hFolder);
     for (int level = 0; level < levels; ++level) {
         const std::size_t slash = path.rfind('/');
         const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -608,7 +613,7 @@ std::vector<std::string> CInstallFolder::List(const std::string& relative) const
     if (!relative.empty() && !IsSafeRelative(relative)) {
         return names;
     }
-    const CLevel folder(OpenLevel(relative), m_nFolder);
+    const CLevel folder(OpenLevel(relative), Descriptor(m_hFolder));
     DIR* listing =
         folder.Get() < 0 ? nullptr : ::fdopendir(::fcntl(folder.Get(), F_DUPFD_CLOEXEC, 0));
     if (listing == nullptr) {
@@ -631,22 +636,23 @@ bool CInstallFolder::OpenJournal(const std::string& name) {
     if (!IsSafeComponent(name)) {
         return false;
     }
-    m_nJournal = FileSystemCalls().m_pOpenAt(
-        m_nFolder, name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    m_hJournal = FileSystemCalls().m_pOpenAt(
+        Descriptor(m_hFolder), name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     // The journal's own name must survive a power cut for its lines to be found.
-    return (m_nJournal >= 0 || Fail("openat")) &&
-           (FileSystemCalls().m_pFsync(m_nFolder) == 0 || Fail("fsync"));
+    return (m_hJournal != kNoHandle || Fail("openat")) &&
+           (FileSystemCalls().m_pFsync(Descriptor(m_hFolder)) == 0 || Fail("fsync"));
 }
 
 bool CInstallFolder::AppendJournal(std::string_view text, bool bDurable) {
-    return m_nJournal >= 0 && (posix::WriteAll(m_nJournal, text) || Fail("write")) &&
-           (!bDurable || FileSystemCalls().m_pFsync(m_nJournal) == 0 || Fail("fsync"));
+    return m_hJournal != kNoHandle &&
+           (posix::WriteAll(Descriptor(m_hJournal), text) || Fail("write")) &&
+           (!bDurable || FileSystemCalls().m_pFsync(Descriptor(m_hJournal)) == 0 || Fail("fsync"));
 }
 
 void CInstallFolder::CloseJournal() {
-    if (m_nJournal >= 0) {
-        ::close(m_nJournal);
-        m_nJournal = -1;
+    if (m_hJournal != kNoHandle) {
+        ::close(Descriptor(m_hJournal));
+        m_hJournal = kNoHandle;
     }
 }
 

@@ -6,6 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
+
+#include "platform/CommandLine.h"
 
 namespace platform {
 
@@ -73,13 +76,14 @@ void CloseDescriptorsFrom(int first, long openMax) {
 
 }  // namespace
 
-bool StartDetachedProcess(const std::string& program, const std::vector<std::string>& arguments,
+bool StartDetachedProcess(const std::string& program, const std::string& commandLine,
                           const std::string& workingDirectory) {
     // Everything the children need is prepared here: they may not allocate.
-    std::vector<std::string> strings;
-    strings.reserve(arguments.size() + 1);
-    strings.push_back(program);
-    strings.insert(strings.end(), arguments.begin(), arguments.end());
+    std::vector<std::string> strings = SplitCommandLine(commandLine);
+    if (strings.empty()) {
+        return false;
+    }
+    strings.front() = program;
     std::vector<char*> argv;
     for (std::string& text : strings) {
         argv.push_back(text.data());

@@ -1,13 +1,15 @@
 #include "platform/RawFileWriter.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
 
-#include "platform/FileSystemCalls.h"
+#include "platform/posix/Descriptor.h"
+#include "platform/posix/FileSystemCalls.h"
 #include "platform/PathCase.h"
 #include "platform/posix/WriteAll.h"
 
@@ -45,6 +47,17 @@ std::string RandomSuffix() {
     return suffix;
 }
 
+// Sets the permission bits and group of the new file to those of `original`.
+bool TakeAttributesOf(int descriptor, const struct stat& original) {
+    // Only the owner's own groups are allowed without privileges; another group is
+    // kept where it can be and silently not where it cannot. Changing the group may
+    // clear set-id bits, so the mode comes after it, past the process's umask.
+    if (::fchown(descriptor, static_cast<uid_t>(-1), original.st_gid) != 0 && errno != EPERM) {
+        return false;
+    }
+    return ::fchmod(descriptor, original.st_mode & 07777) == 0;
+}
+
 }  // namespace
 
 CRawFileWriter::CRawFileWriter() {
@@ -60,8 +73,8 @@ bool CRawFileWriter::Create(const std::string& path) {
     m_bFailed = false;
     m_buffer.clear();
     m_strPath = ResolveExistingCase(path);
-    m_nDescriptor = ::open(m_strPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    return m_nDescriptor >= 0;
+    m_hFile = ::open(m_strPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return m_hFile != kNoHandle;
 }
 
 bool CRawFileWriter::CreateReplacement(const std::string& path) {
@@ -79,7 +92,7 @@ bool CRawFileWriter::CreateReplacement(const std::string& path) {
         const int descriptor =
             ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (descriptor >= 0) {
-            m_nDescriptor = descriptor;
+            m_hFile = descriptor;
             m_strPath = candidate;
             break;
         }
@@ -87,12 +100,12 @@ bool CRawFileWriter::CreateReplacement(const std::string& path) {
             return false;
         }
     }
-    if (m_nDescriptor < 0) {
+    if (m_hFile == kNoHandle) {
         return false;
     }
-    if (bOriginal && !TakeAttributesOf(original)) {
-        ::close(m_nDescriptor);
-        m_nDescriptor = -1;
+    if (bOriginal && !TakeAttributesOf(posix::Descriptor(m_hFile), original)) {
+        ::close(posix::Descriptor(m_hFile));
+        m_hFile = kNoHandle;
         ::unlink(m_strPath.c_str());
         m_strPath.clear();
         return false;
@@ -100,22 +113,12 @@ bool CRawFileWriter::CreateReplacement(const std::string& path) {
     return true;
 }
 
-bool CRawFileWriter::TakeAttributesOf(const struct stat& original) {
-    // Only the owner's own groups are allowed without privileges; another group is
-    // kept where it can be and silently not where it cannot. Changing the group may
-    // clear set-id bits, so the mode comes after it, past the process's umask.
-    if (::fchown(m_nDescriptor, static_cast<uid_t>(-1), original.st_gid) != 0 && errno != EPERM) {
-        return false;
-    }
-    return ::fchmod(m_nDescriptor, original.st_mode & 07777) == 0;
-}
-
 bool CRawFileWriter::FlushBuffer() {
-    if (m_bFailed || m_nDescriptor < 0) {
+    if (m_bFailed || m_hFile == kNoHandle) {
         m_bFailed = true;
         return false;
     }
-    if (!posix::WriteAll(m_nDescriptor, std::string_view(m_buffer.data(), m_buffer.size()))) {
+    if (!posix::WriteAll(posix::Descriptor(m_hFile), std::string_view(m_buffer.data(), m_buffer.size()))) {
         m_bFailed = true;
     }
     m_buffer.clear();
@@ -123,7 +126,7 @@ bool CRawFileWriter::FlushBuffer() {
 }
 
 bool CRawFileWriter::Write(std::string_view bytes) {
-    if (m_bFailed || m_nDescriptor < 0) {
+    if (m_bFailed || m_hFile == kNoHandle) {
         m_bFailed = true;
         return false;
     }
@@ -131,7 +134,7 @@ bool CRawFileWriter::Write(std::string_view bytes) {
         return false;
     }
     if (bytes.size() >= kBlockSize) {
-        if (!posix::WriteAll(m_nDescriptor, bytes)) {
+        if (!posix::WriteAll(posix::Descriptor(m_hFile), bytes)) {
             m_bFailed = true;
         }
         return !m_bFailed;
@@ -144,24 +147,24 @@ bool CRawFileWriter::Sync() {
     if (!FlushBuffer()) {
         return false;
     }
-    if (FileSystemCalls().m_pFsync(m_nDescriptor) != 0) {
+    if (FileSystemCalls().m_pFsync(posix::Descriptor(m_hFile)) != 0) {
         m_bFailed = true;
     }
     return !m_bFailed;
 }
 
 bool CRawFileWriter::Close() {
-    if (m_nDescriptor < 0) {
+    if (m_hFile == kNoHandle) {
         return !m_bFailed;
     }
     if (!m_buffer.empty()) {
         FlushBuffer();
     }
     // Some file systems (network, quota) report a failed write only here.
-    if (::close(m_nDescriptor) != 0) {
+    if (::close(posix::Descriptor(m_hFile)) != 0) {
         m_bFailed = true;
     }
-    m_nDescriptor = -1;
+    m_hFile = kNoHandle;
     return !m_bFailed;
 }
 

@@ -37,16 +37,11 @@ bool ReplaceWith(const std::string& folder, const std::string& path, const std::
     return ok;
 }
 
+constexpr std::string_view kLauncherExtension = ".desktop";
+
 }  // namespace
 
-std::string CreateShortcut(const std::string& target, const std::string& linkName,
-                           const std::string& workingDirectory,
-                           const std::string& description, int folder) {
-    // Without its folder the launcher would land wherever the bare name points.
-    const std::string folderPath = GetSpecialFolderPath(folder);
-    if (folderPath.empty()) {
-        return {};
-    }
+std::string LauncherFileName(const std::string& linkName) {
     // Menus are not folders here, so only the name part of the link name counts; it
     // also keeps the launcher inside its folder whatever the name holds.
     const std::size_t separator = linkName.find_last_of("/\\");
@@ -58,6 +53,36 @@ std::string CreateShortcut(const std::string& target, const std::string& linkNam
     if (name.empty() || name.front() == '.') {
         return {};
     }
+    return name + std::string(kLauncherExtension);
+}
+
+bool IsLauncherFileName(const std::string& name) {
+    return name.size() > kLauncherExtension.size() && name.ends_with(kLauncherExtension);
+}
+
+bool IsLauncherFolder(const std::string& hostFolder) {
+    for (const int special : {kFolderPrograms, kFolderDesktop}) {
+        const std::string path = GetSpecialFolderPath(special);
+        if (!path.empty() && path == hostFolder) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string CreateShortcut(const std::string& target, const std::string& linkName,
+                           const std::string& workingDirectory,
+                           const std::string& description, int folder) {
+    // Without its folder the launcher would land wherever the bare name points.
+    const std::string folderPath = GetSpecialFolderPath(folder);
+    if (folderPath.empty()) {
+        return {};
+    }
+    const std::string fileName = LauncherFileName(linkName);
+    if (fileName.empty()) {
+        return {};
+    }
+    const std::string name = ReplaceFileExtension(fileName, "");
     CDesktopEntry entry;
     entry.name = name;
     entry.program = ToHostPath(target);
@@ -71,7 +96,7 @@ std::string CreateShortcut(const std::string& target, const std::string& linkNam
         return {};
     }
     const mode_t mode = folder == kFolderDesktop ? 0755 : 0644;
-    const std::string path = folderPath + "/" + name + ".desktop";
+    const std::string path = folderPath + "/" + fileName;
     return ReplaceWith(folderPath, path, text, mode) ? path : std::string();
 }
 

@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "platform/FileSystemCalls.h"
+#include "platform/posix/FileSystemCalls.h"
 
 namespace platform::posix {
 

@@ -145,7 +145,7 @@ int CProfileReader::FindInt(std::string_view section, std::string_view key,
     if (!value || value->empty()) {
         return defaultValue;
     }
-    return CountFromText(*value);
+    return ProfileIntFromText(*value);
 }
 
 }  // namespace setup

@@ -50,8 +50,8 @@ public:
     // The value of `key` in `section`; nothing when either is missing.
     std::optional<std::string> Find(std::string_view section, std::string_view key) const;
 
-    // The value of `key` in `section` converted by CountFromText; `defaultValue` when
-    // the key is missing or its value empty.
+    // The value of `key` in `section` converted by ProfileIntFromText; `defaultValue`
+    // when the key is missing or its value empty.
     int FindInt(std::string_view section, std::string_view key, int defaultValue) const;
 
     // The largest N of the keys "<stem>N" present in `section` (N a decimal number

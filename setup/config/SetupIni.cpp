@@ -1,5 +1,7 @@
 #include "setup/config/SetupIni.h"
 
+#include "platform/FileCopy.h"
+#include "platform/ProfileFile.h"
 #include "platform/WindowsPath.h"
 #include "setup/config/ParsedFileCache.h"
 #include "setup/config/ProfileReader.h"
@@ -39,6 +41,17 @@ const CProfileReader& OpenSetupIni() {
     return lastHost.empty() ? kEmpty : cache.Open(lastHost);
 }
 
+// The host path of SETUP.INI for the system's profile reader; empty without a setup
+// directory or for a file larger than our own reader takes, and then every key reads
+// as missing, as it does everywhere.
+std::string SetupIniHostPath() {
+    const std::string directory = GetSetupDirectory();
+    const std::string path =
+        directory.empty() ? std::string() : platform::ToHostPath(directory + "SETUP.INI");
+    return platform::RegularFileSize(path) > CProfileReader::kMaxProfileBytes ? std::string()
+                                                                               : path;
+}
+
 }  // namespace
 
 std::string GetSetupDirectory() {
@@ -49,20 +62,38 @@ std::string GetSetupDirectory() {
 
 std::string ReadIniString(const std::string& section, const std::string& key,
                           const std::string& defaultValue) {
+    // Where the system reads profiles, SETUP.INI is read by it, as the installer was
+    // written to; our own reader follows its rules elsewhere.
+    if (platform::HasSystemProfileReader()) {
+        const std::string path = SetupIniHostPath();
+        return path.empty() ? defaultValue.substr(0, kMaxIniValue)
+                            : platform::ReadSystemProfileString(path, section, key, defaultValue,
+                                                                kMaxIniValue);
+    }
     const std::string value = OpenSetupIni().Find(section, key).value_or(defaultValue);
     return value.substr(0, kMaxIniValue);
 }
 
 int ReadIniInt(const std::string& section, const std::string& key, int defaultValue) {
+    if (platform::HasSystemProfileReader()) {
+        const std::string path = SetupIniHostPath();
+        return path.empty() ? defaultValue
+                            : platform::ReadSystemProfileInt(path, section, key, defaultValue);
+    }
     return OpenSetupIni().FindInt(section, key, defaultValue);
 }
 
 std::vector<std::string> ReadIniList(const std::string& section, const std::string& stem,
                                      int count) {
-    const CProfileReader& reader = OpenSetupIni();
+    // The system's reader keeps the file it read last, so asking it key by key costs
+    // little.
+    const CProfileReader* reader =
+        platform::HasSystemProfileReader() ? nullptr : &OpenSetupIni();
     std::vector<std::string> values;
     for (int n = 1; n <= count; ++n) {
-        std::string value = reader.Find(section, stem + std::to_string(n)).value_or("");
+        const std::string key = stem + std::to_string(n);
+        std::string value =
+            reader == nullptr ? ReadIniString(section, key) : reader->Find(section, key).value_or("");
         if (value.empty()) {
             break;
         }

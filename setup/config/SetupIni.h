@@ -13,14 +13,16 @@ constexpr std::size_t kMaxIniValue = 1024;
 std::string GetSetupDirectory();
 
 // The value of `key` in `section` of SETUP.INI beside the setup program, cut to
-// kMaxIniValue characters. A missing file, section or key gives `defaultValue`
+// kMaxIniValue characters. Read by the system's profile reader where it has one,
+// else by CProfileReader. A missing file, section or key gives `defaultValue`
 // (cut likewise); a key present with an empty value gives the empty string, so with
 // the empty default every caller uses both read the same.
 std::string ReadIniString(const std::string& section, const std::string& key,
                           const std::string& defaultValue = std::string());
 
-// The value of `key` in `section` of SETUP.INI converted as a count (CountText.h);
-// `defaultValue` when the file, section or key is missing or the value is empty.
+// The value of `key` in `section` of SETUP.INI as the system's profile reader
+// converts an integer (ProfileIntFromText, CountText.h); `defaultValue` when the file,
+// section or key is missing or the value is empty.
 int ReadIniInt(const std::string& section, const std::string& key, int defaultValue);
 
 // The values of "<stem>1", "<stem>2", ... up to "<stem><count>" in `section`, from one

@@ -5,6 +5,7 @@
 
 #include "platform/Console.h"
 #include "platform/Format.h"
+#include "platform/HostPath.h"
 #include "platform/ProcessStart.h"
 #include "platform/ProgramPath.h"
 #include "platform/RealPath.h"
@@ -81,8 +82,9 @@ int InstallUnattended(const CSetupOptions& options) {
     return Finish(log, ReportOf(RunInstallation(windows, installDirectory, RunPostCopyActions)));
 }
 
-// The folder of --uninstall as a host path: the program's own folder by default, an
-// absolute host path as it is, anything else in Windows form through the drives. Its
+// The folder of --uninstall as a host path: the program's own folder by default, a
+// path that can only be a host path as it is, anything else in Windows form through
+// the drives. Its
 // real path, as the installation enters its folder: the uninstall opens the folder
 // without following a link, and a link to an installed folder is still that folder.
 std::string UninstallFolder(const CSetupOptions& options) {
@@ -91,7 +93,7 @@ std::string UninstallFolder(const CSetupOptions& options) {
     if (given.empty()) {
         const std::string program = platform::ProgramPath();
         folder = program.substr(0, program.rfind('/') + 1);
-    } else if (given.front() == '/') {
+    } else if (platform::NamesHostPathOnly(given)) {
         folder = given;
     } else {
         const std::string absolute = platform::AbsoluteWindowsPath(given);

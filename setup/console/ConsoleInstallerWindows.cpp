@@ -5,6 +5,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/DriveMap.h"
 #include "platform/Format.h"
+#include "platform/HostPath.h"
 #include "platform/SystemStrings.h"
 #include "platform/WindowsPath.h"
 #include "setup/config/DirectoryChoice.h"
@@ -55,8 +56,8 @@ bool CConsoleInstallerWindows::SplitDirectory(std::string& drive, std::string& d
         directory = ReadIniString("Setup", "DefaultDirectory");
         return true;
     }
-    // An absolute host path names the folder through the drive that holds it.
-    if (!path.empty() && path.front() == '/') {
+    // A host path names the folder through the drive that holds it.
+    if (platform::NamesHostPathOnly(path)) {
         path = platform::ToWindowsPath(path);
         if (path.empty()) {
             m_log.Write(platform::FormatString(LoadSetupString(IDS_CONSOLE_NO_DRIVE),

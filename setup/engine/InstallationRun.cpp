@@ -8,6 +8,7 @@
 #include "platform/InstallFolder.h"
 #include "platform/UserInterface.h"
 #include "platform/WindowsPath.h"
+#include "setup/config/CountText.h"
 #include "setup/config/DirectoryHelpers.h"
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
@@ -38,7 +39,9 @@ bool AskYesNo(const std::string& text) {
 
 // False (after the message) when the drive has less room than SETUP.INI asks for.
 bool CheckDiskSpace(const std::string& chosenPath) {
-    const int required = ReadIniInt("Setup", "RequiredDiskSpace", 0);
+    // A size as text, by the rule of counts: a huge value stays huge rather than wrap
+    // round into a small one.
+    const int required = CountFromText(ReadIniString("Setup", "RequiredDiskSpace"));
     if (required == 0) {
         ShowError(LoadSetupString(IDS_NO_DISK_SPACE_VALUE));
         return true;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/OleSession.h"
 #include "platform/SharedLibrary.h"
 #include "platform/WindowsPath.h"
 #include "setup/config/SetupIni.h"
@@ -31,9 +32,12 @@ void RegisterObject(const std::string& windowsPath) {
 void RegisterObjects(const std::string& installDirectoryWithSeparator) {
     // A count far beyond the keys present would only try the install directory
     // itself as a component, again and again: the loop ends after the last key.
-    const int count = std::min(ReadIniInt("Register", "Objects", 0), LastIniNumber("Register", "Object"));
-    // Component registration needs no library start-up here, unlike on the platform
-    // the components were first written for.
+    const int count =
+        std::min(ReadIniInt("Register", "Objects", 0), LastIniNumber("Register", "Object"));
+    if (count <= 0) {
+        return;  // nothing to register: the component library is not started
+    }
+    const platform::COleSession ole;
     for (int n = 1; n <= count; ++n) {
         const std::string value = ReadIniString("Register", "Object" + std::to_string(n));
         RegisterObject(installDirectoryWithSeparator + value);

@@ -26,7 +26,7 @@ bool StartProgram(const std::string& setupDirectory, const std::string& value) {
         return false;
     }
     const std::string kept = value.substr(0, kMaxCommandLine - setupDirectory.size());
-    std::vector<std::string> pieces = platform::SplitCommandLine(kept);
+    const std::vector<std::string> pieces = platform::SplitCommandLine(kept);
     if (pieces.empty() || pieces.front().empty()) {
         return false;
     }
@@ -35,8 +35,7 @@ bool StartProgram(const std::string& setupDirectory, const std::string& value) {
     if (program.empty() || directory.empty()) {
         return false;
     }
-    pieces.erase(pieces.begin());
-    return platform::StartDetachedProcess(program, pieces, directory);
+    return platform::StartDetachedProcess(program, kept, directory);
 }
 
 }  // namespace

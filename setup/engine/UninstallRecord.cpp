@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "platform/HostPath.h"
 #include "platform/InstallFolder.h"
 #include "setup/engine/TabFields.h"
 
@@ -110,9 +111,11 @@ bool CUninstallRecord::Parse(const std::string& text, int& badLine) {
             item.m_kind = kind == "file"       ? Kind::File
                           : kind == "launcher" ? Kind::Launcher
                                                : Kind::Program;
-            if (item.m_kind == Kind::Launcher
-                    ? item.m_strPath.front() != '/' || !IsBelow(item.m_strPath.substr(1))
-                    : !IsBelow(item.m_strPath)) {
+            // A launcher's path is absolute; below its root each level is checked
+            // as any other.
+            const std::size_t root = platform::HostRootLength(item.m_strPath);
+            if (item.m_kind == Kind::Launcher ? root == 0 || !IsBelow(item.m_strPath.substr(root))
+                                              : !IsBelow(item.m_strPath)) {
                 return false;
             }
             m_items.push_back(item);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ProgramFile.h"
+
 namespace setup {
 
 // What a completed installation leaves in its folder for the uninstall: the product's
@@ -33,9 +35,11 @@ public:
     };
 
     // The record's and the copied installer's names in the install folder. Lower case,
-    // where every destination the installer writes is upper case.
+    // where every destination the installer writes is upper case. The installer's copy
+    // has the extension the system starts programs by.
     static constexpr const char* kRecordName = "uninstall.dat";
-    static constexpr const char* kProgramName = "setup";
+    static constexpr const char* kProgramName =
+        *platform::kProgramExtension == '\0' ? "setup" : "setup.exe";
     static constexpr const char* kIniName = "setup.ini";
     // The installer's windows, a module the program loads from its own folder only
     // when windows are wanted: without it the installer still runs unattended.

@@ -4,7 +4,7 @@
 
 #include "platform/Format.h"
 #include "platform/InstallFolder.h"
-#include "platform/KnownFolder.h"
+#include "platform/Shortcut.h"
 #include "platform/UserInterface.h"
 #include "platform/WindowsPath.h"
 #include "setup/config/StringTable.h"
@@ -33,21 +33,10 @@ std::string Shown(const std::string& folderShown, const std::string& relative) {
 }
 
 // A launcher lies in the programs menu or on the desktop, as the installation writes
-// them, and is a ".desktop" file: a record that names anything else elsewhere is not
+// them, and has a launcher's name: a record that names anything else elsewhere is not
 // trusted with it.
 bool IsLauncherPlace(const std::string& folder, const std::string& name) {
-    const std::string suffix = ".desktop";
-    if (name.size() <= suffix.size() ||
-        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
-        return false;
-    }
-    for (const int special : {platform::kFolderPrograms, platform::kFolderDesktop}) {
-        const std::string path = platform::GetSpecialFolderPath(special);
-        if (!path.empty() && path == folder) {
-            return true;
-        }
-    }
-    return false;
+    return platform::IsLauncherFileName(name) && platform::IsLauncherFolder(folder);
 }
 
 // One removal of the record's list, in the folder it belongs to.

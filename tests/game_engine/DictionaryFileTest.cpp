@@ -1,16 +1,21 @@
+#ifndef _WIN32
 #include <sys/stat.h>
 
-#include "game/engine/Dictionary.h"
-#include "platform/ProcessStart.h"
-#include "tests/game_engine/DictionaryFixture.h"
 #include "tests/support/ResourceLimit.h"
+#endif
+
+#include "game/engine/Dictionary.h"
+#include "tests/game_engine/DictionaryFixture.h"
+#include "tests/support/FileSystemFaults.h"
 
 using lettrino::CDictionary;
 using platform::MessageButtons;
 using platform::MessageIcon;
 using platform::MessageResult;
 using testing_support::CProcessExit;
+#ifndef _WIN32
 using testing_support::CResourceLimit;
+#endif
 using Words = std::vector<std::string>;
 
 namespace {
@@ -93,6 +98,8 @@ TEST_F(DictionaryFile, LoadFindsTheFileWhateverItsLetterCase) {
     EXPECT_EQ(Entries(dictionary), Words{"CAT"});
 }
 
+#ifndef _WIN32
+// A file whose read fails is POSIX's /proc here; Win32 has no such file.
 TEST_F(DictionaryFile, ReadErrorIsReportedAndTheGameGoesOn) {
     // Reading from offset 0 of the process's own memory fails: a read error, not the end.
     std::filesystem::create_symlink("/proc/self/mem", TextPath());
@@ -106,6 +113,7 @@ TEST_F(DictionaryFile, ReadErrorIsReportedAndTheGameGoesOn) {
     EXPECT_EQ(dictionary.GetSize(), 0u);
     EXPECT_FALSE(dictionary.IsModified());
 }
+#endif
 
 TEST_F(DictionaryFile, AddWordAppendsOnlyNewValidWords) {
     struct Case {
@@ -242,7 +250,10 @@ TEST_F(DictionaryFile, FailedWriteLosesNothingAndCanBeRetried) {
     };
     const Case cases[] = {
         {"disk full", true, "Disk full while accessing " + TextPath() + "."},
+#ifndef _WIN32
+        // A process that may open no more files is a POSIX resource limit.
         {"cannot create", false, "An unknown error occurred while accessing " + TextPath() + "."},
+#endif
     };
     for (const Case& c : cases) {
         m_ui.ClearTranscript();
@@ -253,13 +264,15 @@ TEST_F(DictionaryFile, FailedWriteLosesNothingAndCanBeRetried) {
         dictionary->AddWord("NEWWORD");
         m_ui.Answer(MessageResult::Yes);
         m_ui.Answer(MessageResult::Ok);
-        {
-            // The program's start-up makes a write at the file-size limit fail; without
-            // it the process would end here.
-            platform::InitializeProcess();
-            CResourceLimit limit(c.diskFull ? RLIMIT_FSIZE : RLIMIT_NOFILE,
-                                 c.diskFull ? 100 : CResourceLimit::LowestFreeDescriptor());
+        if (c.diskFull) {
+            testing_support::RunOutOfSpaceAfter(100);
             EXPECT_FALSE(dictionary->SaveIfModified()) << c.name;
+            testing_support::ResetFileSystemCalls();
+        } else {
+#ifndef _WIN32
+            CResourceLimit limit(RLIMIT_NOFILE, CResourceLimit::LowestFreeDescriptor());
+            EXPECT_FALSE(dictionary->SaveIfModified()) << c.name;
+#endif
         }
         ASSERT_EQ(m_ui.Transcript().size(), 2u) << c.name;
         EXPECT_EQ(m_ui.Transcript()[1].text, c.message);
@@ -279,8 +292,10 @@ TEST_F(DictionaryFile, FailedWriteLosesNothingAndCanBeRetried) {
     }
 }
 
+#ifndef _WIN32
 // The save fills a new file of its own: a file or a symbolic link of the name the
 // save once used stays as it was, and the dictionary keeps its permissions and group.
+// Permissions and groups are POSIX's.
 TEST_F(DictionaryFile, SaveTouchesNoOtherFileAndKeepsThePermissions) {
     enum class Beside { Nothing, UserFile, Symlink };
     const struct {
@@ -314,3 +329,4 @@ TEST_F(DictionaryFile, SaveTouchesNoOtherFileAndKeepsThePermissions) {
         EXPECT_EQ(std::filesystem::is_symlink(oldName), c.beside == Beside::Symlink) << c.mode;
     }
 }
+#endif

@@ -23,8 +23,9 @@ protected:
     }
     ~DictionaryFixture() override { platform::OverrideProgramPath(""); }
 
-    std::string TextPath() const { return m_dir.File("games-1.2/Lettrino.txt"); }
-    std::string BackupPath() const { return m_dir.File("games-1.2/Lettrino.bak"); }
+    // As the game names them: in the system's own separators.
+    std::string TextPath() const { return (m_dir.Path() / "games-1.2" / "Lettrino.txt").string(); }
+    std::string BackupPath() const { return (m_dir.Path() / "games-1.2" / "Lettrino.bak").string(); }
     std::string ReadText() const { return m_dir.Read("games-1.2/Lettrino.txt"); }
     std::string ReadBackup() const { return m_dir.Read("games-1.2/Lettrino.bak"); }
     void WriteText(const std::string& bytes) const { m_dir.Write("games-1.2/Lettrino.txt", bytes); }

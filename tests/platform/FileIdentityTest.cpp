@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/FileIdentity.h"
+#include "tests/support/Links.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -20,7 +21,7 @@ struct CIdentityCase {
 TEST(FileIdentityTest, ComparesWhatTheFileSystemSaysNotTheText) {
     testing_support::CTempDir dir;
     std::filesystem::create_directories(dir.Path() / "Setup" / "Sub");
-    std::filesystem::create_directory_symlink(dir.Path() / "Setup", dir.Path() / "Link");
+    testing_support::MakeFolderLink(dir.Path() / "Setup", dir.Path() / "Link");
     dir.Write("Setup/file.txt", "x");
     for (const CIdentityCase row : {
              CIdentityCase{"Setup", "Setup", true},

@@ -2,15 +2,13 @@
 // the names say and whatever lies on the way, on kernels with openat2 and on those
 // without it (the level-by-level walk), with the same table.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <string>
 
-#include "platform/FileSystemCalls.h"
 #include "platform/InstallFolder.h"
+#include "tests/support/FileSystemFaults.h"
+#include "tests/support/Links.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -51,8 +49,8 @@ TEST_P(InstallFolderNames, NoHostileNameLeadsOutOfTheFolder) {
         temp.Write("Deep/victim", "not the installer's\n");
         fs::create_directories(temp.Path() / "Folder/Sub");
         temp.Write("Folder/Sub/kept", "inside\n");
-        fs::create_directory_symlink(temp.Path(), temp.Path() / "Folder/Sub/Out");
-        fs::create_directory_symlink(temp.Path(), temp.Path() / "Folder/Out");
+        testing_support::MakeFolderLink(temp.Path(), temp.Path() / "Folder/Sub/Out");
+        testing_support::MakeFolderLink(temp.Path(), temp.Path() / "Folder/Out");
         platform::CInstallFolder folder;
         ASSERT_TRUE(folder.Open(temp.File("Folder/")));
         std::string contents;
@@ -72,7 +70,7 @@ TEST_P(InstallFolderNames, NoHostileNameLeadsOutOfTheFolder) {
 TEST_P(InstallFolderNames, AFolderNamedThroughALinkIsNotOpened) {
     testing_support::CTempDir temp;
     fs::create_directory(temp.Path() / "Real");
-    fs::create_directory_symlink(temp.Path() / "Real", temp.Path() / "Link");
+    testing_support::MakeFolderLink(temp.Path() / "Real", temp.Path() / "Link");
     platform::CInstallFolder folder;
     EXPECT_FALSE(folder.Open(temp.File("Link/")));
     EXPECT_TRUE(folder.Open(temp.File("Real/")));
@@ -82,19 +80,14 @@ TEST_P(InstallFolderNames, AFolderNamedThroughALinkIsNotOpened) {
 // system, an old kernel), or a little at a time.
 struct CPlaceCase {
     const char* what;
-    void (*arm)(platform::CFileSystemCalls&);
+    void (*arm)();
     bool bAppeared = false;  // a file took the name after the folder was listed
 };
 
 const CPlaceCase kPlacements[] = {
-    {"without the kernel's copy, in short writes",
-     [](auto& calls) {
-         calls.m_pCopyRange = [](int, int, std::size_t) { return errno = ENOSYS, -1L; };
-         calls.m_pWrite = [](int descriptor, const void* bytes, std::size_t count) {
-             return static_cast<long>(::write(descriptor, bytes, std::min<std::size_t>(count, 4093)));
-         };
-     }},
-    {"a file appeared at the name", [](auto&) {}, true},
+    {"across file systems", testing_support::DeclineTheSystemsCopy},
+    {"without the kernel's copy, in short writes", testing_support::ShortWrites},
+    {"a file appeared at the name", [] {}, true},
 };
 
 TEST_P(InstallFolderNames, PlacesEveryByteOrNothing) {
@@ -112,13 +105,14 @@ TEST_P(InstallFolderNames, PlacesEveryByteOrNothing) {
         if (row.bAppeared) {
             temp.Write("Folder/target.bin", "the user's\n");
         }
-        row.arm(platform::FileSystemCalls());
+        row.arm();
         platform::CPlacement placement;
         const auto result = folder.PlaceFile(temp.File("source.bin"), "target.bin", nullptr,
                                              row.bAppeared, nullptr, placement);
-        platform::FileSystemCalls() = platform::RealFileSystemCalls();
+        testing_support::ResetFileSystemCalls();
         EXPECT_EQ(result, row.bAppeared ? platform::FileCopyResult::kNotWritten
-                                        : platform::FileCopyResult::kCopied);
+                                        : platform::FileCopyResult::kCopied)
+            << folder.LastFailure();
         EXPECT_EQ(temp.Read("Folder/target.bin"), row.bAppeared ? "the user's\n" : bytes);
         EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path() / "Folder"), {}), 1);
     }

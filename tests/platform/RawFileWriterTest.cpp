@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "platform/FileOperations.h"
-#include "platform/FileSystemCalls.h"
 #include "platform/TickCount.h"
+#include "tests/support/FileSystemFaults.h"
 #include "tests/support/TempDir.h"
-
-#include <time.h>
-
-#include <cerrno>
 
 using platform::CRawFileWriter;
 using testing_support::CTempDir;
@@ -30,7 +28,9 @@ TEST(RawFileWriter, WritesBytesUntranslatedAndTruncates) {
 }
 
 TEST(RawFileWriter, ReportsEveryKindOfWriteFailure) {
-    // /dev/full accepts the open and fails every write with "no space left".
+    // A full disk: every write that reaches it fails with "no space left".
+    CTempDir dir;
+    testing_support::RunOutOfSpaceAfter(0);
     struct Case {
         const char* name;
         std::size_t bytes;
@@ -42,22 +42,22 @@ TEST(RawFileWriter, ReportsEveryKindOfWriteFailure) {
     };
     for (const Case& c : cases) {
         CRawFileWriter writer;
-        ASSERT_TRUE(writer.Create("/dev/full")) << c.name;
+        ASSERT_TRUE(writer.Create(dir.File("full.txt"))) << c.name;
         EXPECT_EQ(writer.Write(std::string(c.bytes, 'x')), !c.writeFails) << c.name;
         EXPECT_FALSE(writer.Close()) << c.name;
         EXPECT_FALSE(writer.Close()) << c.name << ": the failure is kept";
     }
     CRawFileWriter syncing;
-    ASSERT_TRUE(syncing.Create("/dev/full"));
+    ASSERT_TRUE(syncing.Create(dir.File("full.txt")));
     EXPECT_TRUE(syncing.Write("x"));
     EXPECT_FALSE(syncing.Sync());
     EXPECT_FALSE(syncing.Write("y")) << "nothing is written after a failure";
+    testing_support::ResetFileSystemCalls();
     // A disk that takes the bytes but cannot make them durable.
-    CTempDir dir;
-    platform::FileSystemCalls().m_pFsync = [](int) { return errno = EIO, -1; };
+    testing_support::FailSyncs();
     ASSERT_TRUE(syncing.Create(dir.File("out.txt")) && syncing.Write("x"));
     EXPECT_FALSE(syncing.Sync());
-    platform::FileSystemCalls() = platform::RealFileSystemCalls();
+    testing_support::ResetFileSystemCalls();
 }
 
 TEST(RawFileWriter, CreateFailsWhereNoFileCanBe) {
@@ -91,9 +91,9 @@ TEST(RawFileWriter, ReplacementsOfOneFileNeverShareTheirNewFile) {
 TEST(TickCount, CountsMilliseconds) {
     // Spin (no sleep) until the monotonic clock has moved on by 30 ms.
     auto now = [] {
-        timespec t{};
-        ::clock_gettime(CLOCK_MONOTONIC, &t);
-        return static_cast<long long>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     };
     const std::uint32_t start = platform::TickCount();
     const long long until = now() + 30;

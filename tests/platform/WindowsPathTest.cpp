@@ -5,9 +5,24 @@
 #include "platform/CurrentDirectory.h"
 #include "platform/DriveMap.h"
 #include "platform/FullPath.h"
+#include "platform/HostPath.h"
 #include "tests/support/DriveScope.h"
 
 using testing_support::CDriveScope;
+
+namespace {
+
+// The host folder that drive Z: stands for: the root of the file system on POSIX,
+// its own root under Wine, which maps Z: to the host's root.
+const std::string kZ = platform::DriveRoot('Z');
+
+// `caseOnDisk` where the lookup finds names in the case on disk (POSIX); `asGiven` on
+// Win32, whose file systems find any case themselves and keep the path as given.
+std::string ByCase(const std::string& caseOnDisk, const std::string& asGiven) {
+    return platform::kHostNamesIgnoreCase ? asGiven : caseOnDisk;
+}
+
+}  // namespace
 
 TEST(DriveMap, ListsMappedDrivesInLetterOrder) {
     CDriveScope scope;
@@ -15,7 +30,7 @@ TEST(DriveMap, ListsMappedDrivesInLetterOrder) {
     platform::MapDrive('d', scope.Host("d"));
     platform::MapDrive('A', scope.Host("a"));
     EXPECT_EQ(platform::MappedDrives(), (std::vector<char>{'A', 'C', 'D', 'Z'}));
-    EXPECT_EQ(platform::DriveRoot('c'), scope.Drive().Path().string());
+    EXPECT_EQ(platform::DriveRoot('c'), scope.Drive().Path().generic_string());
     platform::MapDrive('C', "");
     EXPECT_EQ(platform::MappedDrives(), (std::vector<char>{'A', 'D', 'Z'}));
     EXPECT_EQ(platform::DriveRoot('C'), "");
@@ -24,19 +39,22 @@ TEST(DriveMap, ListsMappedDrivesInLetterOrder) {
 
 TEST(WindowsPath, HostPathsTakeTheirShortestMappedForm) {
     CDriveScope scope;
-    const std::string drive = scope.Drive().Path().string();
+    const std::string drive = scope.Drive().Path().generic_string();
     struct Case {
         std::string host;
         std::string windows;
     };
+    // Beside C:'s folder: below Z: on POSIX, where Z: is the root of all; on no
+    // drive on Win32, where Z: is a drive of its own.
+    const std::string beside = platform::kHostNamesIgnoreCase ? "" : "Z:" + drive + "-other/file";
     const Case cases[] = {
         {drive, "C:\\"},
         {drive + "/Games/Word Game", "C:\\Games\\Word Game"},
         {drive + "/Games/", "C:\\Games\\"},
         {drive + "//Games/./x/../Setup", "C:\\Games\\Setup"},
-        {drive + "-other/file", "Z:" + drive + "-other/file"},
-        {"/usr/bin", "Z:\\usr\\bin"},
-        {"/", "Z:\\"},
+        {drive + "-other/file", beside},
+        {kZ + "usr/bin", "Z:\\usr\\bin"},
+        {kZ, "Z:\\"},
     };
     for (Case c : cases) {
         for (char& ch : c.windows) {
@@ -45,23 +63,23 @@ TEST(WindowsPath, HostPathsTakeTheirShortestMappedForm) {
         EXPECT_EQ(platform::ToWindowsPath(c.host), c.windows) << c.host;
     }
     platform::MapDrive('Z', "");
-    EXPECT_EQ(platform::ToWindowsPath("/usr/bin"), "");
+    EXPECT_EQ(platform::ToWindowsPath(kZ + "usr/bin"), "");
 }
 
 TEST(WindowsPath, WindowsPathsNameHostPathsIgnoringCase) {
     CDriveScope scope;
     scope.MakeDirectories("Games/Word Game");
-    const std::string drive = scope.Drive().Path().string();
+    const std::string drive = scope.Drive().Path().generic_string();
     struct Case {
         std::string windows;
         std::string host;
     };
     const Case cases[] = {
         {"C:\\", drive},
-        {"c:\\GAMES\\word game", drive + "/Games/Word Game"},
-        {"C:/games/New Folder/", drive + "/Games/New Folder/"},
+        {"c:\\GAMES\\word game", drive + ByCase("/Games/Word Game", "/GAMES/word game")},
+        {"C:/games/New Folder/", drive + ByCase("/Games/New Folder/", "/games/New Folder/")},
         {"C:\\Games\\..\\Other", drive + "/Other"},
-        {"Z:\\usr", "/usr"},
+        {"Z:\\usr", kZ + "usr"},
         {"Q:\\Games", ""},
         {"\\\\server\\share", ""},
     };
@@ -117,8 +135,8 @@ TEST(CurrentDirectory, ChangesAndReadsInWindowsForm) {
         std::string current;  // afterwards
     };
     const Case cases[] = {
-        {"c:\\GAMES", true, "C:\\Games"},
-        {"word game", true, "C:\\Games\\Word Game"},
+        {"c:\\GAMES", true, ByCase("C:\\Games", "C:\\GAMES")},
+        {"word game", true, ByCase("C:\\Games\\Word Game", "C:\\GAMES\\word game")},
         {"\\", true, "C:\\"},
         {"C:\\Missing", false, "C:\\"},
         {"C:\\file", false, "C:\\"},

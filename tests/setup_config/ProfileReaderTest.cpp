@@ -67,22 +67,6 @@ TEST(ProfileReader, FindsValuesByTheReaderRules) {
     }
 }
 
-TEST(ProfileReader, IntegersConvertLikeCountsAndFallBackToTheDefault) {
-    const CProfileReader reader("[Register]\nA=3abc\nB=abc\nC=\nD=  -2\nE=99999999999\nF=\"12\"\n");
-    struct Case {
-        const char* key;
-        int defaultValue;
-        int expected;
-    };
-    const Case cases[] = {
-        {"A", 7, 3},       {"B", 7, 0},  {"C", 7, 7},       {"D", 7, -2},
-        {"E", 7, INT_MAX}, {"F", 7, 12}, {"Missing", 0, 0}, {"Missing", 5, 5},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(reader.FindInt("register", c.key, c.defaultValue), c.expected) << c.key;
-    }
-}
-
 TEST(CountText, ConvertsLikeTheRuntimeWithoutOverflow) {
     struct Case {
         const char* text;

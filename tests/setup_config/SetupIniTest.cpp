@@ -1,5 +1,6 @@
 #include "setup/config/SetupIni.h"
 
+#include <climits>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -107,6 +108,46 @@ TEST_F(SetupIniTest, DefaultsApplyToMissingKeysOnly) {
     EXPECT_EQ(ReadIniInt("Register", "Objects", 9), 0);
     EXPECT_EQ(ReadIniInt("Register", "Empty", 9), 9);
     EXPECT_EQ(ReadIniInt("Register", "Missing", 9), 9);
+}
+
+// SETUP.INI means the same wherever it is read: through the system's profile reader
+// where there is one, through ours elsewhere, which follows it. Integers convert as
+// GetPrivateProfileInt converts them: hexadecimal, octal and binary prefixes, and a
+// 32-bit number that wraps around.
+TEST_F(SetupIniTest, ValuesReadAsTheSystemsProfileReaderReadsThem) {
+    Install("[Setup]\r\n"
+            "Name = Word Game \r\n"
+            "Caption=\"Quoted\"\r\n"
+            "[Register]\r\n"
+            "Hex=0x10\r\n"
+            "Octal=0o17\r\n"
+            "Binary=0b101\r\n"
+            "UpperX=0X10\r\n"
+            "Past32Bits=4294967296\r\n"
+            "PastInt=2147483648\r\n"
+            "BelowInt=-2147483649\r\n"
+            "Huge=99999999999\r\n"
+            "Trailing=3abc\r\n"
+            "Letters=abc\r\n"
+            "Blanks=  -2\r\n"
+            "Plus=+7\r\n"
+            "Quoted=\"12\"\r\n"
+            "Empty=\r\n");
+    EXPECT_EQ(ReadIniString("Setup", "Name"), "Word Game");
+    EXPECT_EQ(ReadIniString("Setup", "Caption"), "Quoted");
+    struct Case {
+        const char* key;
+        int value;  // with the default 9
+    };
+    const Case cases[] = {
+        {"Hex", 16},          {"Octal", 15},       {"Binary", 5},      {"UpperX", 0},
+        {"Past32Bits", 0},    {"PastInt", INT_MIN}, {"BelowInt", INT_MAX},
+        {"Huge", 1215752191}, {"Trailing", 3},     {"Letters", 0},     {"Blanks", -2},
+        {"Plus", 7},          {"Quoted", 12},      {"Empty", 9},       {"Missing", 9},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadIniInt("Register", c.key, 9), c.value) << c.key;
+    }
 }
 
 TEST_F(SetupIniTest, LongValuesAreCutTo1024Characters) {

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/FileSystemCalls.h"
+#include "platform/posix/FileSystemCalls.h"
 #include "setup/console/ConsoleFrontEnd.h"
 
 namespace {

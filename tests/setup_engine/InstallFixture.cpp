@@ -1,11 +1,10 @@
 #include "tests/setup_engine/InstallFixture.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "platform/ProgramPath.h"
 #include "setup/engine/InstallationRun.h"
+#include "tests/support/FileFacts.h"
 
 namespace testing_support {
 
@@ -94,19 +93,20 @@ bool CInstallFixture::Exists(const std::string& relative) const {
 std::map<std::string, std::string> CInstallFixture::Tree() const {
     std::map<std::string, std::string> tree;
     const fs::path root = m_scope.Drive().Path();
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-        const std::string name = entry.path().lexically_relative(root).string();
-        if (entry.is_symlink()) {
-            tree[name] = "link to " + fs::read_symlink(entry.path()).string();
-        } else if (entry.is_directory()) {
-            tree[name] = "folder";
-        } else if (!entry.is_regular_file()) {
-            tree[name] = "special";
-        } else {
-            struct stat info {};
-            ::stat(entry.path().c_str(), &info);
-            tree[name] = "mode " + std::to_string(info.st_mode & 07777) + " inode " +
-                         std::to_string(info.st_ino) + ": " + m_scope.Drive().Read(name);
+    for (const auto& [name, kind] : Entries(root)) {
+        switch (kind) {
+            case EntryKind::Link:
+                tree[name] = "link to " + LinkTarget(root / name);
+                break;
+            case EntryKind::Folder:
+                tree[name] = "folder";
+                break;
+            case EntryKind::Other:
+                tree[name] = "special";
+                break;
+            case EntryKind::File:
+                tree[name] = ModeAndInode(root / name) + ": " + m_scope.Drive().Read(name);
+                break;
         }
     }
     return tree;

@@ -1,30 +1,46 @@
 #include "tests/support/TempDir.h"
 
-#include <cstdlib>
+#include "tests/support/FileFacts.h"
+#include "tests/support/Links.h"
+
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 
 namespace testing_support {
 
 CTempDir::CTempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lettrino-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
+    // A name nobody has, made by the one call that fails for an existing folder, as
+    // mkdtemp does it; std::filesystem has the same on every system.
+    static std::mt19937_64 random{std::random_device{}()};
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate =
+            base / ("lettrino-test-" + std::to_string(random() % 1000000000));
+        if (std::filesystem::create_directory(candidate)) {
+            m_path = candidate;
+            return;
+        }
     }
-    m_path = pattern;
+    throw std::runtime_error("cannot create a temporary folder");
 }
 
 CTempDir::~CTempDir() {
+    std::error_code walking;
     std::error_code ignored;
     // Tests may take away write or search permission; give it back before removing.
-    for (auto it = std::filesystem::recursive_directory_iterator(m_path, ignored);
-         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+    for (auto it = std::filesystem::recursive_directory_iterator(m_path, walking);
+         !walking && it != std::filesystem::recursive_directory_iterator(); it.increment(walking)) {
+        if (KindOf(it->path()) == EntryKind::Link) {
+            it.disable_recursion_pending();
+            continue;
+        }
         std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
     }
-    std::filesystem::remove_all(m_path, ignored);
+    RemoveTree(m_path);
 }
 
 void CTempDir::Write(const std::string& name, const std::string& bytes) const {

@@ -14,8 +14,9 @@ public:
     CTempDir& operator=(const CTempDir&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
-    // `name` inside the folder, as text.
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    // `name` inside the folder, as a host path: with '/' between the levels, as the
+    // platform layer gives host paths on every system.
+    std::string File(const std::string& name) const { return (m_path / name).generic_string(); }
 
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;

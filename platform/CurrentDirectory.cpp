@@ -1,7 +1,6 @@
 #include "platform/CurrentDirectory.h"
 
-#include <unistd.h>
-
+#include "platform/HostPath.h"
 #include "platform/WindowsPath.h"
 
 namespace platform {
@@ -13,7 +12,7 @@ std::string CurrentDirectory() {
 
 bool ChangeCurrentDirectory(const std::string& path) {
     const std::string host = ToHostPath(path);
-    return !host.empty() && ::chdir(host.c_str()) == 0;
+    return !host.empty() && ChangeHostCurrentDirectory(host);
 }
 
 }  // namespace platform

@@ -1,10 +1,9 @@
 #include "platform/DirectoryCache.h"
 
-#include <dirent.h>
-
 #include <algorithm>
 
 #include "platform/AsciiCase.h"
+#include "platform/HostDirectory.h"
 
 namespace platform {
 
@@ -38,13 +37,11 @@ CDirectoryCache::CListing& CDirectoryCache::Listing(const std::string& path) {
         return found->second;
     }
     CListing& listing = m_listings[directory];
-    if (DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            listing[LowerAscii(entry->d_name)].emplace_back(entry->d_name);
-        }
-        ::closedir(dir);
+    for (std::string& name : ListHostDirectory(directory.empty() ? "." : directory)) {
+        std::string lower = LowerAscii(name);
+        listing[std::move(lower)].push_back(std::move(name));
     }
-    // readdir's order depends on the file system; name order does not.
+    // The system's order depends on the file system; name order does not.
     for (auto& [lower, names] : listing) {
         std::sort(names.begin(), names.end());
     }

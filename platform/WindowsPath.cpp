@@ -1,12 +1,10 @@
 #include "platform/WindowsPath.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <vector>
 
 #include "platform/AsciiCase.h"
 #include "platform/DriveMap.h"
+#include "platform/HostPath.h"
 #include "platform/PathCase.h"
 #include "platform/ProgramPath.h"
 
@@ -22,17 +20,14 @@ bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-std::string HostCurrentDirectory() {
-    std::vector<char> buffer(4096);
-    for (;;) {
-        if (::getcwd(buffer.data(), buffer.size()) != nullptr) {
-            return buffer.data();
-        }
-        if (errno != ERANGE) {
-            return {};
-        }
-        buffer.resize(buffer.size() * 2);
-    }
+// The separators of host paths: '/' on every platform, and '\' as well on Win32,
+// where a POSIX file name could never hold one.
+bool IsHostSeparator(char c) {
+    return c == '/' || (kHostNamesIgnoreCase && c == '\\');
+}
+
+bool SameHostName(std::string_view a, std::string_view b) {
+    return kHostNamesIgnoreCase ? EqualsIgnoringAsciiCase(a, b) : a == b;
 }
 
 // Splits `text` at the characters `isSeparator` accepts, dropping empty pieces and "." and
@@ -79,24 +74,54 @@ std::string JoinBelowRoot(char drive, const std::vector<std::string>& components
     return result;
 }
 
-// Host path lexically normalised: absolute, no "." or "..", no repeated '/'.
+// Host path lexically normalised: absolute, no "." or "..", no repeated separator,
+// '/' between the levels. The root of a Win32 host path gets its drive letter in
+// upper case, as the drive map holds it.
 std::string NormalHostPath(const std::string& hostPath, bool& trailingSeparator) {
     std::string absolute = hostPath;
-    if (absolute.empty() || absolute[0] != '/') {
+    if (!IsAbsoluteHostPath(absolute)) {
         const std::string current = HostCurrentDirectory();
         if (current.empty()) {
             return {};
         }
         absolute = current + "/" + absolute;
     }
-    trailingSeparator = absolute.size() > 1 && absolute.back() == '/';
-    std::string result;
-    for (const std::string& component :
-         NormalComponents(absolute, [](char c) { return c == '/'; })) {
-        result += '/';
-        result += component;
+    const std::size_t rootLength = HostRootLength(absolute);
+    std::string result = absolute.substr(0, rootLength);
+    for (char& c : result) {
+        c = IsHostSeparator(c) ? '/' : ToUpperAscii(c);
     }
-    return result.empty() ? "/" : result;
+    trailingSeparator = absolute.size() > rootLength && IsHostSeparator(absolute.back());
+    bool first = true;
+    for (const std::string& component :
+         NormalComponents(absolute.substr(rootLength), IsHostSeparator)) {
+        result += first ? "" : "/";
+        result += component;
+        first = false;
+    }
+    return result;
+}
+
+// The part of the normal host path `normal` below the drive root `root` (which ends
+// in '/' only when it is a file system's root); false when it lies elsewhere.
+bool BelowRoot(const std::string& normal, const std::string& root, std::string& below) {
+    if (root.back() == '/') {
+        if (normal.size() < root.size() || !SameHostName(normal.substr(0, root.size()), root)) {
+            return false;
+        }
+        below = normal.substr(root.size());
+        return true;
+    }
+    if (SameHostName(normal, root)) {
+        below.clear();
+        return true;
+    }
+    if (normal.size() > root.size() && normal[root.size()] == '/' &&
+        SameHostName(normal.substr(0, root.size()), root)) {
+        below = normal.substr(root.size() + 1);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -150,7 +175,7 @@ std::string ToHostPathAsNamed(const std::string& path) {
     if (below.empty()) {
         return root;
     }
-    return root == "/" ? "/" + below : root + "/" + below;
+    return root.back() == '/' ? root + below : root + "/" + below;
 }
 
 std::string ToHostPath(const std::string& path) {
@@ -166,16 +191,8 @@ std::string ToWindowsPath(const std::string& hostPath) {
     }
     std::string best;
     for (char drive : MappedDrives()) {
-        const std::string root = DriveRoot(drive);
         std::string below;
-        if (root == "/") {
-            below = normal.substr(1);
-        } else if (normal == root) {
-            below.clear();
-        } else if (normal.size() > root.size() && normal.compare(0, root.size(), root) == 0 &&
-                   normal[root.size()] == '/') {
-            below = normal.substr(root.size() + 1);
-        } else {
+        if (!BelowRoot(normal, DriveRoot(drive), below)) {
             continue;
         }
         std::string candidate{drive, ':', '\\'};
