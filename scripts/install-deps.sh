@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the benchmarks need, when
 # any of them is missing. Nothing is downloaded from anywhere else.
+#   WINDOWS=1 scripts/install-deps.sh   what the Windows build needs instead: the
+#                                       MinGW-w64 cross compiler, GoogleTest's sources
+#                                       and Debian's 64-bit Wine to run the tests
 set -euo pipefail
 
+if [ "${WINDOWS:-0}" = 1 ]; then
+    packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine64)
+else
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev libgl-dev
@@ -14,6 +20,7 @@ packages=(
     fonts-dejavu-core
     xvfb x11-utils xdotool dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
