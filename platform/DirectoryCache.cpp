@@ -4,6 +4,7 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/HostDirectory.h"
+#include "platform/HostPath.h"
 
 namespace platform {
 
@@ -19,10 +20,10 @@ std::string LowerAscii(std::string_view name) {
 
 const std::vector<std::string> kNoMatches;
 
-// "dir/" and "dir" are one directory and share one listing.
+// "dir/" and "dir" are one directory and share one listing; a root keeps its '/'.
 std::string Key(const std::string& directory) {
     std::string key = directory;
-    while (key.size() > 1 && key.back() == '/') {
+    while (key.size() > std::max<std::size_t>(1, HostRootLength(key)) && key.back() == '/') {
         key.pop_back();
     }
     return key;

@@ -15,7 +15,9 @@ class CDirectoryCache;
 // directory), the first choice in that order that resolves the most components is
 // taken and the remaining components are kept as given, so a new file or directory
 // lands in the existing folders and is created with the case the user typed. A relative
-// path is resolved against the current directory but returned relative.
+// path is resolved against the current directory but returned relative. On Win32 the
+// file system finds any case itself and holds one entry per name: each existing level
+// is taken in the case its folder lists it in, down to the first that does not exist.
 std::string ResolveExistingCase(const std::string& path);
 
 // The same, reading each directory at most once through `cache`.

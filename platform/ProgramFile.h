@@ -12,6 +12,14 @@ inline constexpr const char* kProgramExtension = ".exe";
 inline constexpr const char* kProgramExtension = "";
 #endif
 
+// Whether the system's libraries loaded at run time are ".dll" files (Win32) rather
+// than ".so" ones (POSIX).
+#ifdef _WIN32
+inline constexpr bool kModulesAreDlls = true;
+#else
+inline constexpr bool kModulesAreDlls = false;
+#endif
+
 // `path` with the extension of its file name replaced by `extension` (".txt"), or
 // `extension` appended when the file name has none. Only the last path component
 // is looked at: a dot in a directory name (`~/.local/bin`, `/opt/app-1.2`) is never

@@ -4,6 +4,7 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/DriveMap.h"
+#include "platform/RealPath.h"
 #include "platform/WindowsPath.h"
 #include "platform/win32/WideString.h"
 
@@ -27,7 +28,10 @@ MakeDirectoryResult MakeDirectory(const std::string& path, std::string* created)
     }
     if (::CreateDirectoryW(win32::WidePath(host).c_str(), nullptr)) {
         if (created != nullptr) {
-            *created = ToWindowsPath(host);
+            // The levels in the case they have on disk, which the system reports for
+            // the folder it opened; the name given stays where it cannot tell.
+            const std::string real = RealPath(host);
+            *created = ToWindowsPath(real.empty() ? host : real);
             while (created->size() > 3 && created->back() == '\\') {
                 created->pop_back();
             }

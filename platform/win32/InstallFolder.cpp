@@ -84,8 +84,14 @@ bool AttributesOf(HANDLE file, DWORD& attributes) {
 // Whether the folder's own listing shows a reparse point at `name`. Wine presents a
 // symbolic link of its host's as a reparse point only in a listing (and to a look by
 // path), and opens through it otherwise; on Windows the handle's attributes tell as
-// well. The name is checked whole before, so it holds no wildcard.
-bool NamedAsReparsePoint(HANDLE folder, const std::string& name) {
+// well. The name is checked whole before, so it holds no wildcard. A listing keeps
+// the pattern of its first query for good, so each look lists through a handle of
+// its own.
+bool NamedAsReparsePoint(HANDLE parent, const std::string& name) {
+    const CHandle listing =
+        OpenAt(parent, std::string(), FILE_LIST_DIRECTORY | SYNCHRONIZE, FILE_OPEN,
+               FILE_DIRECTORY_FILE);
+    const HANDLE folder = listing.Get();
     std::wstring wide = win32::Wide(name);
     UNICODE_STRING pattern;
     pattern.Buffer = wide.data();
@@ -183,13 +189,24 @@ bool RenameAt(HANDLE folder, const std::string& from, const std::string& to) {
 // first name in one step; where the file system has no second names, the original is
 // renamed aside and the temporary into its place, which leaves the name missing for a
 // moment and the journal able to tell.
-bool PutInPlace(HANDLE folder, HANDLE file, const std::string& temporary, const std::string& name,
-                bool replaces, const CLook& original) {
+bool PutInPlace(HANDLE folder, const std::string& temporary, const std::string& name,
+                bool replaces, const CLook& original, const CPlacement& placement) {
+    // The complete file, closed, is renamed through a handle of its own, and only
+    // while its name still holds it.
+    const CHandle written = OpenAt(folder, temporary, DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                                   FILE_OPEN, FILE_NON_DIRECTORY_FILE);
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    if (!written.IsOpen() || !IdentityOf(written.Get(), volume, index) ||
+        volume != placement.m_nDevice || index != placement.m_nInode) {
+        return false;
+    }
+    const HANDLE file = written.Get();
     if (!replaces) {
         return Rename(file, folder, name, false);
     }
     const std::string aside = temporary + std::string(kKeptSuffix);
-    const CHandle existing =
+    CHandle existing =
         OpenAt(folder, name, DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE, FILE_OPEN,
                FILE_NON_DIRECTORY_FILE);
     if (!existing.IsOpen() || !CLook(folder, name).Is(original)) {
@@ -198,6 +215,9 @@ bool PutInPlace(HANDLE folder, HANDLE file, const std::string& temporary, const 
     }
     const std::wstring wideAside = win32::Wide(aside);
     if (FileSystemCalls().m_pLink(existing.Get(), folder, wideAside.c_str()) != 0) {
+        // A file still open is not replaced by a rename under Wine, as on some file
+        // systems of Windows: the original has its second name now, so the handle goes.
+        existing.Reset();
         if (Rename(file, folder, name, true)) {
             return true;
         }
@@ -528,18 +548,14 @@ FileCopyResult CInstallFolder::Place(CSystemHandle folderHandle, const std::stri
               (fill(win32::SystemHandleOf(target.Get())) || Fail("WriteFile")) &&
               (!placement.m_bReplaces || calls.m_pFlush(target.Get()) != 0 ||
                Fail("FlushFileBuffers"));
+    // Some file systems (network shares, quotas) report a failed write only here.
+    ok = (calls.m_pClose(target.Release()) != 0 || Fail("CloseHandle")) && ok;
     ok = ok && (!placement.m_bReplaces || m_hJournal == kNoHandle ||
                 calls.m_pFlush(HandleOf(m_hJournal)) != 0 || Fail("FlushFileBuffers"));
     ok = ok && (direct ||
-                PutInPlace(folder, target.Get(), placement.m_strTemporary, name,
-                           placement.m_bReplaces, existing) ||
-                Fail("SetFileInformationByHandle"));
-    if (!ok) {
-        // The file made here goes with its handle, whatever name it has by now.
-        calls.m_pRemove(target.Get());
-    }
-    const HANDLE written = target.Release();
-    ok = (calls.m_pClose(written) != 0 || Fail("CloseHandle")) && ok;
+                PutInPlace(folder, placement.m_strTemporary, name, placement.m_bReplaces, existing,
+                           placement) ||
+                Fail("NtSetInformationFile"));
     if (!ok) {
         const std::string& made = direct ? name : placement.m_strTemporary;
         if (CLook(folder, made).Is(placement)) {
@@ -669,22 +685,28 @@ bool CInstallFolder::WriteWhole(const std::string& relative, std::string_view co
         return Fail("NtCreateFile");
     }
     const CFileSystemCalls& calls = FileSystemCalls();
+    std::string temporary;
     CHandle target;
     do {
-        target = OpenAt(folder.Get(), NewTemporaryName(),
-                        GENERIC_WRITE | DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE, FILE_CREATE,
-                        FILE_NON_DIRECTORY_FILE);
+        temporary = NewTemporaryName();
+        target = OpenAt(folder.Get(), temporary, GENERIC_WRITE | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                        FILE_CREATE, FILE_NON_DIRECTORY_FILE);
     } while (!target.IsOpen() && ::GetLastError() == ERROR_FILE_EXISTS);
     if (!target.IsOpen()) {
         return Fail("NtCreateFile");
     }
     bool ok = (WriteAll(target.Get(), contents) || Fail("WriteFile")) &&
-              (calls.m_pFlush(target.Get()) != 0 || Fail("FlushFileBuffers")) &&
-              (Rename(target.Get(), folder.Get(), name, true) || Fail("SetFileInformationByHandle"));
-    if (!ok) {
-        calls.m_pRemove(target.Get());
-    }
+              (calls.m_pFlush(target.Get()) != 0 || Fail("FlushFileBuffers"));
     ok = (calls.m_pClose(target.Release()) != 0 || Fail("CloseHandle")) && ok;
+    const CHandle written = ok ? OpenAt(folder.Get(), temporary,
+                                        DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE, FILE_OPEN,
+                                        FILE_NON_DIRECTORY_FILE)
+                               : CHandle();
+    ok = ok && ((written.IsOpen() && Rename(written.Get(), folder.Get(), name, true)) ||
+                Fail("NtSetInformationFile"));
+    if (!ok) {
+        RemoveAt(folder.Get(), temporary, FILE_NON_DIRECTORY_FILE);
+    }
     return ok;
 }
 

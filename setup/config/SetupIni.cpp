@@ -46,8 +46,9 @@ const CProfileReader& OpenSetupIni() {
 // as missing, as it does everywhere.
 std::string SetupIniHostPath() {
     const std::string directory = GetSetupDirectory();
+    // The system's reader finds the file in any letter case itself.
     const std::string path =
-        directory.empty() ? std::string() : platform::ToHostPath(directory + "SETUP.INI");
+        directory.empty() ? std::string() : platform::ToHostPathAsNamed(directory + "SETUP.INI");
     return platform::RegularFileSize(path) > CProfileReader::kMaxProfileBytes ? std::string()
                                                                                : path;
 }

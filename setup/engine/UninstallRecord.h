@@ -43,7 +43,8 @@ public:
     static constexpr const char* kIniName = "setup.ini";
     // The installer's windows, a module the program loads from its own folder only
     // when windows are wanted: without it the installer still runs unattended.
-    static constexpr const char* kWindowsModuleName = "setup-windows.so";
+    static constexpr const char* kWindowsModuleName =
+        platform::kModulesAreDlls ? "setup-windows.dll" : "setup-windows.so";
     // A larger file is no record of ours.
     static constexpr std::size_t kMaxSize = 16 << 20;
 

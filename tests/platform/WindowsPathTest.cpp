@@ -16,12 +16,6 @@ namespace {
 // its own root under Wine, which maps Z: to the host's root.
 const std::string kZ = platform::DriveRoot('Z');
 
-// `caseOnDisk` where the lookup finds names in the case on disk (POSIX); `asGiven` on
-// Win32, whose file systems find any case themselves and keep the path as given.
-std::string ByCase(const std::string& caseOnDisk, const std::string& asGiven) {
-    return platform::kHostNamesIgnoreCase ? asGiven : caseOnDisk;
-}
-
 }  // namespace
 
 TEST(DriveMap, ListsMappedDrivesInLetterOrder) {
@@ -76,8 +70,8 @@ TEST(WindowsPath, WindowsPathsNameHostPathsIgnoringCase) {
     };
     const Case cases[] = {
         {"C:\\", drive},
-        {"c:\\GAMES\\word game", drive + ByCase("/Games/Word Game", "/GAMES/word game")},
-        {"C:/games/New Folder/", drive + ByCase("/Games/New Folder/", "/games/New Folder/")},
+        {"c:\\GAMES\\word game", drive + "/Games/Word Game"},
+        {"C:/games/New Folder/", drive + "/Games/New Folder/"},
         {"C:\\Games\\..\\Other", drive + "/Other"},
         {"Z:\\usr", kZ + "usr"},
         {"Q:\\Games", ""},
@@ -135,8 +129,8 @@ TEST(CurrentDirectory, ChangesAndReadsInWindowsForm) {
         std::string current;  // afterwards
     };
     const Case cases[] = {
-        {"c:\\GAMES", true, ByCase("C:\\Games", "C:\\GAMES")},
-        {"word game", true, ByCase("C:\\Games\\Word Game", "C:\\GAMES\\word game")},
+        {"c:\\GAMES", true, "C:\\Games"},
+        {"word game", true, "C:\\Games\\Word Game"},
         {"\\", true, "C:\\"},
         {"C:\\Missing", false, "C:\\"},
         {"C:\\file", false, "C:\\"},

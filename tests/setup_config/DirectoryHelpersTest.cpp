@@ -1,11 +1,13 @@
 #include "setup/config/DirectoryHelpers.h"
 
-#include <sys/statvfs.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
 #include "platform/DriveMap.h"
+#include "platform/HostPath.h"
 #include "tests/support/DriveScope.h"
 
 using platform::CStringArray;
@@ -16,6 +18,18 @@ namespace {
 // A name longer than any file system allows: creating it fails for every user,
 // root included.
 const std::string kTooLong(300, 'L');
+
+// Whether the folder of `path` lists an entry of exactly its name: where names ignore
+// case, another case is another folder only in the listing.
+bool ListedAsNamed(const std::filesystem::path& path) {
+    std::error_code missing;
+    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), missing)) {
+        if (entry.path().filename() == path.filename()) {
+            return true;
+        }
+    }
+    return false;
+}
 
 struct CTreeCase {
     const char* what;
@@ -74,7 +88,7 @@ TEST(CreateDirectoryTree, RecordsExactlyTheLevelsItCreated) {
             EXPECT_TRUE(std::filesystem::exists(scope.Host(name))) << c.what << ": " << name;
         }
         for (const std::string& name : c.goneAfter) {
-            EXPECT_FALSE(std::filesystem::exists(scope.Host(name))) << c.what << ": " << name;
+            EXPECT_FALSE(ListedAsNamed(scope.Host(name))) << c.what << ": " << name;
         }
     }
 }
@@ -88,6 +102,8 @@ TEST(CreateDirectoryTree, AFailureLeavesTheRootOfTheCurrentDriveCurrent) {
     EXPECT_EQ(setup::GetCurrentDir(), "C:\\");
 }
 
+#ifndef _WIN32
+// A folder's permission bits are POSIX's; Win32 keeps rights in lists of their own.
 TEST(CreateDirectoryTree, AccessRightsRefuseALevel) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "access rights refuse nothing to root";
@@ -102,6 +118,7 @@ TEST(CreateDirectoryTree, AccessRightsRefuseALevel) {
     EXPECT_FALSE(setup::CreateDirectoryTree("C:\\New\\..\\Locked\\A", created));
     EXPECT_FALSE(std::filesystem::exists(scope.Host("New")));
 }
+#endif
 
 TEST(RemoveDirectoryList, RemovesDeepestFirstAndKeepsWhatIsNotEmpty) {
     struct Case {
@@ -129,7 +146,7 @@ TEST(RemoveDirectoryList, RemovesDeepestFirstAndKeepsWhatIsNotEmpty) {
         setup::RemoveDirectoryList(created);
         EXPECT_TRUE(created.empty()) << c.what;
         for (const std::string& name : c.goneAfter) {
-            EXPECT_FALSE(std::filesystem::exists(scope.Host(name))) << c.what << ": " << name;
+            EXPECT_FALSE(ListedAsNamed(scope.Host(name))) << c.what << ": " << name;
         }
         for (const std::string& name : c.existAfter) {
             EXPECT_TRUE(std::filesystem::exists(scope.Host(name))) << c.what << ": " << name;
@@ -161,15 +178,17 @@ TEST(GetCurrentDir, GivesTheWindowsFormOrEmpty) {
     scope.MakeDirectories("Games/Word Game");
     scope.Enter("Games/Word Game");
     EXPECT_EQ(setup::GetCurrentDir(), "C:\\Games\\Word Game");
-    std::filesystem::remove(scope.Host("Games/Word Game"));
-    EXPECT_EQ(setup::GetCurrentDir(), "");
+    // Win32 removes no folder that is a process's current one.
+    if (!platform::kHostNamesIgnoreCase) {
+        std::filesystem::remove(scope.Host("Games/Word Game"));
+        EXPECT_EQ(setup::GetCurrentDir(), "");
+    }
 }
 
 TEST(GetFreeDiskSpace, MeasuresMappedDrivesInEitherCase) {
     CDriveScope scope;
-    struct statvfs info;
-    ASSERT_EQ(::statvfs(scope.Drive().Path().c_str(), &info), 0);
-    const double expected = static_cast<double>(info.f_frsize) * static_cast<double>(info.f_bavail);
+    const double expected =
+        static_cast<double>(std::filesystem::space(scope.Drive().Path()).available);
     // Other programs may write meanwhile; allow for a little change.
     const double slack = expected * 0.01 + 1e7;
     struct Case {

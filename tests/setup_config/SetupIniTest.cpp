@@ -58,7 +58,7 @@ protected:
 TEST_F(SetupIniTest, TheSetupDirectoryIsTheProgramsFolderWithABackslash) {
     Install("");
     EXPECT_EQ(setup::GetSetupDirectory(), "C:\\Setup\\");
-    platform::OverrideProgramPath("/opt/product/setup");
+    platform::OverrideProgramPath(platform::DriveRoot('Z') + "opt/product/setup");
     EXPECT_EQ(setup::GetSetupDirectory(), "Z:\\opt\\product\\");
 }
 

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "setup/engine/InstallationRun.h"
+#include "setup/engine/UninstallRecord.h"
 #include "tests/setup_engine/InstallFixture.h"
 #include "tests/support/FileSystemFaults.h"
 #include "tests/support/Links.h"
@@ -71,7 +72,7 @@ const Lines kInstalled = {"Prod/ONE.TXT|=contents of one.txt\n",
                           "Prod/Docs/THREE.TXT",
                           "Prod/FOUR.BIN",
                           "Prod/Data/Sub/FIVE.TXT",
-                          "Prod/setup",
+                          "Prod/" + std::string(setup::CUninstallRecord::kProgramName),
                           "Prod/setup.ini",
                           "Prod/uninstall.dat"};
 
@@ -84,6 +85,9 @@ void SwapForLink(CInstallFixture& f, const std::string& relative, const std::str
 using Step = std::function<void(CInstallFixture&)>;
 
 struct CAttack {
+    // Only where a folder's handle keeps leading to that folder after it was renamed:
+    // Wine finds what lies below a handle by the path it was opened with.
+    bool bRenamesTheFolderItself;
     const char* what;
     Step prepare;    // before the drive is taken
     int beforeFile;  // the attack runs before this file; 0: during FOUR.BIN
@@ -93,7 +97,7 @@ struct CAttack {
 };
 
 const CAttack kAttacks[] = {
-    {"a folder written to becomes a link before its next file",
+    {false, "a folder written to becomes a link before its next file",
      [](auto& f) {
          f.m_scope.MakeDirectories("Outside");
          f.Write("Media/Setup/Data/six.txt", "six\n");
@@ -107,7 +111,7 @@ const CAttack kAttacks[] = {
      // names them stays for the next run.
      {"Prod/Data", "Prod/Held|>Prod/Data", "Prod/Held/TWO.TXT", "Prod/Held/Sub/FIVE.TXT",
       "Prod/.~setup-journal"}},
-    {"the install folder becomes a link during a file, then a file fails",
+    {true, "the install folder becomes a link during a file, then a file fails",
      [](auto& f) {
          for (const char* name : {"Outside/ONE.TXT", "Outside/FOUR.BIN", "Outside/Data/TWO.TXT"}) {
              f.Write(name, "someone else's\n");
@@ -122,7 +126,7 @@ const CAttack kAttacks[] = {
 #ifndef _WIN32
     // Hidden files of the installer's own names that no journal explains are not its
     // to remove: they stay. Modes are POSIX's; Win32 has nothing of them.
-    {"a hard link at the destination, stray hidden files, set-ID and sticky modes",
+    {false, "a hard link at the destination, stray hidden files, set-ID and sticky modes",
      [](auto& f) {
          f.Write("Prod/ONE.TXT", "the user's copy\n");
          f.Write("Prod/FOUR.BIN", "the user's copy\n");  // replaced, with the source's bits
@@ -139,7 +143,7 @@ const CAttack kAttacks[] = {
       "Prod/FOUR.BIN|#493", "Prod/Data/Sub/FIVE.TXT", "Prod/setup", "Prod/setup.ini",
       "Prod/uninstall.dat"}},  // modes under the umask 022 of the test
 #endif
-    {"a second run into the same folder", [](auto&) {}, 2,
+    {false, "a second run into the same folder", [](auto&) {}, 2,
      [](auto& f) {
          std::string directory;
          EXPECT_EQ(setup::RunInstallation(f.m_ui, directory, nullptr), Outcome::Locked);
@@ -156,6 +160,9 @@ TEST(Attack, NothingOutsideTheFolderChangesAndNoUserFileIsLost) {
     const mode_t umask = ::umask(022);
 #endif
     for (const CAttack& row : kAttacks) {
+        if (row.bRenamesTheFolderItself && !testing_support::FolderHandlesFollowTheirFolder()) {
+            continue;
+        }
         SCOPED_TRACE(row.what);
         CInstallFixture f;
         testing_support::MakeStandardProduct(f);

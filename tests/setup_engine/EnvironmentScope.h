@@ -7,6 +7,11 @@
 
 namespace testing_support {
 
+// Sets or removes one variable of the process's environment, the one programs it
+// starts inherit as well.
+void SetEnvironment(const std::string& name, const std::string& value);
+void UnsetEnvironment(const std::string& name);
+
 // Changes environment variables for one test and puts every one back as it was
 // (set to its old value, or unset) when the scope ends.
 class CEnvironmentScope {

@@ -22,6 +22,7 @@ public:
     // Writes `bytes` into `relative` below C:, making its folders.
     void Write(const std::string& relative, const std::string& bytes) const;
     std::string Read(const std::string& relative) const { return m_scope.Drive().Read(relative); }
+    // Whether `relative` is there under exactly that name, a link as it stands.
     bool Exists(const std::string& relative) const;
 
     // Every entry below C: with what it holds (contents and permission bits of a

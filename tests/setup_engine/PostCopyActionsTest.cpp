@@ -30,11 +30,10 @@ TEST_F(PostCopyActionsTest, RegistrationThenShortcutsThenProgramsToStart) {
         if (std::filesystem::exists(m_scope.Host("evidence.txt"))) {
             state += " registered";
         }
-        if (std::filesystem::exists(
-                m_scope.Host("home/.local/share/applications/Word Game.desktop"))) {
+        if (std::filesystem::exists(MenuLauncher("Word Game"))) {
             state += " menu";
         }
-        if (std::filesystem::exists(m_scope.Host("home/Desktop/Word Game.desktop"))) {
+        if (std::filesystem::exists(DesktopLauncher("Word Game"))) {
             state += " desktop";
         }
         states.push_back(state);

@@ -1,6 +1,7 @@
 #include "tests/setup_engine/PostCopyFixture.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/ProgramPath.h"
@@ -22,6 +23,35 @@ CPostCopyFixture::CPostCopyFixture() {
     m_environment.Set("HOME", m_scope.Host("home"));
     m_environment.Unset("XDG_DATA_HOME");
     m_environment.Unset("XDG_CONFIG_HOME");
+}
+
+CPostCopyFixture::~CPostCopyFixture() {
+#ifdef _WIN32
+    // The Start menu and the desktop are the user's own here, not the fixture's.
+    for (const std::string& launcher : {MenuLauncher("Word Game"), DesktopLauncher("Word Game")}) {
+        std::error_code ignored;
+        std::filesystem::remove(launcher, ignored);
+    }
+#endif
+}
+
+std::string CPostCopyFixture::MenuLauncher(const std::string& name) const {
+#ifdef _WIN32
+    const char* roaming = std::getenv("APPDATA");
+    return std::string(roaming ? roaming : "") + "\\Microsoft\\Windows\\Start Menu\\Programs\\" +
+           name + ".lnk";
+#else
+    return m_scope.Host("home/.local/share/applications/" + name + ".desktop");
+#endif
+}
+
+std::string CPostCopyFixture::DesktopLauncher(const std::string& name) const {
+#ifdef _WIN32
+    const char* profile = std::getenv("USERPROFILE");
+    return std::string(profile ? profile : "") + "\\Desktop\\" + name + ".lnk";
+#else
+    return m_scope.Host("home/Desktop/" + name + ".desktop");
+#endif
 }
 
 void CPostCopyFixture::WriteIni(const std::string& ini) const {

@@ -37,6 +37,7 @@ public:
 class CPostCopyFixture : public testing::Test {
 protected:
     CPostCopyFixture();
+    ~CPostCopyFixture() override;
 
     void WriteIni(const std::string& ini) const;
     // Copies the host file `from` to `relative` below C: (creating its folders), keeping
@@ -46,6 +47,11 @@ protected:
     std::string Canonical(const std::string& relative) const;
     // Every file below C:, relative to it, in name order.
     std::vector<std::string> FilesOnDrive() const;
+    // Where the launcher of the link name `name` ("Word Game") lands in the programs
+    // menu and on the desktop: below the fixture's home on a freedesktop system, in the
+    // user's Start menu and desktop on Win32 (whose launchers the fixture removes).
+    std::string MenuLauncher(const std::string& name) const;
+    std::string DesktopLauncher(const std::string& name) const;
 
     // Every box shown so far as "kind:text" (error, info, question).
     std::vector<std::string> Boxes() const;

@@ -230,6 +230,9 @@ const std::vector<CRunCase>& Cases() {
          .chosen = "C:\\F\\Sub",
          .transcript = {"directory", "! Error:  Could not create directory C:\\F\\Sub.",
                         kCannotEnter}},
+#ifndef _WIN32
+        // POSIX resolves a link in the current directory's path; Win32 keeps the
+        // path the directory was entered by, whose full path is short.
         {.what = "the directory's full path is too long: it stays current",
          .given = {Flat(1), Folder(kLongPath),
                    [](CInstallFixture& f) {
@@ -238,6 +241,7 @@ const std::vector<CRunCase>& Cases() {
          .chosen = "C:\\L",
          .transcript = {"directory", kCannotEnter},
          .currentAfter = "C:\\" + kLongLevel + "\\" + kLongLevel + "\\" + kLongLevel},
+#endif
         {.what = "a second install in another case replaces the files of the first",
          .given = {Ini("Files=1\r\nFile1=readme.txt"), File("Media/Setup/readme.txt", "new\n"),
                    File("Games/Word/Readme.txt", "old\n")},

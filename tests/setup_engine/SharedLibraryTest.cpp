@@ -1,11 +1,32 @@
 // A library loaded for as long as its object lives, or until the process ends.
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 #include <gtest/gtest.h>
 
 #include "platform/SharedLibrary.h"
 
 namespace {
+
+// Whether the library at `path` is still part of the process.
+bool IsResident(const char* path) {
+#ifdef _WIN32
+    std::string name = path;
+    for (char& c : name) {
+        c = c == '/' ? '\\' : c;
+    }
+    return ::GetModuleHandleA(name.c_str()) != nullptr;
+#else
+    void* resident = ::dlopen(path, RTLD_LAZY | RTLD_NOLOAD);
+    if (resident != nullptr) {
+        ::dlclose(resident);
+    }
+    return resident != nullptr;
+#endif
+}
 
 using Lifetime = platform::CSharedLibrary::Lifetime;
 
@@ -20,11 +41,7 @@ TEST(SharedLibrary, StaysLoadedOnlyWhenAskedToAndNamesAMissingEntryPoint) {
             const bool found = library.FindEntryPoint("DllRegisterServer") != nullptr;
             EXPECT_EQ(library.LastError().find("DllRegisterServer") != std::string::npos, !found);
         }
-        void* resident = ::dlopen(path, RTLD_LAZY | RTLD_NOLOAD);
-        EXPECT_EQ(resident != nullptr, lifetime == Lifetime::Process);
-        if (resident != nullptr) {
-            ::dlclose(resident);
-        }
+        EXPECT_EQ(IsResident(path), lifetime == Lifetime::Process);
     }
 }
 

@@ -14,6 +14,11 @@ void MakeFileLink(const std::filesystem::path& target, const std::filesystem::pa
 // Removes `folder` and everything in it, links as links, never what they lead to.
 void RemoveTree(const std::filesystem::path& folder);
 
+// Whether a handle of a folder keeps leading to that very folder when it is renamed
+// and another takes its name: not under Wine, which finds what lies below a handle by
+// the path the handle was opened with.
+bool FolderHandlesFollowTheirFolder();
+
 // Whether a link to a file shows as a link at all: not under Wine, which opens through
 // a host's link to a file and reports the file itself, so a row about such a link
 // cannot be tried there.

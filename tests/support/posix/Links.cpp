@@ -15,6 +15,10 @@ void RemoveTree(const std::filesystem::path& folder) {
     std::filesystem::remove_all(folder, ignored);
 }
 
+bool FolderHandlesFollowTheirFolder() {
+    return true;
+}
+
 bool FileLinksAreSeen() {
     return true;
 }

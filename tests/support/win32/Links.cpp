@@ -127,6 +127,10 @@ void RemoveTree(const std::filesystem::path& folder) {
     std::filesystem::remove_all(folder, ignored);
 }
 
+bool FolderHandlesFollowTheirFolder() {
+    return WineUnixName() == nullptr;
+}
+
 bool FileLinksAreSeen() {
     return WineUnixName() == nullptr;
 }
