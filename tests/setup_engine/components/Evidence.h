@@ -61,7 +61,7 @@ inline void LeaveEvidence(const char* what, const void* ownCode) {
     std::snprintf(name, sizeof name, "%s", info.dli_fname);
     const char* slash = std::strrchr(name, '/');
 #endif
-    if (FILE* file = std::fopen(evidence, "a")) {
+    if (FILE* file = std::fopen(evidence, "ab")) {
         std::fprintf(file, "%s %s\n", what, slash ? slash + 1 : name);
         std::fclose(file);
     }
