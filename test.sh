@@ -30,7 +30,8 @@ if [ "${WINDOWS:-0}" = 1 ]; then
     # Wine's server is started first and detached from every pipe: CTest waits for
     # the end of each test's output, which a server started by the first test would
     # hold open for good.
-    setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
+    # A server already running for this prefix (status 2) serves as well.
+    setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || [ $? -eq 2 ]
     setsid "$wine" wineboot </dev/null >/dev/null 2>&1
     # The desktop of a real Windows is a folder of the user's, not a link out of the
     # profile, and the installer treats a link there as a link.
