@@ -33,6 +33,10 @@ inline bool IsAbsoluteHostPath(std::string_view path) {
 // the same things and a drive letter is read through the drive map.
 bool NamesHostPathOnly(std::string_view path);
 
+// `hostPath` as the system's own programs show a path to a person: as it is on POSIX,
+// with '\' between the levels on Win32.
+std::string ShownHostPath(std::string_view hostPath);
+
 // The host path of the process's current directory; empty when it cannot be read
 // (removed meanwhile).
 std::string HostCurrentDirectory();

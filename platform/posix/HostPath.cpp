@@ -15,6 +15,10 @@ bool NamesHostPathOnly(std::string_view path) {
     return IsAbsoluteHostPath(path);
 }
 
+std::string ShownHostPath(std::string_view hostPath) {
+    return std::string(hostPath);
+}
+
 std::string HostCurrentDirectory() {
     std::vector<char> buffer(4096);
     for (;;) {

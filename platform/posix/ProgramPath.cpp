@@ -44,4 +44,8 @@ void OverrideProgramPath(std::string path) {
     Override() = std::move(path);
 }
 
+bool MoveProgramFileAside() {
+    return false;  // the caller removes it like any other file
+}
+
 }  // namespace platform

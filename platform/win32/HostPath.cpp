@@ -18,6 +18,14 @@ bool NamesHostPathOnly(std::string_view) {
     return false;
 }
 
+std::string ShownHostPath(std::string_view hostPath) {
+    std::string shown(hostPath);
+    for (char& c : shown) {
+        c = c == '/' ? '\\' : c;
+    }
+    return shown;
+}
+
 std::string HostCurrentDirectory() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {

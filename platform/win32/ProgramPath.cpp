@@ -45,4 +45,24 @@ void OverrideProgramPath(std::string path) {
     Override() = std::move(path);
 }
 
+bool MoveProgramFileAside() {
+    wchar_t own[MAX_PATH];
+    wchar_t temporary[MAX_PATH];
+    const DWORD length = ::GetTempPathW(MAX_PATH, temporary);
+    if (::GetModuleFileNameW(nullptr, own, MAX_PATH) == 0 || length == 0 || length >= MAX_PATH) {
+        return false;
+    }
+    const std::wstring aside = std::wstring(temporary) + L"setup-" +
+                               std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                               std::to_wstring(::GetTickCount64()) + L".exe";
+    // A rename only: a copy across volumes would leave the file where it is.
+    if (!::MoveFileExW(own, aside.c_str(), 0)) {
+        return false;
+    }
+    // Granted to administrators only; for anyone else the file stays until the
+    // temporary folder is cleaned.
+    ::MoveFileExW(aside.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    return true;
+}
+
 }  // namespace platform

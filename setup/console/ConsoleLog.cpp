@@ -4,6 +4,7 @@
 
 #include "platform/Console.h"
 #include "platform/Format.h"
+#include "platform/HostPath.h"
 #include "setup/config/StringTable.h"
 
 namespace setup {
@@ -114,7 +115,8 @@ void CConsoleLog::FileRemoved(const std::string& path) {
 
 void CConsoleLog::LauncherWritten(const std::string& hostPath) {
     if (!hostPath.empty()) {
-        Write(platform::FormatString(LoadSetupString(IDS_LOG_LAUNCHER), {hostPath}));
+        Write(platform::FormatString(LoadSetupString(IDS_LOG_LAUNCHER),
+                                     {platform::ShownHostPath(hostPath)}));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
 #include "setup/engine/InstallTarget.h"
+#include "setup/engine/RecordInstallation.h"
 #include "setup/engine/RunObserver.h"
 
 namespace setup {
@@ -44,8 +45,9 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstall
     platform::CStringArray& copied = progress.CopiedFiles();
     CInstallTarget::CDestination destination;
     // A destination outside the install directory is never listed: the rollback
-    // must not offer a file there, since the run wrote none.
-    if (!target.Resolve(value, destination)) {
+    // must not offer a file there, since the run wrote none. Nor is one that would
+    // take the name of the installer's own files where names ignore case.
+    if (!target.Resolve(value, destination) || IsOwnFileName(destination.m_strRelative)) {
         return false;
     }
     copied.push_back(destination.m_strPath);

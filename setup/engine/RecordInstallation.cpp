@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/AsciiCase.h"
+#include "platform/HostPath.h"
 #include "platform/ProgramPath.h"
 #include "platform/WindowsPath.h"
 #include "setup/config/SetupIni.h"
@@ -14,6 +16,10 @@ namespace {
 
 using Item = CUninstallRecord::CItem;
 using Kind = CUninstallRecord::Kind;
+
+constexpr const char* kOwnNames[] = {CUninstallRecord::kProgramName,
+                                     CUninstallRecord::kWindowsModuleName,
+                                     CUninstallRecord::kIniName, CUninstallRecord::kRecordName};
 
 bool DigestLauncher(const std::string& hostPath, Item& item) {
     const std::size_t slash = hostPath.rfind('/');
@@ -76,11 +82,17 @@ bool ReadUninstallRecord(const platform::CInstallFolder& folder, CUninstallRecor
            record.Parse(text, badLine);
 }
 
+bool IsOwnFileName(const std::string& relative) {
+    return std::ranges::any_of(kOwnNames, [&relative](const char* own) {
+        return platform::kHostNamesIgnoreCase ? platform::EqualsIgnoringAsciiCase(relative, own)
+                                              : relative == own;
+    });
+}
+
 bool OwnNamesAreFree(const platform::CInstallFolder& folder, bool bHasPrevious,
                      const CUninstallRecord& previous, std::string& clash) {
     const std::vector<std::string> names = folder.List("");
-    for (const char* own : {CUninstallRecord::kProgramName, CUninstallRecord::kWindowsModuleName,
-                            CUninstallRecord::kIniName, CUninstallRecord::kRecordName}) {
+    for (const char* own : kOwnNames) {
         if (std::ranges::find(names, own) == names.end()) {
             continue;
         }

@@ -12,6 +12,11 @@ namespace setup {
 // The uninstall record of the folder, when it holds a readable one.
 bool ReadUninstallRecord(const platform::CInstallFolder& folder, CUninstallRecord& record);
 
+// Whether `relative` names one of the installer's own files in the folder (its copy,
+// its windows, its SETUP.INI, the record) by the host's rules of letter case: never a
+// product file's upper-case name on POSIX, any case of them on Win32.
+bool IsOwnFileName(const std::string& relative);
+
 // Whether the installer's own names in the folder (its copy, its SETUP.INI, the
 // record) are free or hold what an earlier installation wrote (`previous`, when
 // `bHasPrevious`). Any other file of those names is the user's: `clash` names it.

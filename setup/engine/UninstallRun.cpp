@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/FileIdentity.h"
 #include "platform/Format.h"
+#include "platform/HostPath.h"
+#include "platform/ProgramPath.h"
 #include "platform/InstallFolder.h"
 #include "platform/Shortcut.h"
 #include "platform/UserInterface.h"
@@ -56,7 +59,7 @@ public:
             const std::size_t slash = item.m_strPath.rfind('/');
             if (!IsLauncherPlace(item.m_strPath.substr(0, slash),
                                  item.m_strPath.substr(slash + 1))) {
-                m_kept.push_back(item.m_strPath);
+                m_kept.push_back(platform::ShownHostPath(item.m_strPath));
                 return;
             }
             if (!launcherFolder.Open(item.m_strPath.substr(0, slash + 1))) {
@@ -64,7 +67,7 @@ public:
             }
             folder = &launcherFolder;
             name = item.m_strPath.substr(slash + 1);
-            shown = item.m_strPath;
+            shown = platform::ShownHostPath(item.m_strPath);
         }
         std::uint64_t size = 0;
         std::string digest;
@@ -187,7 +190,7 @@ UninstallOutcome RunUninstall(CInstallerWindows& windows, const std::string& hos
                     progress.SetStatusText(
                         platform::FormatString(LoadSetupString(IDS_UNINSTALL_REMOVING),
                                                {item->m_kind == CUninstallRecord::Kind::Launcher
-                                                    ? item->m_strPath
+                                                    ? platform::ShownHostPath(item->m_strPath)
                                                     : Shown(folderShown, item->m_strPath)}));
                     removal.Remove(*item);
                 }
@@ -198,10 +201,26 @@ UninstallOutcome RunUninstall(CInstallerWindows& windows, const std::string& hos
         });
     bool complete = status == kStatusCompleted && removal.m_failed.empty();
     if (complete) {
+        // The installed copy that runs this uninstall goes last: where the system keeps
+        // a running program's file, it is moved out of the folder instead, once the
+        // rest is gone.
+        const bool runsFromFolder = platform::SameFileOrDirectory(
+            platform::ProgramPath(), hostFolder + "/" + CUninstallRecord::kProgramName);
+        const Item* running = nullptr;
         for (const Item& item : record.m_items) {
-            if (item.m_kind == CUninstallRecord::Kind::Program) {
+            if (item.m_kind != CUninstallRecord::Kind::Program) {
+                continue;
+            }
+            if (runsFromFolder && item.m_strPath == CUninstallRecord::kProgramName) {
+                running = &item;
+            } else {
                 removal.Remove(item);
             }
+        }
+        if (running != nullptr && removal.m_failed.empty() && platform::MoveProgramFileAside()) {
+            RunObserver().FileRemoved(Shown(folderShown, running->m_strPath));
+        } else if (running != nullptr) {
+            removal.Remove(*running);
         }
         // An own file that stays keeps the record too: without it nothing would ever
         // remove that file, and the uninstall can be run again.

@@ -9,6 +9,7 @@
 #include "platform/DriveMap.h"
 #include "platform/HostPath.h"
 #include "tests/support/DriveScope.h"
+#include "tests/support/FileFacts.h"
 
 using platform::CStringArray;
 using testing_support::CDriveScope;
@@ -18,18 +19,6 @@ namespace {
 // A name longer than any file system allows: creating it fails for every user,
 // root included.
 const std::string kTooLong(300, 'L');
-
-// Whether the folder of `path` lists an entry of exactly its name: where names ignore
-// case, another case is another folder only in the listing.
-bool ListedAsNamed(const std::filesystem::path& path) {
-    std::error_code missing;
-    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), missing)) {
-        if (entry.path().filename() == path.filename()) {
-            return true;
-        }
-    }
-    return false;
-}
 
 struct CTreeCase {
     const char* what;
@@ -88,7 +77,7 @@ TEST(CreateDirectoryTree, RecordsExactlyTheLevelsItCreated) {
             EXPECT_TRUE(std::filesystem::exists(scope.Host(name))) << c.what << ": " << name;
         }
         for (const std::string& name : c.goneAfter) {
-            EXPECT_FALSE(ListedAsNamed(scope.Host(name))) << c.what << ": " << name;
+            EXPECT_FALSE(testing_support::ListedAsNamed(scope.Host(name))) << c.what << ": " << name;
         }
     }
 }
@@ -146,7 +135,7 @@ TEST(RemoveDirectoryList, RemovesDeepestFirstAndKeepsWhatIsNotEmpty) {
         setup::RemoveDirectoryList(created);
         EXPECT_TRUE(created.empty()) << c.what;
         for (const std::string& name : c.goneAfter) {
-            EXPECT_FALSE(ListedAsNamed(scope.Host(name))) << c.what << ": " << name;
+            EXPECT_FALSE(testing_support::ListedAsNamed(scope.Host(name))) << c.what << ": " << name;
         }
         for (const std::string& name : c.existAfter) {
             EXPECT_TRUE(std::filesystem::exists(scope.Host(name))) << c.what << ": " << name;

@@ -86,16 +86,7 @@ void CInstallFixture::Write(const std::string& relative, const std::string& byte
 }
 
 bool CInstallFixture::Exists(const std::string& relative) const {
-    // Listed under that very name: where names ignore case, a file of another case
-    // is found by any name, and only the listing tells them apart.
-    const fs::path path = m_scope.Host(relative);
-    std::error_code missing;
-    for (const fs::directory_entry& entry : fs::directory_iterator(path.parent_path(), missing)) {
-        if (entry.path().filename() == path.filename()) {
-            return true;
-        }
-    }
-    return false;
+    return ListedAsNamed(m_scope.Host(relative));
 }
 
 std::map<std::string, std::string> CInstallFixture::Tree() const {

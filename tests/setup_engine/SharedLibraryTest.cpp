@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/SharedLibrary.h"
 
 namespace {
@@ -14,11 +16,7 @@ namespace {
 // Whether the library at `path` is still part of the process.
 bool IsResident(const char* path) {
 #ifdef _WIN32
-    std::string name = path;
-    for (char& c : name) {
-        c = c == '/' ? '\\' : c;
-    }
-    return ::GetModuleHandleA(name.c_str()) != nullptr;
+    return ::GetModuleHandleW(std::filesystem::path(path).make_preferred().c_str()) != nullptr;
 #else
     void* resident = ::dlopen(path, RTLD_LAZY | RTLD_NOLOAD);
     if (resident != nullptr) {

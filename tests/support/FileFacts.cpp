@@ -18,6 +18,16 @@ void Walk(const std::filesystem::path& root, const std::filesystem::path& folder
 
 }  // namespace
 
+bool ListedAsNamed(const std::filesystem::path& path) {
+    std::error_code missing;
+    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), missing)) {
+        if (entry.path().filename() == path.filename()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::map<std::string, EntryKind> Entries(const std::filesystem::path& root) {
     std::map<std::string, EntryKind> entries;
     Walk(root, root, entries);

@@ -19,6 +19,11 @@ std::string LinkTarget(const std::filesystem::path& link);
 // (the file index) on Win32, which has no modes.
 std::string ModeAndInode(const std::filesystem::path& file);
 
+// Whether the folder of `path` lists an entry of exactly its name, a link as it
+// stands: where names ignore case, a file of another case is found by any name, and
+// only the listing tells them apart.
+bool ListedAsNamed(const std::filesystem::path& path);
+
 // Every entry below `root`, with its path relative to it ('/' between the levels)
 // and its kind; links are listed and never followed.
 std::map<std::string, EntryKind> Entries(const std::filesystem::path& root);

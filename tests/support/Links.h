@@ -5,8 +5,7 @@
 namespace testing_support {
 
 // Links as an attacker or a user makes them, for the rows that check that nothing
-// follows one. On POSIX symbolic links. On Win32 a junction for a folder, and a
-// symbolic link for a file; under Wine, which can make neither, a symbolic link of the
+// follows one: symbolic links; under Wine, which can make none, a symbolic link of the
 // host's file system, which Wine shows as a reparse point where it names a folder.
 void MakeFolderLink(const std::filesystem::path& target, const std::filesystem::path& link);
 void MakeFileLink(const std::filesystem::path& target, const std::filesystem::path& link);

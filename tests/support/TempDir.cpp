@@ -14,13 +14,10 @@ namespace testing_support {
 CTempDir::CTempDir() {
     // A name nobody has, made by the one call that fails for an existing folder, as
     // mkdtemp does it; std::filesystem has the same on every system.
-    static std::mt19937_64 random{std::random_device{}()};
-    const std::filesystem::path base = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::filesystem::path candidate =
-            base / ("lettrino-test-" + std::to_string(random() % 1000000000));
-        if (std::filesystem::create_directory(candidate)) {
-            m_path = candidate;
+        m_path = std::filesystem::temp_directory_path() /
+                 ("lettrino-test-" + std::to_string(std::random_device{}()));
+        if (std::filesystem::create_directory(m_path)) {
             return;
         }
     }

@@ -1,12 +1,9 @@
 #include "tests/support/Links.h"
 
 #include <windows.h>
-#include <winioctl.h>
 
-#include <cstring>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace testing_support {
 
@@ -52,37 +49,12 @@ void HostLink(const std::filesystem::path& target, const std::filesystem::path& 
     }
 }
 
-// A junction: a folder whose reparse data names the target, which any user may make.
-void Junction(const std::filesystem::path& target, const std::filesystem::path& link) {
-    std::filesystem::create_directory(link);
-    const HANDLE folder = ::CreateFileW(link.wstring().c_str(), GENERIC_WRITE, 0, nullptr,
-                                        OPEN_EXISTING,
-                                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
-                                        nullptr);
-    const std::wstring substitute = L"\\??\\" + std::filesystem::absolute(target).wstring();
-    const std::size_t bytes = substitute.size() * sizeof(wchar_t);
-    // The mount-point layout: tag, data length, reserved, then the offsets and lengths
-    // of the substitute and print names, and the names, each with its terminator.
-    std::vector<unsigned char> data(8 + 8 + bytes + 2 + 2);
-    auto put16 = [&](std::size_t at, std::size_t value) {
-        const auto v = static_cast<WORD>(value);
-        std::memcpy(data.data() + at, &v, 2);
-    };
-    const DWORD tag = IO_REPARSE_TAG_MOUNT_POINT;
-    std::memcpy(data.data(), &tag, 4);
-    put16(4, data.size() - 8);
-    put16(8, 0);
-    put16(10, bytes);
-    put16(12, bytes + 2);
-    put16(14, 0);
-    std::memcpy(data.data() + 16, substitute.data(), bytes);
-    DWORD returned = 0;
-    const BOOL made = ::DeviceIoControl(folder, FSCTL_SET_REPARSE_POINT, data.data(),
-                                        static_cast<DWORD>(data.size()), nullptr, 0, &returned,
-                                        nullptr);
-    ::CloseHandle(folder);
-    if (!made) {
-        throw std::runtime_error("cannot make a junction at " + link.string());
+// On Windows a symbolic link, which a user may make in developer mode.
+void SystemLink(const std::filesystem::path& target, const std::filesystem::path& link,
+                DWORD kind) {
+    if (!::CreateSymbolicLinkW(link.wstring().c_str(), target.wstring().c_str(),
+                               kind | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
+        throw std::runtime_error("cannot make a link at " + link.string());
     }
 }
 
@@ -92,16 +64,15 @@ void MakeFolderLink(const std::filesystem::path& target, const std::filesystem::
     if (WineUnixName() != nullptr) {
         HostLink(target, link);
     } else {
-        Junction(target, link);
+        SystemLink(target, link, SYMBOLIC_LINK_FLAG_DIRECTORY);
     }
 }
 
 void MakeFileLink(const std::filesystem::path& target, const std::filesystem::path& link) {
     if (WineUnixName() != nullptr) {
         HostLink(target, link);
-    } else if (!::CreateSymbolicLinkW(link.wstring().c_str(), target.wstring().c_str(),
-                                      SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
-        throw std::runtime_error("cannot make a link at " + link.string());
+    } else {
+        SystemLink(target, link, 0);
     }
 }
 
