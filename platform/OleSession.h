@@ -13,7 +13,7 @@ public:
     COleSession& operator=(const COleSession&) = delete;
 
 private:
-    bool m_bStarted = false;
+    [[maybe_unused]] bool m_bStarted = false;  // only Win32 has a library to start
 };
 
 }  // namespace platform
