@@ -2,6 +2,9 @@
 # Builds everything and runs the whole test suite.
 #   ./test.sh              plain build in build/
 #   SANITIZE=1 ./test.sh   the same suite built with ASan and UBSan, in build-sanitize/
+#   BUILD_TYPE=Release ./test.sh
+#                          the suite of another build type, in build-release/ (the
+#                          lower-case type); the plain build is RelWithDebInfo
 #   WINDOWS=1 ./test.sh    the Windows build (MinGW-w64) in build-windows/, its tests
 #                          run under Wine
 set -euo pipefail
@@ -14,7 +17,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 if [ "${WINDOWS:-0}" = 1 ]; then
     build_dir=build-windows
     cmake -S . -B "$build_dir" --toolchain cmake/MinGW-w64-x86_64.cmake \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON
     cmake --build "$build_dir" --parallel "$jobs"
     # Wine keeps its own Windows in a prefix of the build folder, made on the first
     # run, so that no test touches the user's own. The desktop integration stays off:
@@ -50,11 +53,16 @@ if [ "${SANITIZE:-0}" = 1 ]; then
     # Qt keeps some allocations until exit on purpose; leak reports would only be noise.
     export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+elif [ -n "${BUILD_TYPE:-}" ] && [ "$BUILD_TYPE" != RelWithDebInfo ]; then
+    build_dir=build-${BUILD_TYPE,,}
+    options=(-DCMAKE_BUILD_TYPE="$BUILD_TYPE")
 else
     build_dir=build
-    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+    # The benchmarks are built so that they keep building; bench/README.md runs them.
+    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_BENCHMARKS=ON)
 fi
 
-cmake -S . -B "$build_dir" "${options[@]}"
+# Our own builds hold warnings as errors; a packager's build does not.
+cmake -S . -B "$build_dir" "${options[@]}" -DWARNINGS_AS_ERRORS=ON -DBUILD_TESTING=ON
 cmake --build "$build_dir" --parallel "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure --parallel "$jobs"

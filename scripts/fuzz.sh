@@ -15,7 +15,7 @@ build_dir=build-fuzz
 jobs=$(nproc 2>/dev/null || echo 2)
 
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DFUZZ=ON -DBUILD_GUI=OFF \
-    -DBUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    -DBUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON
 cmake --build "$build_dir" --parallel "$jobs"
 
 scratch=$(mktemp -d)

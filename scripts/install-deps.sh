@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the benchmarks need, when
 # any of them is missing. Nothing is downloaded from anywhere else.
+#   scripts/install-deps.sh run         only what building and running the programs
+#                                       needs (run.sh), without the test tools
 #   WINDOWS=1 scripts/install-deps.sh   what the Windows build needs instead: the
 #                                       MinGW-w64 cross compiler, GoogleTest's sources
 #                                       and Debian's 64-bit Wine to run the tests
@@ -8,6 +10,8 @@ set -euo pipefail
 
 if [ "${WINDOWS:-0}" = 1 ]; then
     packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine64)
+elif [ "${1:-}" = run ]; then
+    packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 else
 packages=(
     cmake g++ make pkg-config

@@ -16,7 +16,10 @@ int CScriptedDialogUserInterface::RunModalDialog(framework::CDialog& dialog) {
     std::string labels;
     for (QWidget* pControl : dialog.GetControls()) {
         if (auto* pLabel = dynamic_cast<QLabel*>(pControl); pLabel && pLabel->pixmap().isNull()) {
-            labels += (labels.empty() ? "" : "\n") + pLabel->text().toStdString();
+            if (!labels.empty()) {
+                labels += '\n';
+            }
+            labels += pLabel->text().toStdString();
         }
     }
     const std::string title = framework::WindowCaption(dialog);
