@@ -6,6 +6,11 @@
 # installs only that component for its generator, so neither carries the other's files.
 # The version is project()'s.
 
+# What a distributor sets first: the AppStream ID, the web address and the
+# maintainer below are this project's placeholders, e.g.
+#   cmake -DLETTRINO_APP_ID=org.example.lettrino -DLETTRINO_WEBSITE=https://... \
+#         -DLETTRINO_MAINTAINER="Name <address>"
+
 # The day the version named in project() was released: the metainfo, the manual page
 # and the package's changelog give it.
 set(LETTRINO_RELEASE_DATE "2026-12-08")
@@ -21,7 +26,9 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "${LETTRINO_WEBSITE}")
 set(CPACK_GENERATOR "TGZ;DEB")
 set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/PackageGenerator.cmake")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Lettrino developers <lettrino@example.org>")
+set(LETTRINO_MAINTAINER "Lettrino developers <lettrino@example.org>" CACHE STRING
+    "The package's maintainer, as Debian's Maintainer field gives it")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${LETTRINO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
@@ -52,11 +59,25 @@ execute_process(COMMAND date -R -u -d "${LETTRINO_RELEASE_DATE}"
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/lettrino.metainfo.xml.in
                ${packaging_dir}/${LETTRINO_APP_ID}.metainfo.xml @ONLY)
+# The copyright file is machine-readable: a licence's text is indented by one space
+# and its empty lines are a lone dot. The project's licence starts after its title,
+# copyright line and the empty line between, which the Files paragraph gives.
+function(lettrino_licence_paragraph file skip_lines out)
+    set(skip)
+    if(skip_lines GREATER 0)
+        set(skip -e "1,${skip_lines}d")
+    endif()
+    execute_process(COMMAND sed ${skip} -e "s/^[[:space:]]*$/./" -e "s/^/ /" ${file}
+                    OUTPUT_VARIABLE text OUTPUT_STRIP_TRAILING_WHITESPACE
+                    COMMAND_ERROR_IS_FATAL ANY)
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+lettrino_licence_paragraph(${PROJECT_SOURCE_DIR}/LICENSE 4 LETTRINO_LICENCE_TEXT)
+lettrino_licence_paragraph(${PROJECT_SOURCE_DIR}/data/Lettrino.COPYING 0
+                           LETTRINO_DICTIONARY_LICENCE_TEXT)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${packaging_dir}/copyright @ONLY)
-file(READ ${PROJECT_SOURCE_DIR}/data/Lettrino.COPYING dictionary_licence)
-file(APPEND ${packaging_dir}/copyright "${dictionary_licence}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${PROJECT_SOURCE_DIR}/data/Lettrino.COPYING)
+             ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/data/Lettrino.COPYING)
 # Debian wants manual pages and changelogs compressed to the maximum, without a
 # time stamp that would make every build differ.
 foreach(page IN ITEMS Lettrino.6 changelog)

@@ -133,7 +133,11 @@ constexpr platform::CStringEntry kStrings[] = {
      "  2  cancelled by SIGINT, SIGTERM or SIGHUP (between items); the record stays\n"
      "  3  usage error, or an uninstall record that cannot be read: nothing removed\n"
      "  5  the folder is locked by an installation\n"},
-    {IDS_CONSOLE_VERSION, "setup %s\n"},
+    {IDS_CONSOLE_VERSION,
+     "setup (Lettrino) %s\n"
+     "Copyright (C) 2026 the Lettrino developers\n"
+     "License MIT: <https://opensource.org/license/mit>\n"
+     "There is NO WARRANTY, to the extent permitted by law.\n"},
     {IDS_CONSOLE_UNKNOWN_OPTION, "setup: unknown option '%s'"},
     {IDS_CONSOLE_MISSING_VALUE, "setup: option '%s' needs a value"},
     {IDS_CONSOLE_BAD_VALUE, "setup: option '%s' does not take the value '%s'"},

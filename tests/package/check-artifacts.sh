@@ -17,6 +17,14 @@ readelf -d "$scratch/$top/setup-windows.so" | grep 'NEEDED.*\[libQt6Widgets' >/d
 
 # The package: Debian's places for a game's files, and nothing else.
 diff <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort) <(sort "$lists/package-files.txt")
-# Its copyright file ends with the dictionary's licence, whole.
-dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/lettrino/copyright |
-    tail -c "$(stat -c %s "$licence")" | cmp - "$licence"
+# Its copyright file is machine-readable; the game's licence and the dictionary's are
+# paragraphs of their own, each text whole once the format's indent is taken off.
+copyright=$scratch/copyright
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/lettrino/copyright >"$copyright"
+grep -q '^Format: .*/copyright-format/1.0/$' "$copyright"
+paragraph() {
+    awk -v RS= -v head="License: $1" 'index($0, head "\n") == 1' "$copyright" |
+        sed -e 1d -e 's/^ //' -e 's/^\.$//'
+}
+diff <(paragraph Expat) <(tail -n +5 "$(dirname "$licence")/../LICENSE")
+diff <(paragraph wamerican) <(sed 's/^[[:space:]]*$//' "$licence")
