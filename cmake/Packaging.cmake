@@ -48,6 +48,14 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # --- the installation media -------------------------------------------------------
 install(DIRECTORY ${CMAKE_BINARY_DIR}/product/ DESTINATION . USE_SOURCE_PERMISSIONS
         COMPONENT media EXCLUDE_FROM_ALL)
+# The media's programs lose their debugging symbols as the package's do; the product
+# folder in the build keeps them for debugging.
+install(CODE "
+    foreach(program IN ITEMS setup setup-windows.so Lettrino)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${program}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()" COMPONENT media EXCLUDE_FROM_ALL)
 
 # --- the word game, Debian's layout for games --------------------------------------
 set(LETTRINO_INSTALLED_DICTIONARY "/usr/${LETTRINO_INSTALL_GAMEDATADIR}/Lettrino.txt")

@@ -11,10 +11,17 @@ tar -tvzf "$media" "$top/setup" | grep -q '^-rwx'
 # The installer starts where no GUI library is installed: only its windows need one.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-tar -xzf "$media" -C "$scratch" "$top/setup" "$top/setup-windows.so"
+tar -xzf "$media" -C "$scratch" "$top/setup" "$top/setup-windows.so" "$top/Lettrino"
 [ -z "$(readelf -d "$scratch/$top/setup" | grep -E 'NEEDED.*\[lib(Qt6|GL|EGL|OpenGL|X|xcb|wayland)')" ]
 readelf -d "$scratch/$top/setup-windows.so" | grep 'NEEDED.*\[libQt6Widgets' >/dev/null
+# Its programs are stripped, and hardened as Debian builds them (bound at start).
+for program in setup setup-windows.so Lettrino; do
+    [ -z "$(readelf -S "$scratch/$top/$program" | grep '\.debug_info')" ]
+    readelf -d "$scratch/$top/$program" | grep -q 'FLAGS.*NOW'
+done
 
+# The package's game is hardened in every way the package checker looks for.
+[ -z "$(lintian --tags hardening-no-bindnow,hardening-no-fortify-functions,hardening-no-relro "$deb")" ]
 # The package: Debian's places for a game's files, and nothing else.
 diff <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort) <(sort "$lists/package-files.txt")
 # Its copyright file is machine-readable; the game's licence and the dictionary's are
