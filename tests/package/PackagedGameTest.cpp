@@ -18,6 +18,8 @@ class PackagedGameTest : public game_ui_test::CGameFixture {};
 
 TEST_F(PackagedGameTest, SharedDictionaryIsReadAndThePlayersCopySaved) {
     ASSERT_EQ(std::system(("dpkg-deb -x " PACKAGE_FILE " " + m_dir.File("root")).c_str()), 0);
+    // Installed files are the system's: the player may write none of them.
+    ASSERT_EQ(std::system(("chmod -R a-w " + m_dir.File("root")).c_str()), 0);
     const std::string packaged = "root/usr/share/games/lettrino/Lettrino.txt";
     const std::string copy = "home/.local/share/lettrino/Lettrino";
     const std::string shipped = m_dir.Read(packaged);
@@ -57,6 +59,7 @@ TEST_F(PackagedGameTest, SharedDictionaryIsReadAndThePlayersCopySaved) {
     lettrino::CDictionary next;
     next.Load();
     EXPECT_TRUE(next.Contains(word));
+    EXPECT_EQ(std::system(("chmod -R u+w " + m_dir.File("root")).c_str()), 0);
 }
 
 }  // namespace
