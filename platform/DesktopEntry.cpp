@@ -1,5 +1,8 @@
 #include "platform/DesktopEntry.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace platform {
 
 namespace {
@@ -78,6 +81,26 @@ std::string EscapeString(std::string_view value) {
     return result;
 }
 
+// `list` as the Categories value, or empty when a name holds another character.
+std::string CategoriesValue(std::string_view list) {
+    std::string value;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find(';', start), list.size());
+        const std::string_view name = list.substr(start, end - start);
+        for (char c : name) {
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_') {
+                return {};
+            }
+        }
+        if (!name.empty()) {
+            value.append(name).append(";");
+        }
+        start = end + 1;
+    }
+    return value;
+}
+
 }  // namespace
 
 std::string QuoteExecArgument(std::string_view path) {
@@ -115,6 +138,12 @@ std::string DesktopEntryText(const CDesktopEntry& entry) {
     text += "Path=" + EscapeString(entry.workingDirectory) + "\n";
     if (!entry.comment.empty()) {
         text += "Comment=" + EscapeString(entry.comment) + "\n";
+    }
+    if (!entry.icon.empty() && CanWrite(entry.icon)) {
+        text += "Icon=" + EscapeString(entry.icon) + "\n";
+    }
+    if (const std::string categories = CategoriesValue(entry.categories); !categories.empty()) {
+        text += "Categories=" + categories + "\n";
     }
     return text;
 }

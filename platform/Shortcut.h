@@ -25,10 +25,17 @@ bool IsLauncherFolder(const std::string& hostFolder);
 //
 // On a freedesktop system the shortcut is a launcher file named after `linkName`
 // with the extension ".desktop"; its menu name is `linkName` without the extension.
-// An existing launcher of that name is replaced in one step. The launcher on the
-// desktop is executable, since desktops refuse to start untrusted launchers. On Win32
-// it is a shell link (.lnk) file named `linkName`, written through the shell's own
-// link object.
+// An existing launcher of that name is replaced in one step, unless it starts
+// another program: that one is another installation's, and stays; the new launcher
+// takes the first free name "<name>-2.desktop", "<name>-3.desktop", ... (or the one
+// of these that starts `target` already). Since a program has no icon of its own
+// there, a picture beside `target` named like it ("LETTRINO.png", else ".svg", any
+// letter case) is the launcher's icon; `categories` ("Game;LogicGame;") places it in
+// the menus. The launcher on the desktop is executable, since desktops refuse to
+// start untrusted launchers. On Win32 it is a shell link (.lnk) file named
+// `linkName`, written through the shell's own link object, which shows the program's
+// own icon; `categories` has no meaning there.
+// The special folder is created when it is missing.
 //
 // Nothing is written, without a message, when the folder is not available, when the
 // link name has no name before its extension, or when a path or text cannot be put
@@ -37,6 +44,7 @@ bool IsLauncherFolder(const std::string& hostFolder);
 // COM is started on the calling thread for the call when nobody has started it.
 std::string CreateShortcut(const std::string& target, const std::string& linkName,
                            const std::string& workingDirectory,
-                           const std::string& description, int folder);
+                           const std::string& description, int folder,
+                           const std::string& categories = {});
 
 }  // namespace platform

@@ -109,23 +109,25 @@ std::string DesktopDirectory() {
 
 }  // namespace
 
-std::string GetSpecialFolderPath(int folder) {
+std::string GetSpecialFolderPath(int folder, bool create) {
+    std::string path;
     switch (folder) {
-        case kFolderPrograms: {
-            const std::string data = BaseDirectory("XDG_DATA_HOME", ".local/share");
-            if (data.empty()) {
-                return {};
+        case kFolderPrograms:
+            if (const std::string data = BaseDirectory("XDG_DATA_HOME", ".local/share");
+                !data.empty()) {
+                path = data + "/applications";
             }
-            const std::string applications = data + "/applications";
-            return MakeDirectories(applications) ? applications : std::string();
-        }
-        case kFolderDesktop: {
-            const std::string desktop = DesktopDirectory();
-            return (!desktop.empty() && IsDirectory(desktop)) ? desktop : std::string();
-        }
+            break;
+        case kFolderDesktop:
+            path = DesktopDirectory();
+            break;
         default:
-            return {};
+            break;
     }
+    if (path.empty() || !(create ? MakeDirectories(path) : IsDirectory(path))) {
+        return {};
+    }
+    return path;
 }
 
 std::string GetUserDataFolder(const std::string& name, bool create) {

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string_view>
 
 #include "platform/DesktopEntry.h"
@@ -39,6 +41,50 @@ bool ReplaceWith(const std::string& folder, const std::string& path, const std::
 
 constexpr std::string_view kLauncherExtension = ".desktop";
 
+bool IsRegularFile(const std::string& path) {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The host path of the picture beside the program `target` (Windows form) that is
+// named like it, PNG before SVG; empty when there is none.
+std::string IconBeside(const std::string& target) {
+    for (const char* extension : {".png", ".svg"}) {
+        if (const std::string icon = ToHostPath(ReplaceFileExtension(target, extension));
+            !icon.empty() && IsRegularFile(icon)) {
+            return icon;
+        }
+    }
+    return {};
+}
+
+// The Exec line of a launcher's text; empty when it has none (or cannot be read).
+std::string ExecLine(std::istream&& in) {
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.starts_with("Exec=")) {
+            return line;
+        }
+    }
+    return {};
+}
+
+// The file name the launcher `text` of `name` may take in `folder`: its own, unless
+// a launcher there starts another program, which is another installation's to keep.
+std::string FreeLauncherName(const std::string& folder, const std::string& name,
+                             const std::string& text) {
+    const std::string exec = ExecLine(std::istringstream(text));
+    for (int n = 1; n < 100; ++n) {
+        const std::string candidate =
+            (n == 1 ? name : name + "-" + std::to_string(n)) + std::string(kLauncherExtension);
+        const std::string existing = ExecLine(std::ifstream(folder + "/" + candidate));
+        if (existing.empty() || existing == exec) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string LauncherFileName(const std::string& linkName) {
@@ -62,7 +108,7 @@ bool IsLauncherFileName(const std::string& name) {
 
 bool IsLauncherFolder(const std::string& hostFolder) {
     for (const int special : {kFolderPrograms, kFolderDesktop}) {
-        const std::string path = GetSpecialFolderPath(special);
+        const std::string path = GetSpecialFolderPath(special, false);
         if (!path.empty() && path == hostFolder) {
             return true;
         }
@@ -72,9 +118,10 @@ bool IsLauncherFolder(const std::string& hostFolder) {
 
 std::string CreateShortcut(const std::string& target, const std::string& linkName,
                            const std::string& workingDirectory,
-                           const std::string& description, int folder) {
+                           const std::string& description, int folder,
+                           const std::string& categories) {
     // Without its folder the launcher would land wherever the bare name points.
-    const std::string folderPath = GetSpecialFolderPath(folder);
+    const std::string folderPath = GetSpecialFolderPath(folder, true);
     if (folderPath.empty()) {
         return {};
     }
@@ -88,15 +135,18 @@ std::string CreateShortcut(const std::string& target, const std::string& linkNam
     entry.program = ToHostPath(target);
     entry.workingDirectory = ToHostPath(workingDirectory);
     entry.comment = description;
+    entry.icon = IconBeside(target);
+    entry.categories = categories;
     if (entry.program.empty() || entry.workingDirectory.empty()) {
         return {};
     }
     const std::string text = DesktopEntryText(entry);
-    if (text.empty()) {
+    const std::string freeName = text.empty() ? std::string() : FreeLauncherName(folderPath, name, text);
+    if (freeName.empty()) {
         return {};
     }
     const mode_t mode = folder == kFolderDesktop ? 0755 : 0644;
-    const std::string path = folderPath + "/" + fileName;
+    const std::string path = folderPath + "/" + freeName;
     return ReplaceWith(folderPath, path, text, mode) ? path : std::string();
 }
 

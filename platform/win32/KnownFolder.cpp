@@ -25,13 +25,13 @@ std::string KnownFolderPath(REFKNOWNFOLDERID id, bool create) {
 
 }  // namespace
 
-std::string GetSpecialFolderPath(int folder) {
+std::string GetSpecialFolderPath(int folder, bool create) {
     switch (folder) {
         case kFolderPrograms:
-            // The Programs folder of the user's Start menu, which every user has.
-            return KnownFolderPath(FOLDERID_Programs, true);
+            // The Programs folder of the user's Start menu.
+            return KnownFolderPath(FOLDERID_Programs, create);
         case kFolderDesktop:
-            return KnownFolderPath(FOLDERID_Desktop, false);
+            return KnownFolderPath(FOLDERID_Desktop, create);
         default:
             return {};
     }

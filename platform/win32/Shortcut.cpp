@@ -102,7 +102,7 @@ bool IsLauncherFileName(const std::string& name) {
 
 bool IsLauncherFolder(const std::string& hostFolder) {
     for (const int special : {kFolderPrograms, kFolderDesktop}) {
-        const std::string path = GetSpecialFolderPath(special);
+        const std::string path = GetSpecialFolderPath(special, false);
         if (!path.empty() && EqualsIgnoringAsciiCase(path, hostFolder)) {
             return true;
         }
@@ -112,9 +112,10 @@ bool IsLauncherFolder(const std::string& hostFolder) {
 
 std::string CreateShortcut(const std::string& target, const std::string& linkName,
                            const std::string& workingDirectory,
-                           const std::string& description, int folder) {
+                           const std::string& description, int folder,
+                           const std::string& /*categories*/) {
     // Without its folder the shortcut would land wherever the bare name points.
-    const std::string folderPath = GetSpecialFolderPath(folder);
+    const std::string folderPath = GetSpecialFolderPath(folder, true);
     const std::string fileName = LauncherFileName(linkName);
     const std::string program = ToHostPath(target);
     const std::string directory = ToHostPath(workingDirectory);

@@ -1,4 +1,5 @@
 #include "platform/Format.h"
+#include "platform/ProgramFile.h"
 #include "platform/Shortcut.h"
 #include "platform/KnownFolder.h"
 #include "platform/UserInterface.h"
@@ -11,8 +12,8 @@ namespace setup {
 
 namespace {
 
-void ShowError(int id) {
-    platform::UserInterface().MessageBox(LoadSetupString(id), platform::MessageIcon::Exclamation,
+void ShowError(const std::string& text) {
+    platform::UserInterface().MessageBox(text, platform::MessageIcon::Exclamation,
                                          platform::MessageButtons::Ok);
 }
 
@@ -23,20 +24,30 @@ void CreateProductShortcuts(const std::string& canonicalInstallDirectory) {
     const std::string lnkName = ReadIniString("Shortcuts", "LnkName");
     const std::string name = ReadIniString("Setup", "Name");
     if (name.empty()) {
-        ShowError(IDS_NO_NAME_VALUE);
+        ShowError(LoadSetupString(IDS_NO_NAME_VALUE));
     }
     if (exeName.empty() || lnkName.empty()) {
-        ShowError(IDS_NO_SHORTCUT_VALUES);
+        ShowError(LoadSetupString(IDS_NO_SHORTCUT_VALUES));
         return;
     }
     const std::string target = canonicalInstallDirectory + "\\" + exeName;
-    RunObserver().LauncherWritten(platform::CreateShortcut(
-        target, lnkName, canonicalInstallDirectory, std::string(), platform::kFolderPrograms));
+    // Menus file a launcher under these; older readers of SETUP.INI ignore the key.
+    const std::string categories = ReadIniString("Shortcuts", "Categories");
+    // A launcher that could not be written is said, never passed over in silence.
+    const auto write = [&](int folder, int failure) {
+        const std::string written = platform::CreateShortcut(
+            target, lnkName, canonicalInstallDirectory, std::string(), folder, categories);
+        if (written.empty()) {
+            ShowError(platform::FormatString(LoadSetupString(failure),
+                                             {platform::ReplaceFileExtension(lnkName, "")}));
+        }
+        RunObserver().LauncherWritten(written);
+    };
+    write(platform::kFolderPrograms, IDS_NO_MENU_LAUNCHER);
     if (platform::UserInterface().MessageBox(
             LoadSetupString(IDS_ASK_DESKTOP_SHORTCUT), platform::MessageIcon::Question,
             platform::MessageButtons::YesNo) == platform::MessageResult::Yes) {
-        RunObserver().LauncherWritten(platform::CreateShortcut(
-            target, lnkName, canonicalInstallDirectory, std::string(), platform::kFolderDesktop));
+        write(platform::kFolderDesktop, IDS_NO_DESKTOP_LAUNCHER);
     }
     platform::UserInterface().MessageBox(
         platform::FormatString(LoadSetupString(IDS_INSTALL_SUCCEEDED), {name, name, name, name}),

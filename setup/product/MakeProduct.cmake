@@ -5,6 +5,8 @@
 #   SETUP_PROGRAM the built installer
 #   SETUP_WINDOWS the built module of its windows, which it loads from its own folder
 #   GAME_PROGRAM  the built word game
+#   GAME_ICON     the game's icon as a picture, shipped named like the program so that
+#                 the installer's launcher shows it
 #   SOURCE_DIR    the source tree (shipped dictionary, help document, licence)
 #   INI_TEMPLATE  SETUP.INI.in
 # The required disk space written into SETUP.INI is computed from the files copied,
@@ -18,6 +20,7 @@ set(product_files
     "${SOURCE_DIR}/data/Lettrino.txt|Lettrino.txt"
     "${SOURCE_DIR}/game/ui/Lettrino.HLP|Lettrino.HLP"
     "${SOURCE_DIR}/data/Lettrino.COPYING|Lettrino.COPYING"
+    "${GAME_ICON}|Lettrino.png"
 )
 set(total 0)
 foreach(entry IN LISTS product_files)

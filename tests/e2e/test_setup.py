@@ -43,7 +43,8 @@ class SetupTest(unittest.TestCase):
         self.answer("Create desktop shortcut?", "Return")
         self.answer("was successfully installed", "Return")
         installed = os.path.join(self.setup.home, "Games", "Lettrino")
-        for name in ("Lettrino", "Lettrino.txt", "Lettrino.HLP", "Lettrino.COPYING"):
+        for name in ("Lettrino", "Lettrino.txt", "Lettrino.HLP", "Lettrino.COPYING",
+                     "Lettrino.png"):
             self.assertTrue(filecmp.cmp(os.path.join(PRODUCT, name),
                                         os.path.join(installed, name.upper()), shallow=False))
         self.assertTrue(os.path.isfile(os.path.join(

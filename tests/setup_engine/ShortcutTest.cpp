@@ -75,6 +75,8 @@ TEST_F(ShortcutTest, TheLauncherHoldsTheInstalledProgramFaithfullyOrNothingIsWri
         const char* description;
         const char* launcher;  // the file's name
         std::string text;      // after "[Desktop Entry]\nType=Application\n"
+        const char* categories = "";
+        const char* image = nullptr;  // a file beside the program
     };
     const std::string tools = "Exec=@/Tools/LETTRINO\nPath=@/Tools\n";
     const Case cases[] = {
@@ -102,11 +104,23 @@ TEST_F(ShortcutTest, TheLauncherHoldsTheInstalledProgramFaithfullyOrNothingIsWri
         {"Tools", "Lettrino", "Tool.lnk", "caf\xE9", nullptr, ""},
         {"Tools", "Lettrino", "Caf\xE9.lnk", "", nullptr, ""},
         {"Tools", "Lettrino", ".lnk", "", nullptr, ""},
+        {"Games", "Lettrino", "Word Game.lnk", "", "Word Game.desktop",
+         "Name=Word Game\nExec=@/Games/LETTRINO\nPath=@/Games\nIcon=@/Games/lettrino.svg\n"
+         "Categories=Game;LogicGame;\n",
+         ";Game;;LogicGame", "lettrino.svg"},
+        {"Games", "Lettrino", "Word Game.lnk", "", "Word Game.desktop",
+         "Name=Word Game\nExec=@/Games/LETTRINO\nPath=@/Games\nIcon=@/Games/LETTRINO.PNG\n",
+         "Game;Logic Game", "LETTRINO.PNG"},
     };
     const std::string drive = Canonical("");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.linkName);
         InstallProgram(c.directory);
+        std::vector<std::string> expected = {c.directory + std::string("/LETTRINO")};
+        if (c.image != nullptr) {
+            expected.push_back(c.directory + std::string("/") + c.image);
+            m_scope.Drive().Write(expected.back(), "picture");
+        }
         // An earlier launcher of the same name gives way to the new one.
         m_scope.MakeDirectories(kApplications);
         const std::string launcher = kApplications + std::string(c.launcher ? c.launcher : "");
@@ -115,9 +129,9 @@ TEST_F(ShortcutTest, TheLauncherHoldsTheInstalledProgramFaithfullyOrNothingIsWri
         }
 
         platform::CreateShortcut(Windows(c.directory) + "\\" + c.exeName, c.linkName,
-                                 Windows(c.directory), c.description, platform::kFolderPrograms);
+                                 Windows(c.directory), c.description, platform::kFolderPrograms,
+                                 c.categories);
 
-        std::vector<std::string> expected = {c.directory + std::string("/LETTRINO")};
         if (c.launcher != nullptr) {
             expected.push_back(launcher);
             EXPECT_EQ(m_scope.Drive().Read(launcher),
@@ -156,6 +170,11 @@ TEST_F(ShortcutTest, LaunchersGoToTheSpecialFoldersThatExistAndMissingValuesAreR
         "error:Error:  ExeName and/or LnkName not specified in [Shortcuts] section in SETUP.INI.",
         MessageResult::Ok};
     const std::string ask = "question:Create desktop shortcut?";
+    const std::pair<std::string, MessageResult> noMenu = {
+        "error:No launcher for Word Game could be written in the applications menu.",
+        MessageResult::Ok};
+    const std::pair<std::string, MessageResult> noDesktop = {
+        "error:No launcher for Word Game could be written on the desktop.", MessageResult::Ok};
     // The success message comes whether or not a launcher could be written.
     const Dialogue yes = {{ask, MessageResult::Yes},
                           {"info:" + Success("Word Game"), MessageResult::Ok}};
@@ -164,9 +183,24 @@ TEST_F(ShortcutTest, LaunchersGoToTheSpecialFoldersThatExistAndMissingValuesAreR
     const Case cases[] = {
         {"No: the menu only", {}, no, {menu}},
         {"Yes: the menu and the desktop", {}, yes, {menu, desktop}},
-        {"no desktop folder: none is made",
+        {"no desktop folder: one is made",
          [this](auto&) { std::filesystem::remove(m_scope.Host("home/Desktop")); },
          yes,
+         {menu, desktop}},
+        {"another installation's launcher stays",
+         [&](auto&) {
+             m_scope.MakeDirectories(kApplications);
+             m_scope.Drive().Write(menu, "[Desktop Entry]\nType=Application\nName=Word "
+                                         "Game\nExec=/opt/game/run\n");
+         },
+         no,
+         {menu, std::string(kApplications) + "Word Game-2.desktop"}},
+        {"a reinstall replaces its own launcher",
+         [](auto&) {
+             platform::CreateShortcut("C:\\Games\\LETTRINO", "Word Game.lnk", "C:\\Games", "",
+                                      platform::kFolderPrograms);
+         },
+         no,
          {menu}},
         {"the desktop folder of user-dirs.dirs",
          [this](auto&) {
@@ -196,16 +230,16 @@ TEST_F(ShortcutTest, LaunchersGoToTheSpecialFoldersThatExistAndMissingValuesAreR
          [](auto& environment) { environment.Set("XDG_DATA_HOME", "data"); },
          no,
          {menu}},
-        {"no home folder: nothing at all",
+        {"no home folder: nothing at all, and said",
          [](auto& environment) { environment.Set("HOME", ""); },
-         yes,
+         {noMenu, {ask, MessageResult::Yes}, noDesktop, yes[1]},
          {}},
         {"no home folder, but XDG_DATA_HOME",
          [this](auto& environment) {
              environment.Unset("HOME");
              environment.Set("XDG_DATA_HOME", m_scope.Host("data"));
          },
-         yes,
+         {yes[0], noDesktop, yes[1]},
          {"data/applications/Word Game.desktop"}},
         {"the launcher is named after LnkName",
          {},
