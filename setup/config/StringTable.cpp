@@ -45,6 +45,8 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_INSTALLATION_RUNNING,
      "Error:  Another installation into %s is running.  Wait until it has finished, then try "
      "again."},
+    {IDS_NO_MENU_LAUNCHER, "No launcher for %s could be written in the applications menu."},
+    {IDS_NO_DESKTOP_LAUNCHER, "No launcher for %s could be written on the desktop."},
     // The uninstall: its question, its progress and its outcome.
     {IDS_UNINSTALL_QUESTION, "Remove %s from %s?"},
     {IDS_UNINSTALL_NOTHING, "There is nothing installed here: %s holds no uninstall record."},
@@ -159,6 +161,10 @@ constexpr platform::CStringEntry kStrings[] = {
     {IDS_LOG_PROGRESS, "%s of %s, file %d of %d, %s/s"},
     {IDS_LOG_MEBIBYTES, "%s MiB"},
     {IDS_LOG_NOT_COPIED, "Not copied: %s (%s)"},
+    {IDS_LOG_ALREADY_GONE, "Already gone: %s"},
+    {IDS_LOG_KEPT_CHANGED, "Kept, changed since it was installed: %s"},
+    {IDS_LOG_KEPT_NOT_LAUNCHER, "Kept, not in a folder of launchers: %s"},
+    {IDS_LOG_NOT_REMOVED, "Not removed: %s (%s)"},
     {IDS_OUTCOME_INSTALLED, "Finished: installed (exit status %d)."},
     {IDS_OUTCOME_FAILED, "Finished: failed and rolled back (exit status %d)."},
     {IDS_OUTCOME_CANCELLED, "Finished: cancelled and rolled back (exit status %d)."},

@@ -113,6 +113,24 @@ void CConsoleLog::FileRemoved(const std::string& path) {
     Write(platform::FormatString(LoadSetupString(IDS_LOG_REMOVED), {path}));
 }
 
+void CConsoleLog::FileNotRemoved(const std::string& path, NotRemoved why,
+                                 const std::string& cause) {
+    switch (why) {
+        case NotRemoved::AlreadyGone:
+            Write(platform::FormatString(LoadSetupString(IDS_LOG_ALREADY_GONE), {path}));
+            break;
+        case NotRemoved::Changed:
+            Write(platform::FormatString(LoadSetupString(IDS_LOG_KEPT_CHANGED), {path}));
+            break;
+        case NotRemoved::NotALauncher:
+            Write(platform::FormatString(LoadSetupString(IDS_LOG_KEPT_NOT_LAUNCHER), {path}));
+            break;
+        case NotRemoved::Failed:
+            Write(platform::FormatString(LoadSetupString(IDS_LOG_NOT_REMOVED), {path, cause}));
+            break;
+    }
+}
+
 void CConsoleLog::LauncherWritten(const std::string& hostPath) {
     if (!hostPath.empty()) {
         Write(platform::FormatString(LoadSetupString(IDS_LOG_LAUNCHER),

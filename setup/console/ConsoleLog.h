@@ -38,6 +38,7 @@ public:
     void FileCopied(const std::string& destination) override;
     void CopyFailed(const std::string& destination, const std::string& cause) override;
     void FileRemoved(const std::string& path) override;
+    void FileNotRemoved(const std::string& path, NotRemoved why, const std::string& cause) override;
     void LauncherWritten(const std::string& hostPath) override;
     void ProgramStarted(const std::string& commandLine) override;
 

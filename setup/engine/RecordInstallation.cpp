@@ -53,6 +53,10 @@ public:
         m_next.CopyFailed(destination, cause);
     }
     void FileRemoved(const std::string& path) override { m_next.FileRemoved(path); }
+    void FileNotRemoved(const std::string& path, NotRemoved why,
+                        const std::string& cause) override {
+        m_next.FileNotRemoved(path, why, cause);
+    }
     void LauncherWritten(const std::string& hostPath) override {
         Item item;
         if (!hostPath.empty() && DigestLauncher(hostPath, item)) {

@@ -4,6 +4,14 @@
 
 namespace setup {
 
+// Why a file the uninstall would remove is still there, or not there to remove.
+enum class NotRemoved {
+    AlreadyGone,   // no such file any more (or no regular file: not ours)
+    Changed,       // changed since it was installed, and changes stay
+    NotALauncher,  // recorded as a launcher, but not in a folder of launchers
+    Failed,        // the system refused it
+};
+
 // What the run does to the machine, step by step, for a front end that keeps a
 // record of it (the log of an installation without windows). The windows show none
 // of this, so by default nothing listens. Paths in Windows form, launchers as host
@@ -17,6 +25,10 @@ public:
     // Permission denied"); empty when its source is missing.
     virtual void CopyFailed(const std::string& /*destination*/, const std::string& /*cause*/) {}
     virtual void FileRemoved(const std::string& /*path*/) {}
+    // A file the uninstall did not remove, with why; `cause` is the system's word
+    // for a refusal, else empty.
+    virtual void FileNotRemoved(const std::string& /*path*/, NotRemoved /*why*/,
+                                const std::string& /*cause*/) {}
     // A launcher file written, with its host path.
     virtual void LauncherWritten(const std::string& /*hostPath*/) {}
     // A program started after the installation, as the configuration names it.

@@ -57,33 +57,39 @@ public:
         std::string shown = Shown(m_strFolderShown, item.m_strPath);
         if (item.m_kind == CUninstallRecord::Kind::Launcher) {
             const std::size_t slash = item.m_strPath.rfind('/');
+            shown = platform::ShownHostPath(item.m_strPath);
             if (!IsLauncherPlace(item.m_strPath.substr(0, slash),
                                  item.m_strPath.substr(slash + 1))) {
-                m_kept.push_back(platform::ShownHostPath(item.m_strPath));
+                m_kept.push_back(shown);
+                RunObserver().FileNotRemoved(shown, NotRemoved::NotALauncher, {});
                 return;
             }
             if (!launcherFolder.Open(item.m_strPath.substr(0, slash + 1))) {
-                return;  // its folder is gone, and with it the launcher
+                // Its folder is gone, and with it the launcher.
+                RunObserver().FileNotRemoved(shown, NotRemoved::AlreadyGone, {});
+                return;
             }
             folder = &launcherFolder;
             name = item.m_strPath.substr(slash + 1);
-            shown = platform::ShownHostPath(item.m_strPath);
         }
         std::uint64_t size = 0;
         std::string digest;
         if (!folder->DigestFile(name, size, digest)) {
             // Gone already, or no regular file any more: then it is no file of ours
             // and stays, named with what is left in the folder.
+            RunObserver().FileNotRemoved(shown, NotRemoved::AlreadyGone, {});
             return;
         }
         if ((size != item.m_nSize || digest != item.m_strDigest) && !m_bRemoveChanged) {
             m_kept.push_back(shown);
+            RunObserver().FileNotRemoved(shown, NotRemoved::Changed, {});
             return;
         }
         if (folder->RemoveFile(name)) {
             RunObserver().FileRemoved(shown);
         } else {
             m_failed.push_back(shown);
+            RunObserver().FileNotRemoved(shown, NotRemoved::Failed, folder->LastFailure());
         }
     }
 

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -473,6 +474,7 @@ struct CUninstallCase {
     // Done to the installation before the player's changes.
     void (*tamper)(UnattendedSetupTest&) = nullptr;
     bool bWithoutToolkit = false;  // installed and uninstalled where it is missing
+    const char* logged = "";       // a line of the log
     friend void PrintTo(const CUninstallCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -522,6 +524,14 @@ TEST_P(UninstallTest, RemovesWhatIsAsInstalledAndKeepsAndNamesTheRest) {
     EXPECT_FALSE(fs::exists(m_home / "share/applications/Lettrino.desktop"));
     EXPECT_FALSE(fs::exists(m_home / "Desktop/Lettrino.desktop"));
     EXPECT_EQ(m_temp.Read("outside.txt"), "not the installer's");
+    EXPECT_NE(m_output.find(GetParam().logged), std::string::npos) << m_output;
+    // Every removal the log announces is followed by what became of the file.
+    std::istringstream lines(m_output);
+    for (std::string line, next; std::getline(lines, line);) {
+        if (line.starts_with("Removing ") && std::getline(lines, next)) {
+            EXPECT_NE(next.find(line.substr(9, line.size() - 12)), std::string::npos) << next;
+        }
+    }
 
     m_output.clear();
     m_media = away;
@@ -549,7 +559,14 @@ INSTANTIATE_TEST_SUITE_P(
         CUninstallCase{.name = "WithoutTheToolkit",
                        .options = {},
                        .left = kChangedKept,
-                       .bWithoutToolkit = true}),
+                       .bWithoutToolkit = true},
+        CUninstallCase{.name = "ALauncherAlreadyGone",
+                       .options = {},
+                       .left = kChangedKept,
+                       .tamper = [](UnattendedSetupTest& t) {
+                           fs::remove(t.m_home / "Desktop/Lettrino.desktop");
+                       },
+                       .logged = "Already gone: /"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A reinstall keeps what the first run knew: one uninstall then removes the folders
