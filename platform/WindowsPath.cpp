@@ -1,5 +1,7 @@
 #include "platform/WindowsPath.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "platform/AsciiCase.h"
@@ -56,6 +58,27 @@ std::vector<std::string> NormalComponents(const std::string& text, IsSep isSepar
     }
     flush();
     return components;
+}
+
+// Whether `path` is "X:\" and levels that need no resolving: none empty, "." or "..",
+// the last one perhaps followed by a separator. The installer converts thousands of
+// such paths in a run; they need one copy, not a split into levels and a join.
+bool IsNormalAbsolute(std::string_view path) {
+    if (path.size() < 4 || !IsAsciiLetter(path[0]) || path[1] != ':' || !IsSeparator(path[2])) {
+        return false;
+    }
+    for (std::size_t start = 3; start < path.size();) {
+        std::size_t end = start;
+        while (end < path.size() && !IsSeparator(path[end])) {
+            ++end;
+        }
+        const std::string_view level = path.substr(start, end - start);
+        if (level.empty() || level == "." || level == "..") {
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
 }
 
 // Joins `components` below the drive root "X:\".
@@ -127,6 +150,12 @@ bool BelowRoot(const std::string& normal, const std::string& root, std::string& 
 }  // namespace
 
 std::string AbsoluteWindowsPath(const std::string& path) {
+    if (IsNormalAbsolute(path)) {
+        std::string result = path;
+        result[0] = ToUpperAscii(result[0]);
+        std::replace(result.begin() + 2, result.end(), '/', '\\');
+        return result;
+    }
     if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
         return {};
     }
@@ -166,16 +195,18 @@ std::string ToHostPathAsNamed(const std::string& path) {
     if (root.empty()) {
         return {};
     }
-    std::string below = absolute.substr(3);
-    for (char& c : below) {
-        if (c == '\\') {
-            c = '/';
-        }
-    }
-    if (below.empty()) {
+    if (absolute.size() == 3) {
         return root;
     }
-    return root.back() == '/' ? root + below : root + "/" + below;
+    // Built in place: the installer converts a path or two for every file it copies.
+    std::string host = root;
+    if (host.back() != '/') {
+        host += '/';
+    }
+    const std::size_t start = host.size();
+    host.append(absolute, 3);
+    std::replace(host.begin() + static_cast<std::ptrdiff_t>(start), host.end(), '\\', '/');
+    return host;
 }
 
 std::string ToHostPath(const std::string& path) {

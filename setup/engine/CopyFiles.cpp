@@ -23,14 +23,15 @@ void ShowError(const std::string& text) {
 }
 
 // The bytes of all listed files, for the progress bar: up to the first missing key,
-// where the loop itself will stop.
-std::uint64_t TotalBytes(const std::vector<std::string>& values,
-                         const std::string& setupDirectory) {
+// where the loop itself will stop. `hosts` gets each file's host path as named, which
+// the copy opens first.
+std::uint64_t TotalBytes(const std::vector<std::string>& values, const std::string& setupDirectory,
+                         std::vector<std::string>& hosts) {
     std::uint64_t total = 0;
     for (const std::string& value : values) {
-        // As named first, as the copy opens it.
         const std::string source = setupDirectory + value;
-        std::uint64_t size = platform::RegularFileSize(platform::ToHostPathAsNamed(source));
+        hosts.push_back(platform::ToHostPathAsNamed(source));
+        std::uint64_t size = platform::RegularFileSize(hosts.back());
         total += size != 0 ? size : platform::RegularFileSize(platform::ToHostPath(source));
     }
     return total;
@@ -41,7 +42,7 @@ std::uint64_t TotalBytes(const std::vector<std::string>& values,
 // destination, so the rollback offers only files this run has written.
 bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstallFolder& folder,
              CInstallJournal& journal, const std::string& value, const std::string& source,
-             std::uint64_t& done, std::uint64_t& total) {
+             const std::string& sourceAsNamed, std::uint64_t& done, std::uint64_t& total) {
     platform::CStringArray& copied = progress.CopiedFiles();
     CInstallTarget::CDestination destination;
     // A destination outside the install directory is never listed: the rollback
@@ -64,7 +65,7 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstall
     const platform::CBeforePlacing beforePlacing =
         journal.BeforePlacing(Kind::FileWritten, destination.m_strRelative);
     platform::FileCopyResult result =
-        folder.PlaceFile(platform::ToHostPathAsNamed(source), destination.m_strRelative, afterChunk,
+        folder.PlaceFile(sourceAsNamed, destination.m_strRelative, afterChunk,
                          destination.m_bNew, beforePlacing, placement);
     // Named in another letter case on disk: the lookup costs a call per level, so it
     // is made only for a name not found as it stands.
@@ -105,7 +106,8 @@ void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
     // One reading of the list: checking SETUP.INI for changes before every file would
     // cost a call per file, a good part of what a small file costs to copy.
     const std::vector<std::string> values = ReadIniList("Files", "File", count);
-    std::uint64_t total = TotalBytes(values, setupDirectory);
+    std::vector<std::string> hosts;
+    std::uint64_t total = TotalBytes(values, setupDirectory, hosts);
     std::uint64_t done = 0;
     for (int i = 1; i <= count && progress.Status() == kStatusCompleted; ++i) {
         // A confirmed cancel arrives while the windows handle their events.
@@ -123,7 +125,8 @@ void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
         progress.SetStatusText(
             platform::FormatString(LoadSetupString(IDS_COPYING_FILE), {i, count}));
         const std::string source = setupDirectory + value;
-        if (!CopyOne(progress, target, folder, journal, value, source, done, total)) {
+        if (!CopyOne(progress, target, folder, journal, value, source, hosts[index], done,
+                     total)) {
             ShowError(platform::FormatString(LoadSetupString(IDS_CANNOT_COPY_FILE), {source}));
             progress.SetStatus(kStatusFailed);
             break;

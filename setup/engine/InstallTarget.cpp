@@ -35,6 +35,7 @@ CInstallTarget::CInstallTarget(const std::string& canonicalDirectory)
     while (m_strHost.size() > 1 && m_strHost.back() == '/') {
         m_strHost.pop_back();
     }
+    m_strRoot = WithSlash(m_strHost);
 }
 
 bool CInstallTarget::Resolve(const std::string& value, CDestination& destination) {
@@ -58,7 +59,7 @@ bool CInstallTarget::Resolve(const std::string& value, CDestination& destination
             c = '/';
         }
     }
-    const std::string root = WithSlash(m_strHost);
+    const std::string& root = m_strRoot;
     // The folders on the way are looked up on disk; the file's own name in the
     // folder's listing, read once and kept up to date with every file added, which
     // saves thousands of failing lookups for a product of new files.

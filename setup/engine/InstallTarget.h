@@ -33,6 +33,7 @@ public:
 private:
     std::string m_strPrefix;  // canonical directory with its trailing backslash
     std::string m_strHost;    // the same as a host path, without a trailing '/'
+    std::string m_strRoot;    // m_strHost with a trailing '/'
     platform::CDirectoryCache m_cache;
 };
 

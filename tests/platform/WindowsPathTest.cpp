@@ -106,6 +106,7 @@ TEST(FullPath, ResolvesByTheOriginalRules) {
         {"C:sub", true, "C:\\Work\\sub"},
         {"D:sub", true, "D:\\sub"},
         {"Q:\\Games", true, "Q:\\Games"},
+        {"q:/Games/Word Game/", true, "Q:\\Games\\Word Game\\"},
         {"\\\\server\\share", false, ""},
         {"C:\\" + name255 + "x", true, "C:\\" + name255 + "x"},  // 259 characters
         {"C:\\" + name255 + "xy", false, ""},                    // 260 characters
