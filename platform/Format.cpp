@@ -1,6 +1,5 @@
 #include "platform/Format.h"
 
-#include <vector>
 
 namespace platform {
 
@@ -21,14 +20,7 @@ std::string CFormatArg::Render(char conversion) const {
 }
 
 std::string FormatString(std::string_view format, std::initializer_list<CFormatArg> args) {
-    const std::vector<const CFormatArg*> arguments = [&] {
-        std::vector<const CFormatArg*> list;
-        for (const CFormatArg& arg : args) {
-            list.push_back(&arg);
-        }
-        return list;
-    }();
-
+    const CFormatArg* arguments = args.begin();
     std::string result;
     result.reserve(format.size() + 16);
     std::size_t nextSequential = 0;
@@ -43,15 +35,15 @@ std::string FormatString(std::string_view format, std::initializer_list<CFormatA
             result += '%';
             ++i;
         } else if (spec == 's' || spec == 'd' || spec == 'c') {
-            if (nextSequential < arguments.size()) {
-                result += arguments[nextSequential]->Render(spec);
+            if (nextSequential < args.size()) {
+                result += arguments[nextSequential].Render(spec);
             }
             ++nextSequential;
             ++i;
         } else if (spec >= '1' && spec <= '9') {
             const std::size_t index = static_cast<std::size_t>(spec - '1');
-            if (index < arguments.size()) {
-                result += arguments[index]->Render('s');
+            if (index < args.size()) {
+                result += arguments[index].Render('s');
             }
             ++i;
         } else {

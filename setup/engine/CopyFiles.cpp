@@ -109,6 +109,7 @@ void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
     std::vector<std::string> hosts;
     std::uint64_t total = TotalBytes(values, setupDirectory, hosts);
     std::uint64_t done = 0;
+    const std::string_view copying = LoadSetupString(IDS_COPYING_FILE);
     for (int i = 1; i <= count && progress.Status() == kStatusCompleted; ++i) {
         // A confirmed cancel arrives while the windows handle their events.
         platform::UserInterface().PumpEvents();
@@ -122,8 +123,7 @@ void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
             progress.SetStatus(kStatusFailed);
             break;
         }
-        progress.SetStatusText(
-            platform::FormatString(LoadSetupString(IDS_COPYING_FILE), {i, count}));
+        progress.SetStatusText(platform::FormatString(copying, {i, count}));
         const std::string source = setupDirectory + value;
         if (!CopyOne(progress, target, folder, journal, value, source, hosts[index], done,
                      total)) {

@@ -92,14 +92,16 @@ platform::CBeforePlacing CInstallJournal::BeforePlacing(Kind kind, const std::st
         }
         // The placement syncs the journal before it sets an original aside; the
         // record's line is synced here, as the mark that the run is complete.
-        return m_pFolder->AppendJournal(std::string(KindName(kind)) + "\t" +
-                                            std::to_string(placement.m_nDevice) + "\t" +
-                                            std::to_string(placement.m_nInode) + "\t" +
-                                            (placement.m_strTemporary.empty()
-                                                 ? std::string(kNoTemporary)
-                                                 : placement.m_strTemporary) +
-                                            "\t" + relative + "\n",
-                                        kind == Kind::RecordWritten);
+        // One buffer for the line: it is written for every file of the run.
+        std::string line;
+        line.reserve(64 + placement.m_strTemporary.size() + relative.size());
+        line.append(KindName(kind)).append("\t");
+        line.append(std::to_string(placement.m_nDevice)).append("\t");
+        line.append(std::to_string(placement.m_nInode)).append("\t");
+        line.append(placement.m_strTemporary.empty() ? std::string_view(kNoTemporary)
+                                                     : std::string_view(placement.m_strTemporary));
+        line.append("\t").append(relative).append("\n");
+        return m_pFolder->AppendJournal(line, kind == Kind::RecordWritten);
     };
 }
 
