@@ -1,6 +1,5 @@
 #include "platform/Format.h"
 
-
 namespace platform {
 
 std::string CFormatArg::Render(char conversion) const {

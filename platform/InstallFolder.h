@@ -152,7 +152,8 @@ private:
 
     CSystemHandle m_hFolder = kNoHandle;
     CSystemHandle m_hJournal = kNoHandle;
-    [[maybe_unused]] CSystemHandle m_hLock = kNoHandle;  // Win32: the file whose range lock is the folder's
+    // Win32: the file whose range lock is the folder's.
+    [[maybe_unused]] CSystemHandle m_hLock = kNoHandle;
     std::string m_strPath;  // the path it was opened by, without trailing separators
     long m_nProcess = 0;
     unsigned m_nSerial = 0;

@@ -43,8 +43,7 @@ bool IsLauncherFolder(const std::string& hostFolder);
 // Returns the host path of the launcher written; empty when none was.
 // COM is started on the calling thread for the call when nobody has started it.
 std::string CreateShortcut(const std::string& target, const std::string& linkName,
-                           const std::string& workingDirectory,
-                           const std::string& description, int folder,
-                           const std::string& categories = {});
+                           const std::string& workingDirectory, const std::string& description,
+                           int folder, const std::string& categories = {});
 
 }  // namespace platform

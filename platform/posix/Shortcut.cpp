@@ -117,9 +117,8 @@ bool IsLauncherFolder(const std::string& hostFolder) {
 }
 
 std::string CreateShortcut(const std::string& target, const std::string& linkName,
-                           const std::string& workingDirectory,
-                           const std::string& description, int folder,
-                           const std::string& categories) {
+                           const std::string& workingDirectory, const std::string& description,
+                           int folder, const std::string& categories) {
     // Without its folder the launcher would land wherever the bare name points.
     const std::string folderPath = GetSpecialFolderPath(folder, true);
     if (folderPath.empty()) {
@@ -141,7 +140,8 @@ std::string CreateShortcut(const std::string& target, const std::string& linkNam
         return {};
     }
     const std::string text = DesktopEntryText(entry);
-    const std::string freeName = text.empty() ? std::string() : FreeLauncherName(folderPath, name, text);
+    const std::string freeName =
+        text.empty() ? std::string() : FreeLauncherName(folderPath, name, text);
     if (freeName.empty()) {
         return {};
     }

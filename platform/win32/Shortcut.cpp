@@ -111,9 +111,8 @@ bool IsLauncherFolder(const std::string& hostFolder) {
 }
 
 std::string CreateShortcut(const std::string& target, const std::string& linkName,
-                           const std::string& workingDirectory,
-                           const std::string& description, int folder,
-                           const std::string& /*categories*/) {
+                           const std::string& workingDirectory, const std::string& description,
+                           int folder, const std::string& /*categories*/) {
     // Without its folder the shortcut would land wherever the bare name points.
     const std::string folderPath = GetSpecialFolderPath(folder, true);
     const std::string fileName = LauncherFileName(linkName);

@@ -65,8 +65,8 @@ bool CopyOne(CCopyProgress& progress, CInstallTarget& target, platform::CInstall
     const platform::CBeforePlacing beforePlacing =
         journal.BeforePlacing(Kind::FileWritten, destination.m_strRelative);
     platform::FileCopyResult result =
-        folder.PlaceFile(sourceAsNamed, destination.m_strRelative, afterChunk,
-                         destination.m_bNew, beforePlacing, placement);
+        folder.PlaceFile(sourceAsNamed, destination.m_strRelative, afterChunk, destination.m_bNew,
+                         beforePlacing, placement);
     // Named in another letter case on disk: the lookup costs a call per level, so it
     // is made only for a name not found as it stands.
     if (result == platform::FileCopyResult::kNoSource) {
@@ -125,8 +125,7 @@ void CopyFiles(CCopyProgress& progress, platform::CInstallFolder& folder,
         }
         progress.SetStatusText(platform::FormatString(copying, {i, count}));
         const std::string source = setupDirectory + value;
-        if (!CopyOne(progress, target, folder, journal, value, source, hosts[index], done,
-                     total)) {
+        if (!CopyOne(progress, target, folder, journal, value, source, hosts[index], done, total)) {
             ShowError(platform::FormatString(LoadSetupString(IDS_CANNOT_COPY_FILE), {source}));
             progress.SetStatus(kStatusFailed);
             break;

@@ -1,7 +1,7 @@
 #include "platform/Format.h"
+#include "platform/KnownFolder.h"
 #include "platform/ProgramFile.h"
 #include "platform/Shortcut.h"
-#include "platform/KnownFolder.h"
 #include "platform/UserInterface.h"
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"

@@ -304,7 +304,8 @@ TEST_F(DictionaryFile, FailedWriteLosesNothingAndCanBeRetried) {
 // root, who may give any.
 gid_t SecondGroup() {
     std::vector<gid_t> groups(static_cast<std::size_t>(::getgroups(0, nullptr)));
-    groups.resize(static_cast<std::size_t>(::getgroups(static_cast<int>(groups.size()), groups.data())));
+    groups.resize(
+        static_cast<std::size_t>(::getgroups(static_cast<int>(groups.size()), groups.data())));
     const auto other = std::ranges::find_if(groups, [](gid_t g) { return g != ::getegid(); });
     return other != groups.end() && ::geteuid() != 0 ? *other : 1;
 }

@@ -560,13 +560,13 @@ INSTANTIATE_TEST_SUITE_P(
                        .options = {},
                        .left = kChangedKept,
                        .bWithoutToolkit = true},
-        CUninstallCase{.name = "ALauncherAlreadyGone",
-                       .options = {},
-                       .left = kChangedKept,
-                       .tamper = [](UnattendedSetupTest& t) {
-                           fs::remove(t.m_home / "Desktop/Lettrino.desktop");
-                       },
-                       .logged = "Already gone: /"}),
+        CUninstallCase{
+            .name = "ALauncherAlreadyGone",
+            .options = {},
+            .left = kChangedKept,
+            .tamper =
+                [](UnattendedSetupTest& t) { fs::remove(t.m_home / "Desktop/Lettrino.desktop"); },
+            .logged = "Already gone: /"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A reinstall keeps what the first run knew: one uninstall then removes the folders

@@ -190,8 +190,9 @@ TEST_F(ShortcutTest, LaunchersGoToTheSpecialFoldersThatExistAndMissingValuesAreR
         {"another installation's launcher stays",
          [&](auto&) {
              m_scope.MakeDirectories(kApplications);
-             m_scope.Drive().Write(menu, "[Desktop Entry]\nType=Application\nName=Word "
-                                         "Game\nExec=/opt/game/run\n");
+             m_scope.Drive().Write(menu,
+                                   "[Desktop Entry]\nType=Application\nName=Word "
+                                   "Game\nExec=/opt/game/run\n");
          },
          no,
          {menu, std::string(kApplications) + "Word Game-2.desktop"}},
