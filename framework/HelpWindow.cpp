@@ -1,6 +1,7 @@
 #include "framework/HelpWindow.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QUrl>
 
 #include "platform/UserInterface.h"
@@ -30,6 +31,18 @@ void CHelpWindow::ShowContents(const std::string& path) {
     show();
     raise();
     activateWindow();
+}
+
+void CHelpWindow::keyPressEvent(QKeyEvent* pEvent) {
+    // With Shift, Ctrl or Alt held Escape is another key, as in a dialog.
+    const Qt::KeyboardModifiers held =
+        pEvent->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (pEvent->key() == Qt::Key_Escape && held == Qt::NoModifier) {
+        pEvent->accept();
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(pEvent);
 }
 
 }  // namespace framework

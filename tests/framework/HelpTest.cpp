@@ -70,6 +70,8 @@ TEST_F(HelpTest, OpensTheDocumentAtItsContentsAndClosesOnRequest) {
     m_app.OnHelp();
     EXPECT_EQ(m_app.GetHelpWindow(), pWindow.data());
     EXPECT_EQ(pWindow->verticalScrollBar()->value(), 0);
+    QTest::keyClick(pWindow, Qt::Key_Escape);  // closes it, as it closes a dialog
+    EXPECT_FALSE(pWindow->isVisible());
 
     m_app.ShowHelp(HelpCommand::Quit);
     EXPECT_TRUE(pWindow.isNull());
