@@ -97,6 +97,15 @@ QWidget* CDialog::CreateControl(const CControlTemplate& control, const QString& 
         // The layout's height is the opened list's; the control itself is one line.
         geometry.setHeight(std::min(geometry.height(), pWidget->sizeHint().height()));
     }
+    if (control.kind == ControlKind::Label && static_cast<CStatic*>(pWidget)->wordWrap()) {
+        // A layout's height need not hold whole lines (three take 24 vertical units, more
+        // where the font spaces its lines wider than its height): a label that wraps
+        // would cut the last line it reaches into through its descenders. It is given
+        // every line of the dialog font that its height begins.
+        const int lineSpacing = QFontMetrics(m_units.Font()).lineSpacing();
+        const int lines = (geometry.height() + lineSpacing - 1) / lineSpacing;
+        geometry.setHeight(lines * lineSpacing);
+    }
     pWidget->setGeometry(geometry);
     pWidget->setFocusPolicy(TakesFocus(control) ? Qt::StrongFocus : Qt::NoFocus);
     pWidget->setEnabled((control.style & StyleDisabled) == 0);

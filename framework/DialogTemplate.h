@@ -35,7 +35,9 @@ enum StandardCommand { CommandOk = 1, CommandCancel = 2 };
 
 // One control: its kind, identifier, caption (a string-table number, 0 for none),
 // position and size in dialog units, and style. A combo box's height is that of its
-// opened list; the closed control takes the height of one line of the dialog font.
+// opened list; the closed control takes the height of one line of the dialog font. A
+// label that wraps its text holds whole lines: it reaches down to the end of the last
+// line of the dialog font that its height begins.
 struct CControlTemplate {
     ControlKind kind;
     int nId;

@@ -50,7 +50,9 @@ int CDialogUnits::ToPixelsY(int units) const {
 }
 
 QRect CDialogUnits::ToPixels(int x, int y, int cx, int cy) const {
-    return QRect(ToPixelsX(x), ToPixelsY(y), ToPixelsX(cx), ToPixelsY(cy));
+    const int left = ToPixelsX(x);
+    const int top = ToPixelsY(y);
+    return QRect(left, top, ToPixelsX(x + cx) - left, ToPixelsY(y + cy) - top);
 }
 
 }  // namespace framework

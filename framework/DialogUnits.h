@@ -23,6 +23,10 @@ public:
     int BaseY() const { return m_nBaseY; }
     int ToPixelsX(int units) const;
     int ToPixelsY(int units) const;
+    // The rectangle from (x, y) to (x + cx, y + cy): each edge is rounded on its own,
+    // so a control ends exactly where one laid out at its edge begins, whatever the
+    // font's size; rounding the width and height instead could leave a pixel's gap
+    // between neighbours or have them overlap.
     QRect ToPixels(int x, int y, int cx, int cy) const;
 
 private:

@@ -1,5 +1,10 @@
 #include "framework/ListBox.h"
 
+#include <QEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <cmath>
+
 namespace framework {
 
 CListBox::CListBox(QWidget* pParent) : QListWidget(pParent) {
@@ -63,6 +68,27 @@ int CListBox::FindStringExact(int nStartAfter, const std::string& text) const {
         }
     }
     return -1;
+}
+
+bool CListBox::event(QEvent* pEvent) {
+    const bool bHandled = QListWidget::event(pEvent);
+    const qreal ratio = devicePixelRatio();
+    if (pEvent->type() == QEvent::Paint && frameWidth() > 0 && ratio != std::floor(ratio)) {
+        // At a fractional scale factor the style strokes the one-pixel border at half
+        // device pixels: the line on the left or top edge can fall outside the list,
+        // the one on the right or bottom under the rounded edge of the entries' area,
+        // which paints over it. Drawn again into a picture of the list's own pixels and
+        // scaled up, each border pixel fills all the device pixels it stands for, among
+        // them one that neither the list's edge nor the entries' area takes.
+        QPixmap border(size());
+        border.fill(Qt::transparent);
+        {
+            QPainter painter(&border);
+            drawFrame(&painter);
+        }
+        QPainter(this).drawPixmap(rect(), border);
+    }
+    return bHandled;
 }
 
 }  // namespace framework

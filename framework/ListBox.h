@@ -7,7 +7,8 @@ namespace framework {
 
 // A list of text entries. Sorted lists keep their entries in alphabetical order
 // (ignoring letter case); multi-column lists fill a column from top to bottom, then
-// the next one to its right, and scroll horizontally.
+// the next one to its right, and scroll horizontally. Its border stays whole at any
+// scale factor.
 class CListBox : public QListWidget {
 public:
     explicit CListBox(QWidget* pParent);
@@ -24,6 +25,9 @@ public:
     // The index of the first entry after `nStartAfter` (-1: from the beginning)
     // equal to `text` ignoring letter case, searching round to the start; -1 if none.
     int FindStringExact(int nStartAfter, const std::string& text) const;
+
+protected:
+    bool event(QEvent* pEvent) override;
 
 private:
     bool m_bSorted = false;

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Builds the screenshot tools and renders every dialog of the game and of the
-# installer into screenshots/.
+# installer into screenshots/1x, screenshots/1.5x and screenshots/2x.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel 2 --target lettrino_screenshots setup_screenshots
-mkdir -p screenshots
-QT_QPA_PLATFORM=offscreen build/bin/lettrino_screenshots screenshots
-QT_QPA_PLATFORM=offscreen build/bin/setup_screenshots screenshots
+# At the scale factors of common screens, each into a folder of its own: a layout
+# that holds at 1x can still clip a line or lose a border at 1.5x or 2x.
+for scale in 1 1.5 2; do
+    mkdir -p "screenshots/${scale}x"
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale \
+        build/bin/lettrino_screenshots "screenshots/${scale}x"
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale \
+        build/bin/setup_screenshots "screenshots/${scale}x"
+done

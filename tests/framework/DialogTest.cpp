@@ -124,6 +124,24 @@ TEST_F(DialogTest, PlacesControlsInDialogUnitsOfTheDialogFont) {
     }
 }
 
+// The font as 1x, 1.5x and 2x font resolutions size it: a control ends where the next
+// one begins, and a label that wraps holds the three lines its height begins.
+TEST(DialogScaleTest, NeighboursMeetAndWrappingLabelsHoldTheirLines) {
+    constexpr CControlTemplate kRow[] = {
+        {ControlKind::Label, IDC_NAME_LABEL, 0, 5, 7, 38, 23, StyleWordWrap},
+        {ControlKind::Edit, IDC_NAME, 0, 43, 7, 60, 12, StyleBorder},
+    };
+    for (const int nPointSize : {8, 12, 16}) {
+        const CDialogTemplate scaled = {
+            77, 1, 112, 80, "No Such Face", nPointSize, DialogStyleNone, kRow, &LoadTestString};
+        CDialog dialog(scaled);
+        dialog.CreateAndInitialize();
+        const QRect label = dialog.GetDlgItem(IDC_NAME_LABEL)->geometry();
+        EXPECT_EQ(label.right() + 1, dialog.GetDlgItem(IDC_NAME)->x()) << nPointSize;
+        EXPECT_GE(label.height(), 3 * QFontMetrics(dialog.font()).lineSpacing()) << nPointSize;
+    }
+}
+
 TEST_F(DialogTest, AppliesCaptionsStylesAndDataExchange) {
     EXPECT_EQ(m_dialog.windowTitle().toStdString(), "Test Dialog");
     EXPECT_EQ(m_dialog.GetDlgItemText(IDC_NAME_LABEL), "&Name:");

@@ -39,9 +39,13 @@ void SaveWithDropDown(CScreenshotUserInterface& ui, framework::CDialog& dialog) 
     QWidget* pPopup = pCombo->view()->window();
     const QPixmap base = dialog.grab();
     const QPixmap list = pPopup->grab();
+    // Placed in the windows' own pixels; the pictures hold device pixels, as many more
+    // as the screen's scale factor says.
     const QPoint offset = pPopup->mapToGlobal(QPoint(0, 0)) - dialog.mapToGlobal(QPoint(0, 0));
-    const QRect bounds = QRect(QPoint(0, 0), base.size()) | QRect(offset, list.size());
-    QPixmap canvas(bounds.size());
+    const QRect bounds = QRect(QPoint(0, 0), dialog.size()) | QRect(offset, pPopup->size());
+    const qreal ratio = base.devicePixelRatio();
+    QPixmap canvas((QSizeF(bounds.size()) * ratio).toSize());
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
