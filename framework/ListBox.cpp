@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionFocusRect>
 #include <cmath>
 
 namespace framework {
@@ -89,6 +90,20 @@ bool CListBox::event(QEvent* pEvent) {
         QPainter(this).drawPixmap(rect(), border);
     }
     return bHandled;
+}
+
+void CListBox::paintEvent(QPaintEvent* pEvent) {
+    QListWidget::paintEvent(pEvent);
+    // The current entry shows that the list has the focus; without entries the whole
+    // area does, or the focus would stop on the list unseen.
+    if (count() == 0 && hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = viewport()->rect();
+        option.backgroundColor = palette().color(QPalette::Base);
+        QPainter painter(viewport());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 }  // namespace framework

@@ -7,8 +7,8 @@ namespace framework {
 
 // A list of text entries. Sorted lists keep their entries in alphabetical order
 // (ignoring letter case); multi-column lists fill a column from top to bottom, then
-// the next one to its right, and scroll horizontally. Its border stays whole at any
-// scale factor.
+// the next one to its right, and scroll horizontally. A list with the focus shows it
+// even when it has no entries, and its border stays whole at any scale factor.
 class CListBox : public QListWidget {
 public:
     explicit CListBox(QWidget* pParent);
@@ -28,6 +28,7 @@ public:
 
 protected:
     bool event(QEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
 
 private:
     bool m_bSorted = false;

@@ -125,9 +125,14 @@ TEST_F(GameStateTest, KeyboardReachesTheControlsInLayoutOrder) {
         expected.push_back(IDC_CUBE1 + cube - 1);
     }
     expected.push_back(IDC_WORD);
+    const QImage unfocused = m_pDlg->GetDlgItem(IDC_FOUND_LIST)->grab().toImage();
     for (std::size_t i = 1; i < expected.size(); ++i) {
         Press(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), m_pDlg->GetDlgItem(expected[i])) << i;
+        // The found list is empty, and shows that it has the focus all the same.
+        EXPECT_TRUE(expected[i] != IDC_FOUND_LIST ||
+                    QApplication::focusWidget()->grab().toImage() != unfocused)
+            << i;
     }
 
     struct Row {
