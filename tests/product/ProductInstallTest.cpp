@@ -76,9 +76,12 @@ TEST_F(ProductInstallTest, InstalledGameLoadsAndSavesItsOwnDictionary) {
     }
     platform::SetUserInterface(&m_ui);  // the installer's script stood in until here
     EXPECT_EQ(FileNames(installed),
-              (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
-                                     "setup", "setup-windows.so", "setup.ini", "uninstall.dat"}));
+              (std::set<std::string>{"LETTRINO", "LETTRINO.PNG", "LETTRINO.TXT", "LETTRINO.HLP",
+                                     "LETTRINO.COPYING", "setup", "setup-windows.so", "setup.ini",
+                                     "uninstall.dat"}));
     const std::string launcher = ReadFile(drive.Host("share/applications/Lettrino.desktop"));
+    EXPECT_NE(launcher.find("Icon=" + (installed / "LETTRINO.PNG").string() + "\n"),
+              std::string::npos);
     EXPECT_NE(launcher.find("Exec=" + (installed / "LETTRINO").string() + "\n"), std::string::npos)
         << launcher;
 
@@ -105,9 +108,9 @@ TEST_F(ProductInstallTest, InstalledGameLoadsAndSavesItsOwnDictionary) {
 
     // One dictionary, saved in place, and its backup beside it.
     EXPECT_EQ(FileNames(installed),
-              (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.bak", "LETTRINO.HLP",
-                                     "LETTRINO.COPYING", "setup", "setup-windows.so",
-                                     "setup.ini", "uninstall.dat"}));
+              (std::set<std::string>{"LETTRINO", "LETTRINO.PNG", "LETTRINO.TXT", "LETTRINO.bak",
+                                     "LETTRINO.HLP", "LETTRINO.COPYING", "setup",
+                                     "setup-windows.so", "setup.ini", "uninstall.dat"}));
     EXPECT_NE(ReadFile(installed / "LETTRINO.TXT").find("\r\n" + word + "\r\n"), std::string::npos);
     EXPECT_EQ(ReadFile(installed / "LETTRINO.bak"), shipped);
 

@@ -207,8 +207,9 @@ TEST_F(UnattendedSetupTest, InstallsTheProductWithItsLaunchersAndLogsEachStep) {
     const fs::path installed = m_home / "Games/Lettrino";
     // The product's files, the copied installer and the uninstall record.
     EXPECT_EQ(Tree(installed),
-              (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
-                                     "setup", "setup-windows.so", "setup.ini", "uninstall.dat"}));
+              (std::set<std::string>{"LETTRINO", "LETTRINO.PNG", "LETTRINO.TXT", "LETTRINO.HLP",
+                                     "LETTRINO.COPYING", "setup", "setup-windows.so", "setup.ini",
+                                     "uninstall.dat"}));
     const std::string text = m_temp.Read("setup.log");
     for (const fs::path& launcher :
          {m_home / "share/applications/Lettrino.desktop", m_home / "Desktop/Lettrino.desktop"}) {
@@ -433,8 +434,9 @@ TEST_P(LogStreamTest, InstallsWhenALogStreamFails) {
     Start({"--unattended", "--log", log}, c.standardError);
     EXPECT_EQ(Wait(), 0) << m_output;
     EXPECT_EQ(Tree(m_home / "Games/Lettrino"),
-              (std::set<std::string>{"LETTRINO", "LETTRINO.TXT", "LETTRINO.HLP", "LETTRINO.COPYING",
-                                     "setup", "setup-windows.so", "setup.ini", "uninstall.dat"}));
+              (std::set<std::string>{"LETTRINO", "LETTRINO.PNG", "LETTRINO.TXT", "LETTRINO.HLP",
+                                     "LETTRINO.COPYING", "setup", "setup-windows.so", "setup.ini",
+                                     "uninstall.dat"}));
     if (!c.bLogFull) {
         const std::string text = m_temp.Read("setup.log");
         for (const std::string& line : c.inLog) {
