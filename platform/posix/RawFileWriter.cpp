@@ -2,15 +2,14 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 
 #include "platform/posix/Descriptor.h"
 #include "platform/posix/FileSystemCalls.h"
 #include "platform/PathCase.h"
+#include "platform/TemporaryName.h"
 #include "platform/posix/WriteAll.h"
 
 namespace platform {
@@ -18,35 +17,6 @@ namespace platform {
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 16;
-// Names tried before giving up; each is one of 62^6, so a clash is rare already.
-constexpr int kNameAttempts = 100;
-
-// Six letters and digits, different for every call of every process. The game's
-// own random generator is not used: its sequence belongs to the puzzle draw.
-std::string RandomSuffix() {
-    static std::uint64_t s_state = [] {
-        timespec now{};
-        ::clock_gettime(CLOCK_REALTIME, &now);
-        return static_cast<std::uint64_t>(now.tv_nsec) ^
-               (static_cast<std::uint64_t>(now.tv_sec) << 20) ^
-               (static_cast<std::uint64_t>(::getpid()) << 40);
-    }();
-    // splitmix64: every step gives a well-mixed value.
-    s_state += 0x9E3779B97F4A7C15ull;
-    std::uint64_t z = s_state;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    static constexpr char kChars[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix;
-    for (int i = 0; i < 6; ++i) {
-        suffix += kChars[z % 62];
-        z /= 62;
-    }
-    return suffix;
-}
-
 // Sets the permission bits and group of the new file to those of `original`.
 bool TakeAttributesOf(int descriptor, const struct stat& original) {
     // Only the owner's own groups are allowed without privileges; another group is
@@ -87,8 +57,8 @@ bool CRawFileWriter::CreateReplacement(const std::string& path) {
     const bool bOriginal = ::stat(target.c_str(), &original) == 0 && S_ISREG(original.st_mode);
     // Never more open than the original while it is filled; the exact bits follow.
     const mode_t mode = bOriginal ? (original.st_mode & 0666) : 0666;
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string candidate = target + "." + RandomSuffix();
+    for (int attempt = 0; attempt < kRandomNameAttempts; ++attempt) {
+        const std::string candidate = target + "." + RandomNameSuffix();
         const int descriptor =
             ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (descriptor >= 0) {

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <cstdint>
-
+#include "platform/TemporaryName.h"
 #include "platform/win32/FileSystemCalls.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/WideString.h"
@@ -13,34 +12,6 @@ namespace platform {
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 16;
-// Names tried before giving up; each is one of 62^6, so a clash is rare already.
-constexpr int kNameAttempts = 100;
-
-// Six letters and digits, different for every call of every process. The game's
-// own random generator is not used: its sequence belongs to the puzzle draw.
-std::string RandomSuffix() {
-    static std::uint64_t s_state = [] {
-        FILETIME now;
-        ::GetSystemTimePreciseAsFileTime(&now);
-        return ((static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime) ^
-               (static_cast<std::uint64_t>(::GetCurrentProcessId()) << 40);
-    }();
-    // splitmix64: every step gives a well-mixed value.
-    s_state += 0x9E3779B97F4A7C15ull;
-    std::uint64_t z = s_state;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    static constexpr char kChars[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix;
-    for (int i = 0; i < 6; ++i) {
-        suffix += kChars[z % 62];
-        z /= 62;
-    }
-    return suffix;
-}
-
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const unsigned long count =
@@ -88,8 +59,8 @@ bool CRawFileWriter::CreateReplacement(const std::string& path) {
         original == INVALID_FILE_ATTRIBUTES
             ? FILE_ATTRIBUTE_NORMAL
             : (original & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE)) | FILE_ATTRIBUTE_NORMAL;
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string candidate = path + "." + RandomSuffix();
+    for (int attempt = 0; attempt < kRandomNameAttempts; ++attempt) {
+        const std::string candidate = path + "." + RandomNameSuffix();
         const HANDLE file = ::CreateFileW(win32::WidePath(candidate).c_str(), GENERIC_WRITE,
                                           FILE_SHARE_READ, nullptr, CREATE_NEW, attributes, nullptr);
         if (win32::CHandle::IsHandle(file)) {
