@@ -43,7 +43,16 @@ public:
     bool Close();
 
 private:
+    // Closes what is open and forgets an earlier failure, before a new file is made.
+    void Restart();
     bool FlushBuffer();
+
+    // The system's part (posix/ and win32/RawFileWriter.cpp): every byte of `bytes`
+    // to `file`, the file's contents to the disk, and the close; each false when it
+    // failed. The buffering and the failure that sticks are the same everywhere.
+    static bool WriteToFile(CSystemHandle file, std::string_view bytes);
+    static bool SyncFile(CSystemHandle file);
+    static bool CloseFile(CSystemHandle file);
 
     std::string m_strPath;
     CSystemHandle m_hFile = kNoHandle;

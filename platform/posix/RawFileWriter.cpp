@@ -16,7 +16,6 @@ namespace platform {
 
 namespace {
 
-constexpr std::size_t kBlockSize = 1 << 16;
 // Sets the permission bits and group of the new file to those of `original`.
 bool TakeAttributesOf(int descriptor, const struct stat& original) {
     // Only the owner's own groups are allowed without privileges; another group is
@@ -30,27 +29,15 @@ bool TakeAttributesOf(int descriptor, const struct stat& original) {
 
 }  // namespace
 
-CRawFileWriter::CRawFileWriter() {
-    m_buffer.reserve(kBlockSize);
-}
-
-CRawFileWriter::~CRawFileWriter() {
-    Close();
-}
-
 bool CRawFileWriter::Create(const std::string& path) {
-    Close();
-    m_bFailed = false;
-    m_buffer.clear();
+    Restart();
     m_strPath = ResolveExistingCase(path);
     m_hFile = ::open(m_strPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return m_hFile != kNoHandle;
 }
 
 bool CRawFileWriter::CreateReplacement(const std::string& path) {
-    Close();
-    m_bFailed = false;
-    m_buffer.clear();
+    Restart();
     m_strPath.clear();
     const std::string target = ResolveExistingCase(path);
     struct stat original;
@@ -83,59 +70,16 @@ bool CRawFileWriter::CreateReplacement(const std::string& path) {
     return true;
 }
 
-bool CRawFileWriter::FlushBuffer() {
-    if (m_bFailed || m_hFile == kNoHandle) {
-        m_bFailed = true;
-        return false;
-    }
-    if (!posix::WriteAll(posix::Descriptor(m_hFile), std::string_view(m_buffer.data(), m_buffer.size()))) {
-        m_bFailed = true;
-    }
-    m_buffer.clear();
-    return !m_bFailed;
+bool CRawFileWriter::WriteToFile(CSystemHandle file, std::string_view bytes) {
+    return posix::WriteAll(posix::Descriptor(file), bytes);
 }
 
-bool CRawFileWriter::Write(std::string_view bytes) {
-    if (m_bFailed || m_hFile == kNoHandle) {
-        m_bFailed = true;
-        return false;
-    }
-    if (m_buffer.size() + bytes.size() > kBlockSize && !FlushBuffer()) {
-        return false;
-    }
-    if (bytes.size() >= kBlockSize) {
-        if (!posix::WriteAll(posix::Descriptor(m_hFile), bytes)) {
-            m_bFailed = true;
-        }
-        return !m_bFailed;
-    }
-    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
-    return true;
+bool CRawFileWriter::SyncFile(CSystemHandle file) {
+    return FileSystemCalls().m_pFsync(posix::Descriptor(file)) == 0;
 }
 
-bool CRawFileWriter::Sync() {
-    if (!FlushBuffer()) {
-        return false;
-    }
-    if (FileSystemCalls().m_pFsync(posix::Descriptor(m_hFile)) != 0) {
-        m_bFailed = true;
-    }
-    return !m_bFailed;
-}
-
-bool CRawFileWriter::Close() {
-    if (m_hFile == kNoHandle) {
-        return !m_bFailed;
-    }
-    if (!m_buffer.empty()) {
-        FlushBuffer();
-    }
-    // Some file systems (network, quota) report a failed write only here.
-    if (::close(posix::Descriptor(m_hFile)) != 0) {
-        m_bFailed = true;
-    }
-    m_hFile = kNoHandle;
-    return !m_bFailed;
+bool CRawFileWriter::CloseFile(CSystemHandle file) {
+    return ::close(posix::Descriptor(file)) == 0;
 }
 
 }  // namespace platform

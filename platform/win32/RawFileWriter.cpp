@@ -11,7 +11,6 @@ namespace platform {
 
 namespace {
 
-constexpr std::size_t kBlockSize = 1 << 16;
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const unsigned long count =
@@ -27,18 +26,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-CRawFileWriter::CRawFileWriter() {
-    m_buffer.reserve(kBlockSize);
-}
-
-CRawFileWriter::~CRawFileWriter() {
-    Close();
-}
-
 bool CRawFileWriter::Create(const std::string& path) {
-    Close();
-    m_bFailed = false;
-    m_buffer.clear();
+    Restart();
     m_strPath = path;
     m_hFile = win32::SystemHandleOf(::CreateFileW(win32::WidePath(path).c_str(), GENERIC_WRITE,
                                                   FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
@@ -47,9 +36,7 @@ bool CRawFileWriter::Create(const std::string& path) {
 }
 
 bool CRawFileWriter::CreateReplacement(const std::string& path) {
-    Close();
-    m_bFailed = false;
-    m_buffer.clear();
+    Restart();
     m_strPath.clear();
     // CREATE_NEW never opens an existing file, and never through a link: the new file
     // is made here or the attempt fails. It takes the original's attributes (hidden,
@@ -75,60 +62,16 @@ bool CRawFileWriter::CreateReplacement(const std::string& path) {
     return false;
 }
 
-bool CRawFileWriter::FlushBuffer() {
-    if (m_bFailed || m_hFile == kNoHandle) {
-        m_bFailed = true;
-        return false;
-    }
-    if (!WriteAll(win32::HandleOf(m_hFile), std::string_view(m_buffer.data(), m_buffer.size()))) {
-        m_bFailed = true;
-    }
-    m_buffer.clear();
-    return !m_bFailed;
+bool CRawFileWriter::WriteToFile(CSystemHandle file, std::string_view bytes) {
+    return WriteAll(win32::HandleOf(file), bytes);
 }
 
-bool CRawFileWriter::Write(std::string_view bytes) {
-    if (m_bFailed || m_hFile == kNoHandle) {
-        m_bFailed = true;
-        return false;
-    }
-    if (m_buffer.size() + bytes.size() > kBlockSize && !FlushBuffer()) {
-        return false;
-    }
-    if (bytes.size() >= kBlockSize) {
-        if (!WriteAll(win32::HandleOf(m_hFile), bytes)) {
-            m_bFailed = true;
-        }
-        return !m_bFailed;
-    }
-    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
-    return true;
+bool CRawFileWriter::SyncFile(CSystemHandle file) {
+    return FileSystemCalls().m_pFlush(win32::HandleOf(file)) != 0;
 }
 
-bool CRawFileWriter::Sync() {
-    if (!FlushBuffer()) {
-        return false;
-    }
-    if (!FileSystemCalls().m_pFlush(win32::HandleOf(m_hFile))) {
-        m_bFailed = true;
-        return false;
-    }
-    return true;
-}
-
-bool CRawFileWriter::Close() {
-    if (m_hFile == kNoHandle) {
-        return !m_bFailed;
-    }
-    if (!m_buffer.empty()) {
-        FlushBuffer();
-    }
-    // Some file systems (network shares, quotas) report a failed write only here.
-    if (!FileSystemCalls().m_pClose(win32::HandleOf(m_hFile))) {
-        m_bFailed = true;
-    }
-    m_hFile = kNoHandle;
-    return !m_bFailed;
+bool CRawFileWriter::CloseFile(CSystemHandle file) {
+    return FileSystemCalls().m_pClose(win32::HandleOf(file)) != 0;
 }
 
 }  // namespace platform
