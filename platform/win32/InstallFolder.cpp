@@ -11,6 +11,7 @@
 #include "platform/win32/FileSystemCalls.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/WideString.h"
+#include "platform/win32/WriteAll.h"
 
 
 // The native listing call, which the Win32 headers leave out.
@@ -24,6 +25,7 @@ namespace {
 
 using win32::CHandle;
 using win32::HandleOf;
+using win32::WriteAll;
 
 constexpr std::string_view kOwnPrefix = ".~setup-";
 constexpr std::string_view kKeptSuffix = "-kept";
@@ -238,24 +240,6 @@ bool PutInPlace(HANDLE folder, const std::string& temporary, const std::string& 
         Rename(existing.Get(), folder, name, false);
         ::SetLastError(error);
         return false;
-    }
-    return true;
-}
-
-// Writes `bytes` whole to `file` through the table of calls.
-bool WriteAll(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const unsigned long count =
-            bytes.size() > (1u << 30) ? (1u << 30) : static_cast<unsigned long>(bytes.size());
-        unsigned long written = 0;
-        if (!FileSystemCalls().m_pWrite(file, bytes.data(), count, &written)) {
-            return false;
-        }
-        if (written == 0) {
-            ::SetLastError(ERROR_WRITE_FAULT);  // no progress and no error: never loop on it
-            return false;
-        }
-        bytes.remove_prefix(written);
     }
     return true;
 }

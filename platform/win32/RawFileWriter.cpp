@@ -6,25 +6,9 @@
 #include "platform/win32/FileSystemCalls.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/WideString.h"
+#include "platform/win32/WriteAll.h"
 
 namespace platform {
-
-namespace {
-
-bool WriteAll(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const unsigned long count =
-            bytes.size() > (1u << 30) ? (1u << 30) : static_cast<unsigned long>(bytes.size());
-        unsigned long written = 0;
-        if (!FileSystemCalls().m_pWrite(file, bytes.data(), count, &written) || written == 0) {
-            return false;
-        }
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
-
-}  // namespace
 
 bool CRawFileWriter::Create(const std::string& path) {
     Restart();
@@ -63,7 +47,7 @@ bool CRawFileWriter::CreateReplacement(const std::string& path) {
 }
 
 bool CRawFileWriter::WriteToFile(CSystemHandle file, std::string_view bytes) {
-    return WriteAll(win32::HandleOf(file), bytes);
+    return win32::WriteAll(win32::HandleOf(file), bytes);
 }
 
 bool CRawFileWriter::SyncFile(CSystemHandle file) {
