@@ -1,9 +1,8 @@
-#include "platform/DriveMap.h"
+#include "platform/DriveTable.h"
 
 #include <pwd.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -11,30 +10,6 @@
 namespace platform {
 
 namespace {
-
-int SlotOf(char letter) {
-    if (letter >= 'a' && letter <= 'z') {
-        return letter - 'a';
-    }
-    if (letter >= 'A' && letter <= 'Z') {
-        return letter - 'A';
-    }
-    return -1;
-}
-
-// getcwd() reports physical paths, so a root reached through a symbolic link would
-// never match the current directory; keep roots in their canonical form.
-std::string Canonical(const std::string& directory) {
-    std::error_code error;
-    std::string result = std::filesystem::weakly_canonical(directory, error).string();
-    if (error || result.empty()) {
-        result = directory;
-    }
-    while (result.size() > 1 && result.back() == '/') {
-        result.pop_back();
-    }
-    return result;
-}
 
 std::string HomeDirectory() {
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
@@ -46,48 +21,30 @@ std::string HomeDirectory() {
     return {};
 }
 
-using CDriveTable = std::array<std::string, 26>;
-
-CDriveTable DefaultTable() {
-    CDriveTable table;
-    if (const std::string home = HomeDirectory(); !home.empty()) {
-        table[SlotOf('C')] = Canonical(home);
-    }
-    table[SlotOf('Z')].assign(1, '/');  // (assigning a literal trips a GCC 12 false -Wrestrict)
-    return table;
-}
-
-CDriveTable& Table() {
-    static CDriveTable table = DefaultTable();
-    return table;
-}
-
 }  // namespace
 
-std::string DriveRoot(char letter) {
-    const int slot = SlotOf(letter);
-    return slot < 0 ? std::string() : Table()[slot];
-}
-
-std::vector<char> MappedDrives() {
-    std::vector<char> letters;
-    for (int slot = 0; slot < 26; ++slot) {
-        if (!Table()[slot].empty()) {
-            letters.push_back(static_cast<char>('A' + slot));
-        }
+// getcwd() reports physical paths, so a root reached through a symbolic link would
+// never match the current directory; keep roots in their canonical form.
+std::string DriveRootForm(const std::string& directory) {
+    std::error_code error;
+    std::string result = std::filesystem::weakly_canonical(directory, error).string();
+    if (error || result.empty()) {
+        result = directory;
     }
-    return letters;
-}
-
-void MapDrive(char letter, const std::string& hostDirectory) {
-    const int slot = SlotOf(letter);
-    if (slot >= 0) {
-        Table()[slot] = hostDirectory.empty() ? std::string() : Canonical(hostDirectory);
+    while (result.size() > 1 && result.back() == '/') {
+        result.pop_back();
     }
+    return result;
 }
 
-void ResetDriveMap() {
-    Table() = DefaultTable();
+// No drive letters here: C: is the user's home directory and Z: the file-system root.
+CDriveTable DefaultDriveTable() {
+    CDriveTable table;
+    if (const std::string home = HomeDirectory(); !home.empty()) {
+        table[DriveSlot('C')] = DriveRootForm(home);
+    }
+    table[DriveSlot('Z')].assign(1, '/');  // (assigning a literal trips a GCC 12 false -Wrestrict)
+    return table;
 }
 
 }  // namespace platform
