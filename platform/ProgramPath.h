@@ -11,6 +11,11 @@ std::string ProgramPath();
 // Makes ProgramPath() return `path`; an empty text returns to the real path.
 void OverrideProgramPath(std::string path);
 
+// The path the system itself reports for the running program's file, asked anew at
+// each call; empty when it cannot tell. ProgramPath() asks once and keeps the answer.
+// The system's part (posix/ and win32/ProgramPath.cpp), as MoveProgramFileAside is.
+std::string SystemProgramPath();
+
 // Moves the running program's own file out of its folder, so that the folder can go
 // while the program still runs. On Win32 the file of a running program cannot be
 // removed, only renamed: it goes to the system's temporary folder, to be removed when

@@ -7,14 +7,7 @@
 
 namespace platform {
 
-namespace {
-
-std::string& Override() {
-    static std::string path;
-    return path;
-}
-
-std::string ReadOwnExecutable() {
+std::string SystemProgramPath() {
     // The link's target may be longer than PATH_MAX on some file systems; grow the
     // buffer until the whole target fits.
     std::vector<char> buffer(PATH_MAX);
@@ -28,20 +21,6 @@ std::string ReadOwnExecutable() {
         }
         buffer.resize(buffer.size() * 2);
     }
-}
-
-}  // namespace
-
-std::string ProgramPath() {
-    if (!Override().empty()) {
-        return Override();
-    }
-    static const std::string real = ReadOwnExecutable();
-    return real;
-}
-
-void OverrideProgramPath(std::string path) {
-    Override() = std::move(path);
 }
 
 bool MoveProgramFileAside() {

@@ -8,14 +8,7 @@
 
 namespace platform {
 
-namespace {
-
-std::string& Override() {
-    static std::string path;
-    return path;
-}
-
-std::string ReadOwnExecutable() {
+std::string SystemProgramPath() {
     // The name may be longer than MAX_PATH; grow the buffer until it fits.
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
@@ -29,20 +22,6 @@ std::string ReadOwnExecutable() {
         }
         buffer.resize(buffer.size() * 2);
     }
-}
-
-}  // namespace
-
-std::string ProgramPath() {
-    if (!Override().empty()) {
-        return Override();
-    }
-    static const std::string real = ReadOwnExecutable();
-    return real;
-}
-
-void OverrideProgramPath(std::string path) {
-    Override() = std::move(path);
 }
 
 bool MoveProgramFileAside() {
