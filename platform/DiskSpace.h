@@ -24,4 +24,9 @@ bool QueryDiskFreeSpace(const std::string& path, CDiskFreeSpace& space);
 using CDiskFreeSpaceQuery = std::function<bool(const std::string& path, CDiskFreeSpace& space)>;
 void OverrideDiskFreeSpace(CDiskFreeSpaceQuery query);
 
+// The file system's own answer for the host path `hostPath`, never an override's;
+// QueryDiskFreeSpace maps the drive and asks this. The system's part (posix/ and
+// win32/DiskSpace.cpp).
+bool QuerySystemDiskFreeSpace(const std::string& hostPath, CDiskFreeSpace& space);
+
 }  // namespace platform
