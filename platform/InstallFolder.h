@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "platform/SystemHandle.h"
 
 namespace platform {
+
+class CFolderLevel;
 
 // What must be known of a file before it is put in place, so that a later look at
 // the folder tells how far the placement got: the temporary the new contents are
@@ -140,6 +143,17 @@ private:
     // A handle of the folder `relativeFolder` below this one ("" is this one,
     // returned as it is: the caller closes only what differs from m_hFolder).
     CSystemHandle OpenLevel(const std::string& relativeFolder) const;
+    // The level `relativeFolder` ("" is this one) as OpenLevel opens it, with the calls
+    // the common code makes in it, closed when it goes; none when it cannot be opened.
+    // The system's own (FolderLevel.h).
+    std::unique_ptr<CFolderLevel> OpenFolderLevel(const std::string& relativeFolder) const;
+    // Starts the placement of the file `relative`: `placement` emptied, and the level
+    // the file is to be placed in opened as OpenLevel opens it; kNoHandle, the failure
+    // noted, when the name is refused or the level cannot be opened.
+    CSystemHandle StartPlacement(const std::string& relative, CPlacement& placement) const;
+    // Notes that the level of a file to be placed could not be had, the name itself
+    // refused when `bNameRefused`, in the system's words; false.
+    bool FailPlacing(bool bNameRefused) const;
     // The part of a placement after the folder and the source were checked: the
     // existing file looked at (never the source itself: `sourceInode` 0 for none),
     // the temporary filled, then put in place.

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/FolderLevel.h"
 #include "platform/posix/FileSystemCalls.h"
 #include "platform/Sha256.h"
 #include "platform/posix/CopyContents.h"
@@ -24,22 +25,9 @@ namespace {
 using posix::CDescriptor;
 using posix::Descriptor;
 
-constexpr std::string_view kOwnPrefix = ".~setup-";
-constexpr std::string_view kKeptSuffix = "-kept";
 constexpr int kLevelFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
 bool g_walkLevels = false;
-
-// One level of a relative name, taken whole: a NUL would end it early for the
-// kernel, "." and ".." would lead elsewhere, a control character is no name the
-// installer ever writes.
-bool IsSafeComponent(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." &&
-           std::none_of(name.begin(), name.end(), [](char c) {
-               const auto byte = static_cast<unsigned char>(c);
-               return c == '/' || byte < 0x20 || byte == 0x7f;
-           });
-}
 
 // Opens `relative` below `folder` in one call that refuses every link and every
 // way out of `folder`. -1 with errno ENOSYS where the kernel lacks the call.
@@ -74,37 +62,18 @@ int WalkBeneath(int folder, const std::string& relative) {
     }
 }
 
-std::string NameOf(const std::string& relative) {
-    const std::size_t slash = relative.rfind('/');
-    return slash == std::string::npos ? relative : relative.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& relative) {
-    const std::size_t slash = relative.rfind('/');
-    return slash == std::string::npos ? std::string() : relative.substr(0, slash);
-}
-
 // What is at `name` in `folder`, without following a link.
-struct CLook {
-    bool m_bThere = false;
-    dev_t m_device = 0;
-    ino_t m_inode = 0;
-
-    CLook(int folder, const std::string& name) {
-        struct stat status;
-        if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0) {
-            m_bThere = true;
-            m_device = status.st_dev;
-            m_inode = status.st_ino;
-        }
+CFileLook LookAt(int folder, const std::string& name) {
+    CFileLook look;
+    struct stat status;
+    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0) {
+        look.m_bThere = true;
+        look.m_bRegular = S_ISREG(status.st_mode);
+        look.m_nDevice = status.st_dev;
+        look.m_nInode = status.st_ino;
     }
-    bool Is(const CPlacement& placement) const {
-        return m_bThere && m_device == placement.m_nDevice && m_inode == placement.m_nInode;
-    }
-    bool Is(const CLook& other) const {
-        return m_bThere && other.m_bThere && m_device == other.m_device && m_inode == other.m_inode;
-    }
-};
+    return look;
+}
 
 // Renames the complete temporary over `name`. A new file must not take the place
 // of one that appeared meanwhile; a replaced original is swapped into the
@@ -121,7 +90,7 @@ bool PutInPlace(int folder, const std::string& temporary, const std::string& nam
         if (errno != EINVAL) {
             return false;
         }
-        if (CLook(folder, name).m_bThere) {
+        if (LookAt(folder, name).m_bThere) {
             errno = EEXIST;
             return false;
         }
@@ -166,6 +135,48 @@ private:
     int m_nFolder;
 };
 
+// A level as the common code uses it. Where renameat2 cannot exchange, the second
+// name is made before the rename, so a swap never leaves the name empty.
+class CPosixLevel final : public CFolderLevel {
+public:
+    CPosixLevel(CSystemHandle level, CSystemHandle folder)
+        : CFolderLevel(false), m_level(level, folder), m_nFolder(m_level.Get()) {}
+
+    CFileLook Look(const std::string& name) const override { return LookAt(m_nFolder, name); }
+    bool Remove(const std::string& name) override {
+        return FileSystemCalls().m_pUnlink(m_nFolder, name.c_str(), 0) == 0;
+    }
+    bool RemoveIfThere(const std::string& name) override { return Remove(name) || errno == ENOENT; }
+    bool RenameOver(const std::string& from, const std::string& to) override {
+        return FileSystemCalls().m_pRename(m_nFolder, from.c_str(), m_nFolder, to.c_str(), 0) == 0;
+    }
+    bool RenameInto(const std::string&, const std::string&) override {
+        return false;  // never asked: the swap never leaves the name empty
+    }
+    std::vector<std::string> Names() const override;
+
+private:
+    const CLevel m_level;
+    const int m_nFolder;
+};
+
+std::vector<std::string> CPosixLevel::Names() const {
+    std::vector<std::string> names;
+    DIR* listing = ::fdopendir(::fcntl(m_nFolder, F_DUPFD_CLOEXEC, 0));
+    if (listing == nullptr) {
+        return names;
+    }
+    ::rewinddir(listing);
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    }
+    ::closedir(listing);
+    return names;
+}
+
 // Opens a source file for reading without ever waiting on a FIFO's writer or a
 // device: O_NONBLOCK, and only a regular file goes further. A regular file under
 // another process's lease answers that open with EWOULDBLOCK; it is then reopened,
@@ -198,6 +209,16 @@ int OpenRegular(int folder, const std::string& name, struct stat& status) {
 }
 
 }  // namespace
+
+// A NUL would end a name early for the kernel, "." and ".." would lead elsewhere, a
+// control character is no name the installer ever writes.
+bool IsSafeComponent(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           std::none_of(name.begin(), name.end(), [](char c) {
+               const auto byte = static_cast<unsigned char>(c);
+               return c == '/' || byte < 0x20 || byte == 0x7f;
+           });
+}
 
 void TakeLevelWalk(bool bWalk) {
     g_walkLevels = bWalk;
@@ -233,23 +254,16 @@ bool CInstallFolder::IsOwnName(std::string_view name) {
     return name.substr(0, kOwnPrefix.size()) == kOwnPrefix;
 }
 
-bool CInstallFolder::IsSafeRelative(std::string_view relative) {
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = std::min(relative.find('/', start), relative.size());
-        if (!IsSafeComponent(relative.substr(start, end - start))) {
-            return false;
-        }
-        if (end == relative.size()) {
-            return true;
-        }
-        start = end + 1;
-    }
-}
-
 bool CInstallFolder::Fail(const char* call) const {
     m_strFailure = std::string(call) + ": " + std::strerror(errno);
     return false;
+}
+
+bool CInstallFolder::FailPlacing(bool bNameRefused) const {
+    if (bNameRefused) {
+        errno = EPERM;
+    }
+    return Fail("openat");
 }
 
 CSystemHandle CInstallFolder::OpenLevel(const std::string& relativeFolder) const {
@@ -265,24 +279,21 @@ CSystemHandle CInstallFolder::OpenLevel(const std::string& relativeFolder) const
     return opened >= 0 || errno != ENOSYS ? opened : WalkBeneath(folder, relativeFolder);
 }
 
-std::string CInstallFolder::NewTemporaryName() {
-    return std::string(kOwnPrefix) + std::to_string(m_nProcess) + "-" + std::to_string(++m_nSerial);
+std::unique_ptr<CFolderLevel> CInstallFolder::OpenFolderLevel(
+    const std::string& relativeFolder) const {
+    const CSystemHandle level = OpenLevel(relativeFolder);
+    if (Descriptor(level) < 0) {
+        return nullptr;
+    }
+    return std::make_unique<CPosixLevel>(level, m_hFolder);
 }
 
 FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const std::string& relative,
                                          const CChunkCallback& afterChunk, bool bListedAsAbsent,
                                          const CBeforePlacing& beforePlacing,
                                          CPlacement& placement) {
-    placement = CPlacement();
-    const std::string name = NameOf(relative);
-    if (!IsSafeRelative(relative) || IsOwnName(name)) {
-        errno = EPERM;
-        Fail("openat");
-        return FileCopyResult::kNotWritten;
-    }
-    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
+    const CLevel folder(StartPlacement(relative, placement), Descriptor(m_hFolder));
     if (folder.Get() < 0) {
-        Fail("openat");
         return FileCopyResult::kNotWritten;
     }
     CDescriptor source(OpenSource(sourceHost));
@@ -300,7 +311,8 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
         return FileCopyResult::kNotWritten;
     }
     return Place(
-        folder.Get(), name, from.st_mode & 0777, bListedAsAbsent, from.st_dev, from.st_ino,
+        folder.Get(), NameOf(relative), from.st_mode & 0777, bListedAsAbsent, from.st_dev,
+        from.st_ino,
         [&](CSystemHandle target) {
             return posix::CopyContents(source.Get(), Descriptor(target),
                                        static_cast<std::uint64_t>(from.st_size), afterChunk);
@@ -311,17 +323,12 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
 FileCopyResult CInstallFolder::PlaceContents(const std::string& relative, std::string_view contents,
                                              const CBeforePlacing& beforePlacing,
                                              CPlacement& placement) {
-    placement = CPlacement();
-    const std::string name = NameOf(relative);
-    const CLevel folder(IsSafeRelative(relative) && !IsOwnName(name) ? OpenLevel(FolderOf(relative))
-                                                                     : (errno = EPERM, -1),
-                        Descriptor(m_hFolder));
+    const CLevel folder(StartPlacement(relative, placement), Descriptor(m_hFolder));
     if (folder.Get() < 0) {
-        Fail("openat");
         return FileCopyResult::kNotWritten;
     }
     return Place(
-        folder.Get(), name, 0644, false, 0, 0,
+        folder.Get(), NameOf(relative), 0644, false, 0, 0,
         [&](CSystemHandle target) { return posix::WriteAll(Descriptor(target), contents); },
         beforePlacing, placement);
 }
@@ -388,99 +395,12 @@ FileCopyResult CInstallFolder::Place(CSystemHandle folderHandle, const std::stri
                 Fail("renameat2"));
     if (!ok) {
         const std::string& made = direct ? name : placement.m_strTemporary;
-        if (CLook(folder, made).Is(placement)) {
+        if (LookAt(folder, made).Is(placement)) {
             FileSystemCalls().m_pUnlink(folder, made.c_str(), 0);
         }
         return FileCopyResult::kNotWritten;
     }
     return FileCopyResult::kCopied;
-}
-
-bool CInstallFolder::IsInPlace(const std::string& relative, const CPlacement& placement) const {
-    if (!IsSafeRelative(relative)) {
-        return false;
-    }
-    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
-    return folder.Get() >= 0 && CLook(folder.Get(), NameOf(relative)).Is(placement);
-}
-
-UndoResult CInstallFolder::UndoPlacement(const std::string& relative, const CPlacement& placement,
-                                         bool bRemoveNew) {
-    const std::string name = NameOf(relative);
-    const std::string& temporary = placement.m_strTemporary;
-    const std::string aside = temporary + std::string(kKeptSuffix);
-    const bool direct = temporary.empty();
-    if (!IsSafeRelative(relative) ||
-        (!direct && (!IsSafeComponent(temporary) || !IsOwnName(temporary)))) {
-        return UndoResult::kFailed;
-    }
-    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
-    if (folder.Get() < 0) {
-        return UndoResult::kFailed;
-    }
-    const CFileSystemCalls& calls = FileSystemCalls();
-    if (direct) {
-        // Made under its own name: it is there, part-written or whole, or it is not.
-        if (!CLook(folder.Get(), name).Is(placement)) {
-            return UndoResult::kNothing;
-        }
-        if (!bRemoveNew) {
-            return UndoResult::kKept;
-        }
-        return calls.m_pUnlink(folder.Get(), name.c_str(), 0) == 0 ? UndoResult::kRemoved
-                                                                   : UndoResult::kFailed;
-    }
-    const CLook atTemporary(folder.Get(), temporary);
-    const CLook atAside(folder.Get(), aside);
-    const CLook atName(folder.Get(), name);
-    if (atTemporary.Is(placement)) {
-        // Complete but never in place; a second name made for the original goes too.
-        const bool removed =
-            calls.m_pUnlink(folder.Get(), temporary.c_str(), 0) == 0 &&
-            (!atAside.Is(atName) || calls.m_pUnlink(folder.Get(), aside.c_str(), 0) == 0);
-        return removed ? UndoResult::kNothing : UndoResult::kFailed;
-    }
-    if (!atName.Is(placement)) {
-        // Never placed, or its name holds something else by now: whatever an original
-        // kept aside may be, it stays where it is rather than be lost.
-        return atTemporary.m_bThere || atAside.m_bThere ? UndoResult::kFailed
-                                                        : UndoResult::kNothing;
-    }
-    const std::string* original = atTemporary.m_bThere ? &temporary
-                                  : atAside.m_bThere   ? &aside
-                                                       : nullptr;
-    if (original != nullptr) {
-        return calls.m_pRename(folder.Get(), original->c_str(), folder.Get(), name.c_str(), 0) == 0
-                   ? UndoResult::kRestored
-                   : UndoResult::kFailed;
-    }
-    if (!bRemoveNew) {
-        return UndoResult::kKept;
-    }
-    return calls.m_pUnlink(folder.Get(), name.c_str(), 0) == 0 ? UndoResult::kRemoved
-                                                               : UndoResult::kFailed;
-}
-
-bool CInstallFolder::DropOriginal(const std::string& relative, const CPlacement& placement) {
-    if (placement.m_strTemporary.empty()) {
-        return true;  // made under its own name: nothing was set aside
-    }
-    if (!IsSafeRelative(relative) || !IsSafeComponent(placement.m_strTemporary) ||
-        !IsOwnName(placement.m_strTemporary)) {
-        return false;
-    }
-    const CLevel folder(OpenLevel(FolderOf(relative)), Descriptor(m_hFolder));
-    if (folder.Get() < 0) {
-        return false;
-    }
-    bool dropped = true;
-    for (const std::string& own :
-         {placement.m_strTemporary, placement.m_strTemporary + std::string(kKeptSuffix)}) {
-        if (FileSystemCalls().m_pUnlink(folder.Get(), own.c_str(), 0) != 0 && errno != ENOENT) {
-            dropped = false;
-        }
-    }
-    return dropped;
 }
 
 bool CInstallFolder::RemoveFile(const std::string& relative) {
@@ -606,29 +526,6 @@ bool CInstallFolder::RemoveItself(int levels) {
         self = held.Get();
     }
     return true;
-}
-
-std::vector<std::string> CInstallFolder::List(const std::string& relative) const {
-    std::vector<std::string> names;
-    if (!relative.empty() && !IsSafeRelative(relative)) {
-        return names;
-    }
-    const CLevel folder(OpenLevel(relative), Descriptor(m_hFolder));
-    DIR* listing =
-        folder.Get() < 0 ? nullptr : ::fdopendir(::fcntl(folder.Get(), F_DUPFD_CLOEXEC, 0));
-    if (listing == nullptr) {
-        return names;
-    }
-    ::rewinddir(listing);
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") {
-            names.push_back(name);
-        }
-    }
-    ::closedir(listing);
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 bool CInstallFolder::OpenJournal(const std::string& name) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/AsciiCase.h"
+#include "platform/FolderLevel.h"
 #include "platform/Sha256.h"
 #include "platform/win32/FileSystemCalls.h"
 #include "platform/win32/Handle.h"
@@ -27,8 +28,6 @@ using win32::CHandle;
 using win32::HandleOf;
 using win32::WriteAll;
 
-constexpr std::string_view kOwnPrefix = ".~setup-";
-constexpr std::string_view kKeptSuffix = "-kept";
 // The file whose range lock is the folder's; one of the installer's own names.
 constexpr std::string_view kLockName = ".~setup-lock";
 
@@ -37,29 +36,6 @@ constexpr ACCESS_MASK kLevelAccess =
     FILE_LIST_DIRECTORY | FILE_TRAVERSE | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
 // Every open refuses to follow a reparse point, and waits for its own I/O.
 constexpr ULONG kOpenOptions = FILE_OPEN_REPARSE_POINT | FILE_SYNCHRONOUS_IO_NONALERT;
-
-// One level of a relative name, taken whole: a NUL would end it early, "." and ".."
-// would lead elsewhere, '\' and ':' are separators (of levels, of a file's streams),
-// the other characters a name on Win32 cannot hold are refused, and so are a trailing
-// dot or blank, which the system's path rules drop and so make two names one.
-bool IsSafeComponent(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." && name.back() != '.' &&
-           name.back() != ' ' && std::none_of(name.begin(), name.end(), [](char c) {
-               const auto byte = static_cast<unsigned char>(c);
-               return byte < 0x20 || byte == 0x7f ||
-                      std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
-           });
-}
-
-std::string NameOf(const std::string& relative) {
-    const std::size_t slash = relative.rfind('/');
-    return slash == std::string::npos ? relative : relative.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& relative) {
-    const std::size_t slash = relative.rfind('/');
-    return slash == std::string::npos ? std::string() : relative.substr(0, slash);
-}
 
 // Opens `name` below `folder` with the native call, which takes a name relative to a
 // handle and so never looks at the path that led to the folder.
@@ -127,33 +103,21 @@ CHandle OpenLevelAt(HANDLE folder, const std::string& name) {
 }
 
 // What is at `name` in `folder`, without following a reparse point.
-struct CLook {
-    bool m_bThere = false;
-    bool m_bRegular = false;  // a file (no folder), and no reparse point
-    std::uint64_t m_nVolume = 0;
-    std::uint64_t m_nIndex = 0;
-
-    CLook() = default;
-    CLook(HANDLE folder, const std::string& name) {
-        const CHandle file = OpenAt(folder, name, FILE_READ_ATTRIBUTES | SYNCHRONIZE, FILE_OPEN, 0);
-        BY_HANDLE_FILE_INFORMATION info;
-        if (file.IsOpen() && ::GetFileInformationByHandle(file.Get(), &info)) {
-            m_bThere = true;
-            m_bRegular = (info.dwFileAttributes &
-                          (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
-                         !NamedAsReparsePoint(folder, name);
-            m_nVolume = info.dwVolumeSerialNumber;
-            m_nIndex = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
-        }
+CFileLook LookAt(HANDLE folder, const std::string& name) {
+    CFileLook look;
+    const CHandle file = OpenAt(folder, name, FILE_READ_ATTRIBUTES | SYNCHRONIZE, FILE_OPEN, 0);
+    BY_HANDLE_FILE_INFORMATION info;
+    if (file.IsOpen() && ::GetFileInformationByHandle(file.Get(), &info)) {
+        look.m_bThere = true;
+        look.m_bRegular = (info.dwFileAttributes &
+                           (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
+                          !NamedAsReparsePoint(folder, name);
+        look.m_nDevice = info.dwVolumeSerialNumber;
+        look.m_nInode =
+            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     }
-    bool Is(const CPlacement& placement) const {
-        return m_bThere && m_nVolume == placement.m_nDevice && m_nIndex == placement.m_nInode;
-    }
-    bool Is(const CLook& other) const {
-        return m_bThere && other.m_bThere && m_nVolume == other.m_nVolume &&
-               m_nIndex == other.m_nIndex;
-    }
-};
+    return look;
+}
 
 bool IdentityOf(HANDLE file, std::uint64_t& volume, std::uint64_t& index) {
     BY_HANDLE_FILE_INFORMATION info;
@@ -191,8 +155,8 @@ bool RenameAt(HANDLE folder, const std::string& from, const std::string& to) {
 // first name in one step; where the file system has no second names, the original is
 // renamed aside and the temporary into its place, which leaves the name missing for a
 // moment and the journal able to tell.
-bool PutInPlace(HANDLE folder, const std::string& temporary, const std::string& name,
-                bool replaces, const CLook& original, const CPlacement& placement) {
+bool PutInPlace(HANDLE folder, const std::string& temporary, const std::string& name, bool replaces,
+                const CFileLook& original, const CPlacement& placement) {
     // The complete file, closed, is renamed through a handle of its own, and only
     // while its name still holds it.
     const CHandle written = OpenAt(folder, temporary, DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
@@ -211,7 +175,7 @@ bool PutInPlace(HANDLE folder, const std::string& temporary, const std::string& 
     CHandle existing =
         OpenAt(folder, name, DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE, FILE_OPEN,
                FILE_NON_DIRECTORY_FILE);
-    if (!existing.IsOpen() || !CLook(folder, name).Is(original)) {
+    if (!existing.IsOpen() || !LookAt(folder, name).Is(original)) {
         ::SetLastError(ERROR_FILE_EXISTS);  // something else took the name meanwhile
         return false;
     }
@@ -303,7 +267,71 @@ void ReleaseLock(CSystemHandle& lock) {
     }
 }
 
+// A level as the common code uses it. Where the file system has no second names, the
+// swap renames the original aside before the new file takes its name.
+class CWin32Level final : public CFolderLevel {
+public:
+    CWin32Level(CSystemHandle level, CSystemHandle folder)
+        : CFolderLevel(true), m_level(level, folder), m_folder(m_level.Get()) {}
+
+    CFileLook Look(const std::string& name) const override { return LookAt(m_folder, name); }
+    bool Remove(const std::string& name) override {
+        return RemoveAt(m_folder, name, FILE_NON_DIRECTORY_FILE);
+    }
+    bool RemoveIfThere(const std::string& name) override {
+        return !LookAt(m_folder, name).m_bThere || Remove(name);
+    }
+    bool RenameOver(const std::string& from, const std::string& to) override {
+        const CHandle file = OpenAt(m_folder, from, DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                                    FILE_OPEN, FILE_NON_DIRECTORY_FILE);
+        return file.IsOpen() && Rename(file.Get(), m_folder, to, true);
+    }
+    bool RenameInto(const std::string& from, const std::string& to) override {
+        return RenameAt(m_folder, from, to);
+    }
+    std::vector<std::string> Names() const override;
+
+private:
+    const CLevel m_level;
+    const HANDLE m_folder;
+};
+
+std::vector<std::string> CWin32Level::Names() const {
+    std::vector<std::string> names;
+    alignas(8) unsigned char buffer[64 * 1024];
+    FILE_INFO_BY_HANDLE_CLASS query = FileFullDirectoryRestartInfo;
+    while (::GetFileInformationByHandleEx(m_folder, query, buffer, sizeof buffer)) {
+        query = FileFullDirectoryInfo;
+        for (std::size_t offset = 0;;) {
+            const auto* entry = reinterpret_cast<const FILE_FULL_DIR_INFO*>(buffer + offset);
+            const std::string name = win32::Narrow(
+                std::wstring_view(entry->FileName, entry->FileNameLength / sizeof(wchar_t)));
+            if (name != "." && name != ".." && !EqualsIgnoringAsciiCase(name, kLockName)) {
+                names.push_back(name);
+            }
+            if (entry->NextEntryOffset == 0) {
+                break;
+            }
+            offset += entry->NextEntryOffset;
+        }
+    }
+    return names;
+}
+
 }  // namespace
+
+// A NUL would end a name early, "." and ".." would lead elsewhere, '\' and ':' are
+// separators (of levels, of a file's streams), the other characters a name on Win32
+// cannot hold are refused, and so are a trailing dot or blank, which the system's
+// path rules drop and so make two names one.
+bool IsSafeComponent(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." && name.back() != '.' &&
+           name.back() != ' ' && std::none_of(name.begin(), name.end(), [](char c) {
+               const auto byte = static_cast<unsigned char>(c);
+               return byte < 0x20 || byte == 0x7f ||
+                      std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+           });
+}
 
 void TakeLevelWalk(bool) {
     // Win32 has one way to open the levels: each one below its parent's handle.
@@ -373,23 +401,16 @@ bool CInstallFolder::IsOwnName(std::string_view name) {
            EqualsIgnoringAsciiCase(name.substr(0, kOwnPrefix.size()), kOwnPrefix);
 }
 
-bool CInstallFolder::IsSafeRelative(std::string_view relative) {
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = std::min(relative.find('/', start), relative.size());
-        if (!IsSafeComponent(relative.substr(start, end - start))) {
-            return false;
-        }
-        if (end == relative.size()) {
-            return true;
-        }
-        start = end + 1;
-    }
-}
-
 bool CInstallFolder::Fail(const char* call) const {
     m_strFailure = std::string(call) + ": " + win32::ErrorText(::GetLastError());
     return false;
+}
+
+bool CInstallFolder::FailPlacing(bool bNameRefused) const {
+    if (bNameRefused) {
+        ::SetLastError(ERROR_INVALID_NAME);
+    }
+    return Fail("NtCreateFile");
 }
 
 CSystemHandle CInstallFolder::OpenLevel(const std::string& relativeFolder) const {
@@ -417,24 +438,21 @@ CSystemHandle CInstallFolder::OpenLevel(const std::string& relativeFolder) const
     }
 }
 
-std::string CInstallFolder::NewTemporaryName() {
-    return std::string(kOwnPrefix) + std::to_string(m_nProcess) + "-" + std::to_string(++m_nSerial);
+std::unique_ptr<CFolderLevel> CInstallFolder::OpenFolderLevel(
+    const std::string& relativeFolder) const {
+    const CSystemHandle level = OpenLevel(relativeFolder);
+    if (!CHandle::IsHandle(HandleOf(level))) {
+        return nullptr;
+    }
+    return std::make_unique<CWin32Level>(level, m_hFolder);
 }
 
 FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const std::string& relative,
                                          const CChunkCallback& afterChunk, bool bListedAsAbsent,
                                          const CBeforePlacing& beforePlacing,
                                          CPlacement& placement) {
-    placement = CPlacement();
-    const std::string name = NameOf(relative);
-    if (!IsSafeRelative(relative) || IsOwnName(name)) {
-        ::SetLastError(ERROR_INVALID_NAME);
-        Fail("NtCreateFile");
-        return FileCopyResult::kNotWritten;
-    }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_hFolder);
+    const CLevel folder(StartPlacement(relative, placement), m_hFolder);
     if (folder.Get() == nullptr) {
-        Fail("NtCreateFile");
         return FileCopyResult::kNotWritten;
     }
     const CHandle source(::CreateFileW(win32::WidePath(sourceHost).c_str(), GENERIC_READ,
@@ -458,7 +476,7 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
         return FileCopyResult::kNotWritten;
     }
     return Place(
-        win32::SystemHandleOf(folder.Get()), name, 0, bListedAsAbsent, volume, index,
+        win32::SystemHandleOf(folder.Get()), NameOf(relative), 0, bListedAsAbsent, volume, index,
         [&](CSystemHandle target) { return CopyContents(source.Get(), HandleOf(target), afterChunk); },
         beforePlacing, placement);
 }
@@ -466,20 +484,12 @@ FileCopyResult CInstallFolder::PlaceFile(const std::string& sourceHost, const st
 FileCopyResult CInstallFolder::PlaceContents(const std::string& relative, std::string_view contents,
                                              const CBeforePlacing& beforePlacing,
                                              CPlacement& placement) {
-    placement = CPlacement();
-    const std::string name = NameOf(relative);
-    if (!IsSafeRelative(relative) || IsOwnName(name)) {
-        ::SetLastError(ERROR_INVALID_NAME);
-        Fail("NtCreateFile");
-        return FileCopyResult::kNotWritten;
-    }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_hFolder);
+    const CLevel folder(StartPlacement(relative, placement), m_hFolder);
     if (folder.Get() == nullptr) {
-        Fail("NtCreateFile");
         return FileCopyResult::kNotWritten;
     }
     return Place(
-        win32::SystemHandleOf(folder.Get()), name, 0, false, 0, 0,
+        win32::SystemHandleOf(folder.Get()), NameOf(relative), 0, false, 0, 0,
         [&](CSystemHandle target) { return WriteAll(HandleOf(target), contents); }, beforePlacing,
         placement);
 }
@@ -490,11 +500,11 @@ FileCopyResult CInstallFolder::Place(CSystemHandle folderHandle, const std::stri
                                      const std::function<bool(CSystemHandle)>& fill,
                                      const CBeforePlacing& beforePlacing, CPlacement& placement) {
     const HANDLE folder = HandleOf(folderHandle);
-    const CLook existing = bListedAsAbsent ? CLook() : CLook(folder, name);
+    const CFileLook existing = bListedAsAbsent ? CFileLook() : LookAt(folder, name);
     if (existing.m_bThere) {
         // Copying a file onto itself, or over a folder, a link or a device, is refused.
-        const bool same = sourceInode != 0 && existing.m_nVolume == sourceDevice &&
-                          existing.m_nIndex == sourceInode;
+        const bool same = sourceInode != 0 && existing.m_nDevice == sourceDevice &&
+                          existing.m_nInode == sourceInode;
         if (!existing.m_bRegular || same) {
             ::SetLastError(existing.m_bRegular ? ERROR_INVALID_PARAMETER : ERROR_FILE_EXISTS);
             Fail("NtCreateFile");
@@ -542,105 +552,12 @@ FileCopyResult CInstallFolder::Place(CSystemHandle folderHandle, const std::stri
                 Fail("NtSetInformationFile"));
     if (!ok) {
         const std::string& made = direct ? name : placement.m_strTemporary;
-        if (CLook(folder, made).Is(placement)) {
+        if (LookAt(folder, made).Is(placement)) {
             RemoveAt(folder, made, FILE_NON_DIRECTORY_FILE);
         }
         return FileCopyResult::kNotWritten;
     }
     return FileCopyResult::kCopied;
-}
-
-bool CInstallFolder::IsInPlace(const std::string& relative, const CPlacement& placement) const {
-    if (!IsSafeRelative(relative)) {
-        return false;
-    }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_hFolder);
-    return folder.Get() != nullptr && CLook(folder.Get(), NameOf(relative)).Is(placement);
-}
-
-UndoResult CInstallFolder::UndoPlacement(const std::string& relative, const CPlacement& placement,
-                                         bool bRemoveNew) {
-    const std::string name = NameOf(relative);
-    const std::string& temporary = placement.m_strTemporary;
-    const std::string aside = temporary + std::string(kKeptSuffix);
-    const bool direct = temporary.empty();
-    if (!IsSafeRelative(relative) ||
-        (!direct && (!IsSafeComponent(temporary) || !IsOwnName(temporary)))) {
-        return UndoResult::kFailed;
-    }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_hFolder);
-    if (folder.Get() == nullptr) {
-        return UndoResult::kFailed;
-    }
-    constexpr ULONG kFile = FILE_NON_DIRECTORY_FILE;
-    if (direct) {
-        // Made under its own name: it is there, part-written or whole, or it is not.
-        if (!CLook(folder.Get(), name).Is(placement)) {
-            return UndoResult::kNothing;
-        }
-        if (!bRemoveNew) {
-            return UndoResult::kKept;
-        }
-        return RemoveAt(folder.Get(), name, kFile) ? UndoResult::kRemoved : UndoResult::kFailed;
-    }
-    const CLook atTemporary(folder.Get(), temporary);
-    const CLook atAside(folder.Get(), aside);
-    const CLook atName(folder.Get(), name);
-    if (atTemporary.Is(placement)) {
-        // Complete but never in place. A second name made for the original goes too;
-        // an original renamed aside with its name left empty comes back.
-        if (atAside.m_bThere && !atName.m_bThere) {
-            return RenameAt(folder.Get(), aside, name) && RemoveAt(folder.Get(), temporary, kFile)
-                       ? UndoResult::kRestored
-                       : UndoResult::kFailed;
-        }
-        const bool removed =
-            RemoveAt(folder.Get(), temporary, kFile) &&
-            (!atAside.Is(atName) || RemoveAt(folder.Get(), aside, kFile));
-        return removed ? UndoResult::kNothing : UndoResult::kFailed;
-    }
-    if (!atName.Is(placement)) {
-        // Never placed, or its name holds something else by now: whatever an original
-        // kept aside may be, it stays where it is rather than be lost.
-        return atTemporary.m_bThere || atAside.m_bThere ? UndoResult::kFailed
-                                                        : UndoResult::kNothing;
-    }
-    const std::string* original = atTemporary.m_bThere ? &temporary
-                                  : atAside.m_bThere   ? &aside
-                                                       : nullptr;
-    if (original != nullptr) {
-        const CHandle file = OpenAt(folder.Get(), *original, DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
-                                    FILE_OPEN, kFile);
-        return file.IsOpen() && Rename(file.Get(), folder.Get(), name, true) ? UndoResult::kRestored
-                                                                           : UndoResult::kFailed;
-    }
-    if (!bRemoveNew) {
-        return UndoResult::kKept;
-    }
-    return RemoveAt(folder.Get(), name, kFile) ? UndoResult::kRemoved : UndoResult::kFailed;
-}
-
-bool CInstallFolder::DropOriginal(const std::string& relative, const CPlacement& placement) {
-    if (placement.m_strTemporary.empty()) {
-        return true;  // made under its own name: nothing was set aside
-    }
-    if (!IsSafeRelative(relative) || !IsSafeComponent(placement.m_strTemporary) ||
-        !IsOwnName(placement.m_strTemporary)) {
-        return false;
-    }
-    const CLevel folder(OpenLevel(FolderOf(relative)), m_hFolder);
-    if (folder.Get() == nullptr) {
-        return false;
-    }
-    bool dropped = true;
-    for (const std::string& own :
-         {placement.m_strTemporary, placement.m_strTemporary + std::string(kKeptSuffix)}) {
-        if (CLook(folder.Get(), own).m_bThere &&
-            !RemoveAt(folder.Get(), own, FILE_NON_DIRECTORY_FILE)) {
-            dropped = false;
-        }
-    }
-    return dropped;
 }
 
 bool CInstallFolder::RemoveFile(const std::string& relative) {
@@ -663,7 +580,7 @@ bool CInstallFolder::WriteWhole(const std::string& relative, std::string_view co
         return false;
     }
     // What stands at the name is replaced only when it is a plain file.
-    const CLook existing(folder.Get(), name);
+    const CFileLook existing = LookAt(folder.Get(), name);
     if (existing.m_bThere && !existing.m_bRegular) {
         ::SetLastError(ERROR_FILE_EXISTS);
         return Fail("NtCreateFile");
@@ -809,36 +726,6 @@ bool CInstallFolder::RemoveItself(int levels) {
         }
     }
     return true;
-}
-
-std::vector<std::string> CInstallFolder::List(const std::string& relative) const {
-    std::vector<std::string> names;
-    if (!relative.empty() && !IsSafeRelative(relative)) {
-        return names;
-    }
-    const CLevel folder(OpenLevel(relative), m_hFolder);
-    if (folder.Get() == nullptr) {
-        return names;
-    }
-    alignas(8) unsigned char buffer[64 * 1024];
-    FILE_INFO_BY_HANDLE_CLASS query = FileFullDirectoryRestartInfo;
-    while (::GetFileInformationByHandleEx(folder.Get(), query, buffer, sizeof buffer)) {
-        query = FileFullDirectoryInfo;
-        for (std::size_t offset = 0;;) {
-            const auto* entry = reinterpret_cast<const FILE_FULL_DIR_INFO*>(buffer + offset);
-            const std::string name = win32::Narrow(
-                std::wstring_view(entry->FileName, entry->FileNameLength / sizeof(wchar_t)));
-            if (name != "." && name != ".." && !EqualsIgnoringAsciiCase(name, kLockName)) {
-                names.push_back(name);
-            }
-            if (entry->NextEntryOffset == 0) {
-                break;
-            }
-            offset += entry->NextEntryOffset;
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 bool CInstallFolder::OpenJournal(const std::string& name) {
