@@ -13,6 +13,13 @@ constexpr char kEndOfFile = '\x1A';
 
 CTextFileReader::CTextFileReader() : m_buffer(kBlockSize) {}
 
+void CTextFileReader::Attach(CSystemHandle file) {
+    Close();
+    m_hFile = file;
+    m_nPos = m_nEnd = 0;
+    m_bEnded = m_bFailed = false;
+}
+
 CTextFileReader::Result CTextFileReader::ReadLineView(std::string_view& line) {
     // A line that lies inside the buffer is handed out in place; only a line that
     // spans blocks is gathered in m_strPending.

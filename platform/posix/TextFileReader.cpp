@@ -30,13 +30,6 @@ bool CTextFileReader::Open(const std::string& path) {
     return true;
 }
 
-void CTextFileReader::Attach(CSystemHandle file) {
-    Close();
-    m_hFile = file;
-    m_nPos = m_nEnd = 0;
-    m_bEnded = m_bFailed = false;
-}
-
 std::size_t CTextFileReader::GetLength() const {
     struct stat info;
     if (m_hFile == kNoHandle || ::fstat(posix::Descriptor(m_hFile), &info) != 0 || !S_ISREG(info.st_mode)) {

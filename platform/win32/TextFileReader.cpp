@@ -24,13 +24,6 @@ bool CTextFileReader::Open(const std::string& path) {
     return true;
 }
 
-void CTextFileReader::Attach(CSystemHandle file) {
-    Close();
-    m_hFile = file;
-    m_nPos = m_nEnd = 0;
-    m_bEnded = m_bFailed = false;
-}
-
 std::size_t CTextFileReader::GetLength() const {
     LARGE_INTEGER size;
     if (m_hFile == kNoHandle || ::GetFileType(win32::HandleOf(m_hFile)) != FILE_TYPE_DISK ||
