@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/posix/FileSystemCalls.h"
+#include "platform/posix/WriteAll.h"
 
 namespace platform::posix {
 
@@ -19,24 +20,6 @@ constexpr std::chrono::milliseconds kRepaintInterval{50};
 bool KernelCopyUnsupported(int error) {
     return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP ||
            error == EBADF;
-}
-
-bool WriteChunk(int target, const char* bytes, std::size_t count) {
-    while (count > 0) {
-        const long put = FileSystemCalls().m_pWrite(target, bytes, count);
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            if (put == 0) {
-                errno = EIO;  // no progress and no error: never loop on it
-            }
-            return false;
-        }
-        bytes += put;
-        count -= static_cast<std::size_t>(put);
-    }
-    return true;
 }
 
 // One chunk through user space, for file systems that cannot copy in the kernel.
@@ -52,7 +35,8 @@ long ReadWriteChunk(int source, int target, std::unique_ptr<char[]>& buffer) {
         if (got <= 0) {
             return got;
         }
-        return WriteChunk(target, buffer.get(), static_cast<std::size_t>(got)) ? got : -1;
+        const std::string_view bytes(buffer.get(), static_cast<std::size_t>(got));
+        return WriteAll(target, bytes) ? got : -1;
     }
 }
 
