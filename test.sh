@@ -43,7 +43,10 @@ if [ "${WINDOWS:-0}" = 1 ]; then
         rm "$desktop"
         mkdir "$desktop"
     fi
-    ctest --test-dir "$build_dir" --output-on-failure --parallel "$jobs"
+    # Now and then a Wine process dies while Wine starts it, before the test program
+    # runs (no output, a few milliseconds); such a test is run once more. A test that
+    # fails on its own fails both times.
+    ctest --test-dir "$build_dir" --output-on-failure --parallel "$jobs" --repeat until-pass:2
     exit
 fi
 
