@@ -4,7 +4,7 @@
 
 namespace framework {
 
-CButton::CButton(QWidget* pParent) : QPushButton(pParent) {}
+CButton::CButton(QWidget* pParent) : CWnd(pParent) {}
 
 void CButton::SetWindowText(const std::string& text) {
     setText(QString::fromStdString(text));

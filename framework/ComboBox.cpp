@@ -5,7 +5,7 @@
 
 namespace framework {
 
-CComboBox::CComboBox(QWidget* pParent) : QComboBox(pParent) {
+CComboBox::CComboBox(QWidget* pParent) : CWnd(pParent) {
     setEditable(false);
     setInsertPolicy(QComboBox::NoInsert);
 }

@@ -3,12 +3,14 @@
 #include <QComboBox>
 #include <string>
 
+#include "framework/Wnd.h"
+
 namespace framework {
 
 // A drop-down list: the user picks one of its entries and cannot type. Entries stay
 // in the order they were added. The layout gives the height of the opened list; the
 // closed control is one line high.
-class CComboBox : public QComboBox {
+class CComboBox : public CWnd<QComboBox> {
 public:
     explicit CComboBox(QWidget* pParent);
 

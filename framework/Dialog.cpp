@@ -12,6 +12,7 @@
 #include "framework/Static.h"
 #include "framework/WinApp.h"
 #include "framework/WindowCaption.h"
+#include "framework/qt/QtIcon.h"
 
 namespace framework {
 
@@ -60,6 +61,10 @@ void CDialog::SetDlgItemText(int nId, const std::string& text) {
     }
 }
 
+void CDialog::NameDlgItemAfterCaption(int nId, const std::string& caption) {
+    NameAfterCaption(GetDlgItem(nId), QString::fromStdString(caption));
+}
+
 QWidget* CDialog::GetOwner() const {
     if (QWidget* pParent = parentWidget()) {
         return pParent;
@@ -74,8 +79,8 @@ void CDialog::PostCommand(int nId) {
         this, [this, nId] { OnCommand(nId, CommandCode::Posted); }, Qt::QueuedConnection);
 }
 
-void CDialog::SetClassIcon(const QIcon& icon) {
-    QApplication::setWindowIcon(icon);
+void CDialog::SetClassIcon(const CIcon& icon) {
+    QApplication::setWindowIcon(ToQIcon(icon));
 }
 
 void CDialog::SetWindowText(const std::string& text) {
@@ -92,8 +97,8 @@ void CDialog::GotoDlgCtrl(QWidget* pControl) {
     }
 }
 
-void CDialog::SetIcon(const QIcon& icon, bool) {
-    setWindowIcon(icon);
+void CDialog::SetIcon(const CIcon& icon, bool) {
+    setWindowIcon(ToQIcon(icon));
 }
 
 bool CDialog::UpdateData(bool bSaveAndValidate) {

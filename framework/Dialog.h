@@ -9,6 +9,7 @@
 
 #include "framework/DialogTemplate.h"
 #include "framework/DialogUnits.h"
+#include "framework/Icon.h"
 
 namespace framework {
 
@@ -48,6 +49,9 @@ public:
     }
     std::string GetDlgItemText(int nId) const;
     void SetDlgItemText(int nId, const std::string& text);
+    // Names control `nId` after `caption`, a label's text that leads to it by mnemonic
+    // (without the marks); a button keeps the name its own caption gives it.
+    void NameDlgItemAfterCaption(int nId, const std::string& caption);
     // The controls in tab order.
     const std::vector<QWidget*>& GetControls() const { return m_controls; }
 
@@ -71,10 +75,10 @@ public:
     // area, where a dialog that is not centred opens.
     void PlaceAtOwnerOrigin();
     void GotoDlgCtrl(QWidget* pControl);
-    void SetIcon(const QIcon& icon, bool bBigIcon);
+    void SetIcon(const CIcon& icon, bool bBigIcon);
     // Makes `icon` the window icon of every dialog of the program, this one and those
     // opened later.
-    static void SetClassIcon(const QIcon& icon);
+    static void SetClassIcon(const CIcon& icon);
 
     // The window title; an empty title stays empty in the title bar.
     void SetWindowText(const std::string& text);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QFontMetrics>
-#include <QProgressBar>
 
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
@@ -11,6 +10,7 @@
 #include "framework/Edit.h"
 #include "framework/GroupBox.h"
 #include "framework/ListBox.h"
+#include "framework/ProgressCtrl.h"
 #include "framework/Static.h"
 
 namespace framework {
@@ -84,11 +84,7 @@ QWidget* CDialog::CreateControl(const CControlTemplate& control, const QString& 
             break;
         }
         case ControlKind::ProgressBar: {
-            auto* pBar = new QProgressBar(this);
-            pBar->setRange(0, 100);
-            pBar->setValue(0);
-            pBar->setTextVisible(false);
-            pWidget = pBar;
+            pWidget = new CProgressCtrl(this);
             break;
         }
     }

@@ -44,6 +44,13 @@ void CDialog::ShowDefaultOnFocus() {
 void CDialog::keyPressEvent(QKeyEvent* pEvent) {
     const Qt::KeyboardModifiers held =
         pEvent->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const bool bEnterOrEscape = pEvent->key() == Qt::Key_Escape ||
+                                pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter;
+    if (held == Qt::NoModifier && bEnterOrEscape &&
+        (m_template.style & DialogIgnoresEnterAndEscape)) {
+        pEvent->accept();
+        return;
+    }
     if (held != Qt::NoModifier) {
         QDialog::keyPressEvent(pEvent);
         return;

@@ -28,6 +28,8 @@ enum ControlStyle : unsigned {
 enum DialogStyle : unsigned {
     DialogStyleNone = 0,
     DialogMinimizeBox = 1u << 0,
+    // Enter and Escape do nothing; only the dialog's buttons end it.
+    DialogIgnoresEnterAndEscape = 1u << 1,
 };
 
 // Identifiers of the standard commands.

@@ -49,7 +49,7 @@ private:
     CEdit& m_edit;
 };
 
-CEdit::CEdit(QWidget* pParent) : QLineEdit(pParent), m_pRules(new CInputRules(*this)) {
+CEdit::CEdit(QWidget* pParent) : CWnd(pParent), m_pRules(new CInputRules(*this)) {
     setValidator(m_pRules);
     // The rules see the edited text only, so the text before the edit is kept here.
     connect(this, &QLineEdit::textChanged, this,
@@ -87,6 +87,9 @@ void CEdit::LimitText(int nMaxChars) {
 }
 
 void CEdit::SetSel(int nStart, int nEnd) {
+    if (nEnd < 0) {
+        nEnd = static_cast<int>(text().size());
+    }
     if (nStart == nEnd) {
         deselect();
         setCursorPosition(nStart);

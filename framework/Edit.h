@@ -4,13 +4,15 @@
 #include <functional>
 #include <string>
 
+#include "framework/Wnd.h"
+
 namespace framework {
 
 // A one-line edit field. With upper-casing on, every character put into it is
 // upper-cased, whether typed, pasted or set by the program. The text limit binds
 // what the user types or pastes only; text set by the program is taken whole, and
 // one longer than the limit can still be shortened.
-class CEdit : public QLineEdit {
+class CEdit : public CWnd<QLineEdit> {
 public:
     explicit CEdit(QWidget* pParent);
     ~CEdit() override;
@@ -25,7 +27,8 @@ public:
     void LimitText(int nMaxChars);
     int GetLimitText() const { return m_nLimit; }
 
-    // Selects characters [nStart, nEnd); nStart == nEnd places the caret there.
+    // Selects characters [nStart, nEnd), to the end for an nEnd of -1, with the caret
+    // at nEnd; nStart == nEnd places the caret there.
     void SetSel(int nStart, int nEnd);
     void GetSel(int& nStart, int& nEnd) const;
 

@@ -4,7 +4,7 @@
 
 namespace framework {
 
-CGroupBox::CGroupBox(QWidget* pParent) : QGroupBox(pParent) {}
+CGroupBox::CGroupBox(QWidget* pParent) : CWnd(pParent) {}
 
 bool CGroupBox::event(QEvent* pEvent) {
     if (pEvent->type() == QEvent::Shortcut) {

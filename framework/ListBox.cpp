@@ -8,7 +8,7 @@
 
 namespace framework {
 
-CListBox::CListBox(QWidget* pParent) : QListWidget(pParent) {
+CListBox::CListBox(QWidget* pParent) : CWnd(pParent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }

@@ -3,13 +3,15 @@
 #include <QListWidget>
 #include <string>
 
+#include "framework/Wnd.h"
+
 namespace framework {
 
 // A list of text entries. Sorted lists keep their entries in alphabetical order
 // (ignoring letter case); multi-column lists fill a column from top to bottom, then
 // the next one to its right, and scroll horizontally. A list with the focus shows it
 // even when it has no entries, and its border stays whole at any scale factor.
-class CListBox : public QListWidget {
+class CListBox : public CWnd<QListWidget> {
 public:
     explicit CListBox(QWidget* pParent);
 

@@ -5,9 +5,11 @@
 #include <QStyle>
 #include <QTextOption>
 
+#include "framework/qt/QtIcon.h"
+
 namespace framework {
 
-CStatic::CStatic(QWidget* pParent) : QLabel(pParent) {
+CStatic::CStatic(QWidget* pParent) : CWnd(pParent) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);
@@ -61,9 +63,9 @@ void CStatic::paintEvent(QPaintEvent* pEvent) {
     painter.drawText(QRectF(contentsRect()), text(), option);
 }
 
-void CStatic::SetIcon(const QIcon& icon) {
+void CStatic::SetIcon(const CIcon& icon) {
     const int extent = style()->pixelMetric(QStyle::PM_LargeIconSize);
-    setPixmap(icon.pixmap(extent, extent));
+    setPixmap(ToQIcon(icon).pixmap(extent, extent));
 }
 
 QString MnemonicCaption(const QString& caption) {

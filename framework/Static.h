@@ -1,15 +1,17 @@
 #pragma once
 
-#include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <string>
+
+#include "framework/Icon.h"
+#include "framework/Wnd.h"
 
 namespace framework {
 
 // A label, or a static icon. A label's "&" marks a mnemonic that moves the focus to
 // the control after it in tab order; its text is never read as markup.
-class CStatic : public QLabel {
+class CStatic : public CWnd<QLabel> {
 public:
     explicit CStatic(QWidget* pParent);
 
@@ -23,7 +25,7 @@ public:
     void SetMnemonicTarget(QWidget* pTarget);
 
     // Shows `icon` at the platform's icon size instead of a text.
-    void SetIcon(const QIcon& icon);
+    void SetIcon(const CIcon& icon);
 
     // Breaks the text into lines at word boundaries, and a word too long for a line
     // (a path without blanks) wherever it must, so nothing runs past the box. Such a

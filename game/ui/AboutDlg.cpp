@@ -8,7 +8,7 @@
 
 namespace lettrino {
 
-CAboutDlg::CAboutDlg(QWidget* pParent) : CDialog(AboutDialogTemplate(), pParent) {}
+CAboutDlg::CAboutDlg(CDialog* pParent) : CDialog(AboutDialogTemplate(), pParent) {}
 
 bool CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -16,7 +16,7 @@ bool CAboutDlg::OnInitDialog() {
     if (auto* pIcon = GetDlgItemAs<framework::CStatic>(IDC_ABOUT_ICON)) {
         pIcon->SetIcon(PencilIcon());
         // The icon stands for the program and is announced by its name.
-        pIcon->setAccessibleName(QString::fromUtf8(LoadGameString(IDS_MAIN_TITLE)));
+        pIcon->SetAccessibleName(LoadGameString(IDS_MAIN_TITLE));
     }
     return true;
 }

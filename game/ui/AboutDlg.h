@@ -7,7 +7,7 @@ namespace lettrino {
 // The program's name and version beside its icon.
 class CAboutDlg : public framework::CDialog {
 public:
-    explicit CAboutDlg(QWidget* pParent = nullptr);
+    explicit CAboutDlg(CDialog* pParent = nullptr);
 
 protected:
     bool OnInitDialog() override;

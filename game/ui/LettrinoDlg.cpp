@@ -1,7 +1,5 @@
 #include "game/ui/LettrinoDlg.h"
 
-#include <QApplication>
-
 #include "framework/Button.h"
 #include "framework/DataExchange.h"
 #include "framework/Edit.h"
@@ -24,7 +22,7 @@ namespace lettrino {
 
 using framework::CommandCode;
 
-CLettrinoDlg::CLettrinoDlg(QWidget* pParent)
+CLettrinoDlg::CLettrinoDlg(CDialog* pParent)
     : CDialog(MainDialogTemplate(), pParent), m_hIcon(PencilIcon()) {}
 
 CLettrinoDlg::~CLettrinoDlg() {
@@ -47,12 +45,12 @@ bool CLettrinoDlg::OnInitDialog() {
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
     // The dialogs this one opens show the same icon in their title bars.
-    QApplication::setWindowIcon(m_hIcon);
+    SetClassIcon(m_hIcon);
     for (int i = 1; i <= kCubeCount; ++i) {
         SetCubeLetter(i, std::string());
     }
     // Until a game gives the list its heading.
-    m_pFoundList->setAccessibleName(QString::fromUtf8(LoadGameString(IDS_NAME_FOUND_LIST)));
+    m_pFoundList->SetAccessibleName(LoadGameString(IDS_NAME_FOUND_LIST));
     PostCommand(ID_LOAD_DICTIONARY);
     GotoDlgCtrl(m_pStartGame);
     return false;
@@ -175,8 +173,8 @@ void CLettrinoDlg::SetCubeLetter(int nCube, const std::string& letter) {
     }
     pCube->SetWindowText(letter);
     // A cube is announced by its letter; one without a letter by a word that says so.
-    pCube->setAccessibleName(QString::fromStdString(
-        letter.empty() ? std::string(LoadGameString(IDS_NAME_EMPTY_CUBE)) : letter));
+    pCube->SetAccessibleName(letter.empty() ? std::string(LoadGameString(IDS_NAME_EMPTY_CUBE))
+                                            : letter);
 }
 
 void CLettrinoDlg::SetUpLetterCubes() {
@@ -188,24 +186,24 @@ void CLettrinoDlg::SetUpLetterCubes() {
         }
         if (i <= n) {
             SetCubeLetter(i, std::string(1, m_strPuzzleWord[i - 1]));
-            pCube->setEnabled(true);
-            pCube->show();
+            pCube->EnableWindow(true);
+            pCube->ShowWindow(true);
         } else {
-            pCube->setEnabled(false);
-            pCube->hide();
+            pCube->EnableWindow(false);
+            pCube->ShowWindow(false);
         }
     }
 }
 
 void CLettrinoDlg::SetGameRunning(bool bRunning) {
-    m_pStartGame->setEnabled(!bRunning);
-    m_pQuitGame->setEnabled(bRunning);
-    m_pFoundList->setEnabled(bRunning);
-    m_pWord->setEnabled(bRunning);
+    m_pStartGame->EnableWindow(!bRunning);
+    m_pQuitGame->EnableWindow(bRunning);
+    m_pFoundList->EnableWindow(bRunning);
+    m_pWord->EnableWindow(bRunning);
     if (!bRunning) {
         for (int i = 1; i <= kCubeCount; ++i) {
             if (framework::CButton* pCube = GetCube(i)) {
-                pCube->setEnabled(false);
+                pCube->EnableWindow(false);
             }
         }
     }
@@ -246,8 +244,8 @@ void CLettrinoDlg::OnUpdateWord() {
 
     const std::string current = m_pWord->GetWindowText();
     SyncLetterCubes(current);
-    m_pClear->setEnabled(!current.empty());
-    m_pAddWord->setEnabled(current.size() >= 3);
+    m_pClear->EnableWindow(!current.empty());
+    m_pAddWord->EnableWindow(current.size() >= 3);
 }
 
 void CLettrinoDlg::SyncLetterCubes(const std::string& text) {
@@ -260,7 +258,7 @@ void CLettrinoDlg::SyncLetterCubes(const std::string& text) {
         int used = 0;
         for (int i = 1; i <= n; ++i) {
             const framework::CButton* pCube = GetCube(i);
-            if (pCube && !pCube->isEnabled() && pCube->GetWindowText().starts_with(letter)) {
+            if (pCube && !pCube->IsWindowEnabled() && pCube->GetWindowText().starts_with(letter)) {
                 ++used;
             }
         }
@@ -272,11 +270,11 @@ void CLettrinoDlg::SyncLetterCubes(const std::string& text) {
                 if (pCube == nullptr || !pCube->GetWindowText().starts_with(letter)) {
                     continue;
                 }
-                if (pCube->isEnabled() && used < need) {
-                    pCube->setEnabled(false);
+                if (pCube->IsWindowEnabled() && used < need) {
+                    pCube->EnableWindow(false);
                     ++used;
-                } else if (!pCube->isEnabled() && used > need) {
-                    pCube->setEnabled(true);
+                } else if (!pCube->IsWindowEnabled() && used > need) {
+                    pCube->EnableWindow(true);
                     --used;
                 }
             }
@@ -290,7 +288,7 @@ void CLettrinoDlg::OnLetterCube(int nCube) {
         return;
     }
     const std::string letter = pCube->GetWindowText();
-    pCube->setEnabled(false);
+    pCube->EnableWindow(false);
     m_pWord->SetWindowText(m_pWord->GetWindowText() + letter);
     GotoDlgCtrl(m_pWord);
 }

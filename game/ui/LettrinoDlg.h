@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <cstdint>
 #include <string>
 
@@ -21,7 +20,7 @@ class CDictionary;
 // is on screen.
 class CLettrinoDlg : public framework::CDialog {
 public:
-    explicit CLettrinoDlg(QWidget* pParent = nullptr);
+    explicit CLettrinoDlg(CDialog* pParent = nullptr);
     ~CLettrinoDlg() override;
 
     bool OnCommand(int nId, framework::CommandCode code) override;
@@ -70,7 +69,7 @@ private:
     framework::CEdit* m_pWord = nullptr;
     framework::CButton* m_pStartGame = nullptr;
     framework::CButton* m_pQuitGame = nullptr;
-    QIcon m_hIcon;
+    framework::CIcon m_hIcon;
     std::string m_strPuzzleWord;
     std::int32_t m_nMaxWords = 0;
     std::int32_t m_nTotalFound = 0;

@@ -12,7 +12,7 @@
 
 namespace lettrino {
 
-CQuitGameDlg::CQuitGameDlg(std::string strPuzzleWord, QWidget* pParent)
+CQuitGameDlg::CQuitGameDlg(std::string strPuzzleWord, CDialog* pParent)
     : CDialog(QuitGameDialogTemplate(), pParent), m_strPuzzleWord(std::move(strPuzzleWord)) {}
 
 void CQuitGameDlg::DoDataExchange(framework::CDataExchange& dx) {

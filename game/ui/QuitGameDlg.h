@@ -14,7 +14,7 @@ namespace lettrino {
 // Both are read from the main dialog that owns this one.
 class CQuitGameDlg : public framework::CDialog {
 public:
-    explicit CQuitGameDlg(std::string strPuzzleWord, QWidget* pParent = nullptr);
+    explicit CQuitGameDlg(std::string strPuzzleWord, CDialog* pParent = nullptr);
 
     framework::CListBox* m_pMissedList = nullptr;
     framework::CListBox* m_pFoundList = nullptr;

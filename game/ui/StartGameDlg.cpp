@@ -5,7 +5,7 @@
 
 namespace lettrino {
 
-CStartGameDlg::CStartGameDlg(std::string strText, QWidget* pParent)
+CStartGameDlg::CStartGameDlg(std::string strText, CDialog* pParent)
     : CDialog(StartGameDialogTemplate(), pParent), m_strText(std::move(strText)) {}
 
 bool CStartGameDlg::OnInitDialog() {

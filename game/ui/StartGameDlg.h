@@ -9,7 +9,7 @@ namespace lettrino {
 // Announces a new puzzle: the word and how many words can be found in it.
 class CStartGameDlg : public framework::CDialog {
 public:
-    explicit CStartGameDlg(std::string strText, QWidget* pParent = nullptr);
+    explicit CStartGameDlg(std::string strText, CDialog* pParent = nullptr);
 
 protected:
     bool OnInitDialog() override;

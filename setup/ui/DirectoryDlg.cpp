@@ -22,7 +22,7 @@ void ShowError(const std::string& text) {
 
 }  // namespace
 
-CDirectoryDlg::CDirectoryDlg(QWidget* pParent)
+CDirectoryDlg::CDirectoryDlg(CDialog* pParent)
     : CDialog(DirectoryDialogTemplate(), pParent),
       m_strDirectory(ReadIniString("Setup", "DefaultDirectory")) {}
 
@@ -43,14 +43,13 @@ bool CDirectoryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (m_cboDrive) {
         m_cboDrive->FillDrives();
-        m_cboDrive->setAccessibleDescription(LoadSetupString(IDS_DESCRIBE_DRIVE));
+        m_cboDrive->SetAccessibleDescription(LoadSetupString(IDS_DESCRIBE_DRIVE));
     }
-    if (QWidget* pField = GetDlgItem(IDC_DIRECTORY)) {
+    if (auto* pField = GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY)) {
         // The label's mnemonic leads to the drive list, which it names; the field
         // after the list belongs to the same label, and a screen reader says so.
-        framework::NameAfterCaption(pField,
-                                    QString::fromUtf8(LoadSetupString(IDS_CAPTION_DIRECTORY)));
-        pField->setAccessibleDescription(LoadSetupString(IDS_DESCRIBE_FOLDER));
+        NameDlgItemAfterCaption(IDC_DIRECTORY, LoadSetupString(IDS_CAPTION_DIRECTORY));
+        pField->SetAccessibleDescription(LoadSetupString(IDS_DESCRIBE_FOLDER));
     }
     // Carried out once the dialog takes its first events, after it is on screen.
     PostCommand(IDC_DIRECTORY);
@@ -63,7 +62,7 @@ bool CDirectoryDlg::OnInitDialog() {
 bool CDirectoryDlg::OnCommand(int nId, framework::CommandCode code) {
     if (code == framework::CommandCode::Posted && nId == IDC_DIRECTORY) {
         if (auto* pField = GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY)) {
-            pField->selectAll();
+            pField->SetSel(0, -1);
         }
         return true;
     }
@@ -73,7 +72,7 @@ bool CDirectoryDlg::OnCommand(int nId, framework::CommandCode code) {
 void CDirectoryDlg::SelectDirectoryField() {
     if (auto* pField = GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY)) {
         // Selecting from the start to the end leaves the caret at the end, in view.
-        pField->selectAll();
+        pField->SetSel(0, -1);
         GotoDlgCtrl(pField);
     }
 }

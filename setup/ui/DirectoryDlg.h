@@ -13,7 +13,7 @@ class CDriveComboBox;
 // the folder the setup program runs from; that full path is the result.
 class CDirectoryDlg : public framework::CDialog {
 public:
-    explicit CDirectoryDlg(QWidget* pParent = nullptr);
+    explicit CDirectoryDlg(CDialog* pParent = nullptr);
 
     bool OnCommand(int nId, framework::CommandCode code) override;
 

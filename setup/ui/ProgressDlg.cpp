@@ -1,9 +1,8 @@
 #include "setup/ui/ProgressDlg.h"
 
-#include <QKeyEvent>
-#include <QProgressBar>
 #include <algorithm>
 
+#include "framework/ProgressCtrl.h"
 #include "platform/UserInterface.h"
 #include "setup/config/SetupIni.h"
 #include "setup/config/StringTable.h"
@@ -20,7 +19,7 @@ constexpr int kProgressSteps = 1000;
 }  // namespace
 
 CProgressDlg::CProgressDlg(std::string strTargetDirectory, platform::CStringArray* pCopiedFiles,
-                           CCopyRoutine copyRoutine, QWidget* pParent)
+                           CCopyRoutine copyRoutine, CDialog* pParent)
     : CDialog(ProgressDialogTemplate(), pParent),
       m_strTargetDirectory(std::move(strTargetDirectory)),
       m_pCopiedFiles(pCopiedFiles ? pCopiedFiles : &m_ownCopiedFiles),
@@ -30,10 +29,10 @@ bool CProgressDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CenterWindow();
     SetWindowText(ReadIniString("Setup", "Caption"));
-    if (auto* pBar = GetDlgItemAs<QProgressBar>(IDC_PROGRESS)) {
-        pBar->setRange(0, kProgressSteps);
-        pBar->setValue(0);
-        pBar->setAccessibleName(LoadSetupString(IDS_NAME_PROGRESS));
+    if (auto* pBar = GetDlgItemAs<framework::CProgressCtrl>(IDC_PROGRESS)) {
+        pBar->SetRange(0, kProgressSteps);
+        pBar->SetPos(0);
+        pBar->SetAccessibleName(LoadSetupString(IDS_NAME_PROGRESS));
     }
     // Taken from the queue once the dialog's loop runs, after it is on screen.
     PostCommand(IDC_START);
@@ -64,7 +63,7 @@ void CProgressDlg::SetStatusText(const std::string& text) {
 }
 
 void CProgressDlg::SetProgress(std::uint64_t nDone, std::uint64_t nTotal) {
-    auto* pBar = GetDlgItemAs<QProgressBar>(IDC_PROGRESS);
+    auto* pBar = GetDlgItemAs<framework::CProgressCtrl>(IDC_PROGRESS);
     if (pBar == nullptr) {
         return;
     }
@@ -76,7 +75,7 @@ void CProgressDlg::SetProgress(std::uint64_t nDone, std::uint64_t nTotal) {
             static_cast<double>(std::min(nDone, nTotal)) / static_cast<double>(nTotal);
         nValue = static_cast<int>(dShare * kProgressSteps);
     }
-    pBar->setValue(nValue);
+    pBar->SetPos(nValue);
 }
 
 void CProgressDlg::OnCancel() {
@@ -90,18 +89,6 @@ void CProgressDlg::OnCancel() {
     }
     m_nStatus = kStatusCancelled;
     EndDialog(framework::CommandCancel);
-}
-
-void CProgressDlg::keyPressEvent(QKeyEvent* pEvent) {
-    switch (pEvent->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            pEvent->accept();
-            return;
-        default:
-            CDialog::keyPressEvent(pEvent);
-    }
 }
 
 }  // namespace setup

@@ -15,7 +15,7 @@ namespace setup {
 class CProgressDlg : public framework::CDialog, public CCopyProgress {
 public:
     CProgressDlg(std::string strTargetDirectory, platform::CStringArray* pCopiedFiles,
-                 CCopyRoutine copyRoutine, QWidget* pParent = nullptr);
+                 CCopyRoutine copyRoutine, CDialog* pParent = nullptr);
 
     bool OnCommand(int nId, framework::CommandCode code) override;
 
@@ -41,8 +41,6 @@ protected:
     bool OnInitDialog() override;
     // The Cancel button, the space bar on it, the close box and Alt+F4.
     void OnCancel() override;
-    // Escape and Enter do nothing: the dialog is copying all the while it is open.
-    void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
     CCopyRoutine m_copyRoutine;

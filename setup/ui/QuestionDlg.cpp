@@ -9,7 +9,7 @@
 
 namespace setup {
 
-CQuestionDlg::CQuestionDlg(std::string strQuestion, QWidget* pParent)
+CQuestionDlg::CQuestionDlg(std::string strQuestion, CDialog* pParent)
     : CDialog(QuestionDialogTemplate(), pParent), m_strQuestion(std::move(strQuestion)) {}
 
 bool CQuestionDlg::OnInitDialog() {
@@ -19,7 +19,7 @@ bool CQuestionDlg::OnInitDialog() {
     SetDlgItemText(IDC_QUESTION, m_strQuestion);
     if (auto* pIcon = GetDlgItemAs<framework::CStatic>(IDC_QUESTION_ICON)) {
         pIcon->SetIcon(QuestionIcon());
-        pIcon->setAccessibleName(LoadSetupString(IDS_NAME_QUESTION_ICON));
+        pIcon->SetAccessibleName(LoadSetupString(IDS_NAME_QUESTION_ICON));
     }
     return true;  // "&Yes", the first tab stop, takes the focus
 }

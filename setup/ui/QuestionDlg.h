@@ -11,7 +11,7 @@ namespace setup {
 // owner's client origin rather than centred.
 class CQuestionDlg : public framework::CDialog {
 public:
-    explicit CQuestionDlg(std::string strQuestion, QWidget* pParent = nullptr);
+    explicit CQuestionDlg(std::string strQuestion, CDialog* pParent = nullptr);
 
     bool OnCommand(int nId, framework::CommandCode code) override;
 

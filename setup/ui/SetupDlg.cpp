@@ -24,7 +24,7 @@ void ShowInformation(const char* pszKey) {
 
 }  // namespace
 
-CSetupDlg::CSetupDlg(QWidget* pParent)
+CSetupDlg::CSetupDlg(CDialog* pParent)
     : CDialog(SetupDialogTemplate(), pParent), m_hIcon(DiskIcon()) {}
 
 bool CSetupDlg::OnInitDialog() {
@@ -38,7 +38,7 @@ bool CSetupDlg::OnInitDialog() {
     SetDlgItemText(IDC_PRODUCT_TEXT, ReadIniString("Setup", "MainDialogText"));
     if (auto* pIcon = GetDlgItemAs<framework::CStatic>(IDC_PROGRAM_ICON)) {
         pIcon->SetIcon(m_hIcon);
-        pIcon->setAccessibleName(LoadSetupString(IDS_NAME_PROGRAM_ICON));
+        pIcon->SetAccessibleName(LoadSetupString(IDS_NAME_PROGRAM_ICON));
     }
     return true;  // "&Description...", the first tab stop, takes the focus
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <string>
 
 #include "framework/Dialog.h"
@@ -12,7 +11,7 @@ namespace setup {
 // run until Exit or the close box.
 class CSetupDlg : public framework::CDialog {
 public:
-    explicit CSetupDlg(QWidget* pParent = nullptr);
+    explicit CSetupDlg(CDialog* pParent = nullptr);
 
     bool OnCommand(int nId, framework::CommandCode code) override;
 
@@ -33,7 +32,7 @@ protected:
     void OnClose() override;
 
 private:
-    QIcon m_hIcon;
+    framework::CIcon m_hIcon;
 };
 
 }  // namespace setup

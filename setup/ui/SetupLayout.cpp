@@ -61,9 +61,10 @@ const CDialogTemplate kSetupDialog = {
 const CDialogTemplate kDirectoryDialog = {
     IDD_DIRECTORY,   0, 186, 85, kFontFace, kPointSize, DialogStyleNone, kDirectoryControls,
     &LoadSetupString};
+// Escape and Enter do nothing: the dialog is copying all the while it is open.
 const CDialogTemplate kProgressDialog = {
-    IDD_PROGRESS,    0, 137, 65, kFontFace, kPointSize, DialogStyleNone, kProgressControls,
-    &LoadSetupString};
+    IDD_PROGRESS,    0, 137, 65, kFontFace, kPointSize, DialogIgnoresEnterAndEscape,
+    kProgressControls, &LoadSetupString};
 const CDialogTemplate kQuestionDialog = {
     IDD_QUESTION,    0, 221, 72, kFontFace, kPointSize, DialogStyleNone, kQuestionControls,
     &LoadSetupString};

@@ -2,21 +2,21 @@
 // point, under the name setup::kWindowsEntryPoint gives. The program has read the
 // command line already and found that windows are wanted; here the toolkit starts,
 // with the installer's application object.
-#include <QApplication>
-
+#include "framework/Toolkit.h"
 #include "setup/program/WindowsModule.h"
 #include "setup/ui/SetupApp.h"
 
 extern "C" __attribute__((visibility("default"))) int SetupWindowsMain1(
     int argc, char** argv, const SetupWindowsRequest* request) {
-    QApplication application(argc, argv);
-    // The one application object, for as long as the windows run; it restores the
-    // working directory it was made in when it goes.
-    setup::CSetupApp app;
-    if (request != nullptr && request->bUninstall != 0) {
-        app.m_uninstall = setup::CUninstallRequest{
-            true, request->hostFolder != nullptr ? request->hostFolder : "",
-            request->bRemoveChanged != 0};
-    }
-    return app.Run();
+    return framework::RunWithToolkit(argc, argv, [request] {
+        // The one application object, for as long as the windows run; it restores the
+        // working directory it was made in when it goes.
+        setup::CSetupApp app;
+        if (request != nullptr && request->bUninstall != 0) {
+            app.m_uninstall = setup::CUninstallRequest{
+                true, request->hostFolder != nullptr ? request->hostFolder : "",
+                request->bRemoveChanged != 0};
+        }
+        return app.Run();
+    });
 }

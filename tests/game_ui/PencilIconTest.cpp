@@ -1,5 +1,7 @@
 #include "game/ui/PencilIcon.h"
 
+#include "framework/qt/QtIcon.h"
+
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -36,7 +38,9 @@ bool IsDark(const QColor& c) {
 }
 
 QImage Render(int size) {
-    return lettrino::PencilIconPixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+    return framework::IconPixmap(lettrino::PencilIcon(), size)
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
 }
 
 // Counts the pixels inside `region` (a predicate on x, y) that satisfy `test`.
@@ -59,7 +63,7 @@ TEST_P(PencilPicture, HasTheRequestedSizeAndATransparentBackground) {
     const int size = GetParam();
     const QImage image = Render(size);
     ASSERT_EQ(image.size(), QSize(size, size));
-    EXPECT_TRUE(lettrino::PencilIconPixmap(size).hasAlphaChannel());
+    EXPECT_TRUE(framework::IconPixmap(lettrino::PencilIcon(), size).hasAlphaChannel());
     // Nothing lies in the corners away from the diagonal.
     const int corner = size / 4;
     const int s = size;
@@ -146,7 +150,7 @@ TEST(PencilOutline, IsClosedAndDarkInTheClassicSizes) {
 }
 
 TEST(PencilIcon, OffersTheSmallAndTheLargeClassicPicture) {
-    const QIcon icon = lettrino::PencilIcon();
+    const QIcon icon = framework::ToQIcon(lettrino::PencilIcon());
     const QList<QSize> sizes = icon.availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));

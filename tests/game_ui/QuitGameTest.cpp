@@ -2,6 +2,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "game/ui/AboutDlg.h"
 #include "game/ui/QuitGameDlg.h"
 #include "game/ui/Resource.h"
 #include "tests/game_ui/GameFixture.h"
@@ -82,7 +83,7 @@ TEST_F(QuitGameTest, EverythingFoundLeavesTheMissedListEmpty) {
 
 TEST_F(QuitGameTest, AnOwnerOtherThanTheGameLeavesEverythingEmpty) {
     OpenSplatterGame();
-    QWidget stranger;
+    CAboutDlg stranger;
     CQuitGameDlg dialog("SPLATTER", &stranger);
     m_ui.OnNextDialog([](framework::CDialog& d) {
         auto& quit = dynamic_cast<CQuitGameDlg&>(d);

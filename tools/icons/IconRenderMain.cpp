@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/qt/QtIcon.h"
 #include "game/ui/PencilIcon.h"
 
 int main(int argc, char* argv[]) {
@@ -25,7 +26,7 @@ int main(int argc, char* argv[]) {
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(size);
         const QString file = QStringLiteral("%1/%2.png").arg(folder, name);
-        const QPixmap pixmap = lettrino::PencilIconPixmap(size);
+        const QPixmap pixmap = framework::IconPixmap(lettrino::PencilIcon(), size);
         if (!QDir().mkpath(folder) || pixmap.width() != size || !pixmap.save(file, "PNG")) {
             std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(file));
             return 1;

@@ -1,0 +1,10 @@
+#include "framework/Icon.h"
+
+#include <utility>
+
+namespace framework {
+
+CIcon::CIcon(CDrawing drawing, IconSmoothing smoothing, std::vector<int> sizes)
+    : m_drawing(std::move(drawing)), m_smoothing(smoothing), m_sizes(std::move(sizes)) {}
+
+}  // namespace framework
