@@ -36,6 +36,16 @@ if [ "${WINDOWS:-0}" = 1 ]; then
     # A server already running for this prefix (status 2) serves as well.
     setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || [ $? -eq 2 ]
     setsid "$wine" wineboot </dev/null >/dev/null 2>&1
+    # The tests' windows live on Wine's null graphics driver, as Qt's run on its
+    # offscreen platform: they are made, take messages and draw, without a display.
+    # Wine's desktop takes its driver when it starts, so Wine starts anew once the
+    # prefix holds the setting.
+    setsid "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f \
+        </dev/null >/dev/null 2>&1
+    /usr/lib/wine/wineserver -k || true
+    /usr/lib/wine/wineserver -w
+    setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
+    setsid "$wine" wineboot </dev/null >/dev/null 2>&1
     # The desktop of a real Windows is a folder of the user's, not a link out of the
     # profile, and the installer treats a link there as a link.
     desktop="$WINEPREFIX/drive_c/users/$(id -un)/Desktop"
