@@ -2,11 +2,9 @@
 
 #include <string>
 
-namespace platform {
+#include "platform/MessageKinds.h"
 
-enum class MessageIcon { None, Exclamation, Information, Question, Stop };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageResult { Ok, Yes, No };
+namespace platform {
 
 // The Qt-free side of the programs' user interface: message boxes, the busy pointer,
 // the default beep and the immediate end of the process. Engines call it through

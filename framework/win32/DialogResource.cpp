@@ -1,7 +1,8 @@
 #include "framework/win32/DialogResource.h"
 
-#include <commctrl.h>
 #include <windows.h>
+// After <windows.h>, whose types it uses.
+#include <commctrl.h>
 
 #include "platform/win32/WideString.h"
 

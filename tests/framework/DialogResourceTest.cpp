@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <windows.h>
+// After <windows.h>, whose types it uses.
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
