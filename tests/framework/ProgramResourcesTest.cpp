@@ -1,54 +1,51 @@
 // A program's Windows resources as the system loads them: each icon at every size its
 // drawing has, transparent around the picture, and the manifest's common controls and
 // scaling in force.
-#include "tests/framework/ProgramResourcesTest.h"
-
 #include <gtest/gtest.h>
 
 #include <windows.h>
-// After <windows.h>, whose types they use.
+// After <windows.h>, whose types it uses.
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
+
+#include "framework/Icon.h"
+#ifdef SETUP_RESOURCES
+#include "setup/ui/DiskIcon.h"
+#include "setup/ui/ProgramResources.h"
+#include "setup/ui/QuestionIcon.h"
+#else
+#include "game/ui/PencilIcon.h"
+#include "game/ui/ProgramResources.h"
+#endif
 
 namespace {
 
-constexpr COLORREF kBackground = RGB(255, 0, 255);
-
-// The icon drawn at `size` over a magenta square: a pixel shows whether the picture
-// covers it.
-class CDrawnIcon {
-public:
-    CDrawnIcon(HICON hIcon, int size) : m_size(size) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* pBits = nullptr;
-        m_hBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-        m_pPixels = static_cast<const DWORD*>(pBits);
-        m_hDC = CreateCompatibleDC(nullptr);
-        SelectObject(m_hDC, m_hBitmap);
-        const RECT all{0, 0, size, size};
-        HBRUSH hBrush = CreateSolidBrush(kBackground);
-        FillRect(m_hDC, &all, hBrush);
-        DeleteObject(hBrush);
-        DrawIconEx(m_hDC, 0, 0, hIcon, size, size, 0, nullptr, DI_NORMAL);
-        GdiFlush();
-    }
-    ~CDrawnIcon() {
-        DeleteDC(m_hDC);
-        DeleteObject(m_hBitmap);
-    }
-    bool Covers(int x, int y) const {
-        const DWORD pixel = m_pPixels[y * m_size + x] & 0xFFFFFF;
-        return pixel != 0xFF00FF;  // stored as blue, green, red
-    }
-
-private:
-    int m_size;
-    HBITMAP m_hBitmap;
-    HDC m_hDC;
-    const DWORD* m_pPixels;
+// One icon of the program's resources and the drawing it was made from.
+struct CProgramIconRow {
+    const char* name;
+    int nResourceId;
+    framework::CIcon (*icon)();
 };
+
+#ifdef SETUP_RESOURCES
+const std::vector<CProgramIconRow> kIcons = {{"Program", IDR_MAINFRAME, setup::DiskIcon},
+                                             {"Question", IDR_QUESTION, setup::QuestionIcon}};
+#else
+const std::vector<CProgramIconRow> kIcons = {{"Program", IDR_MAINFRAME, lettrino::PencilIcon}};
+#endif
+
+// Whether the picture covers its pixel (x, y), top row first: its alpha.
+bool Covers(HBITMAP hColor, int size, int x, int y) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(static_cast<std::size_t>(size) * static_cast<std::size_t>(size));
+    HDC hdc = GetDC(nullptr);
+    GetDIBits(hdc, hColor, 0, static_cast<UINT>(size), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, hdc);
+    return (pixels[static_cast<std::size_t>(y * size + x)] >> 24) >= 128;
+}
 
 class ProgramResources : public testing::TestWithParam<CProgramIconRow> {};
 
@@ -67,18 +64,17 @@ TEST_P(ProgramResources, EachIconComesAtEverySizeOfItsDrawing) {
         GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
         EXPECT_EQ(bitmap.bmWidth, size);
         EXPECT_EQ(bitmap.bmHeight, size);
+        // Every drawing leaves the corners empty and covers the middle.
+        EXPECT_FALSE(Covers(info.hbmColor, size, 0, 0));
+        EXPECT_FALSE(Covers(info.hbmColor, size, size - 1, 0));
+        EXPECT_TRUE(Covers(info.hbmColor, size, size / 2, size / 2));
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
-        // Every drawing leaves the corners empty and covers the middle.
-        const CDrawnIcon drawn(hIcon, size);
-        EXPECT_FALSE(drawn.Covers(0, 0));
-        EXPECT_FALSE(drawn.Covers(size - 1, 0));
-        EXPECT_TRUE(drawn.Covers(size / 2, size / 2));
         DestroyIcon(hIcon);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Icons, ProgramResources, testing::ValuesIn(ProgramIconRows()),
+INSTANTIATE_TEST_SUITE_P(Icons, ProgramResources, testing::ValuesIn(kIcons),
                          [](const testing::TestParamInfo<CProgramIconRow>& info) {
                              return std::string(info.param.name);
                          });
