@@ -40,26 +40,11 @@ std::string ClassName(HWND hWnd) {
     return platform::win32::Narrow(name);
 }
 
-// The system's names of the control classes, as its documentation gives them.
-const char* ExpectedClass(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Label:
-        case ControlKind::Icon:
-            return "Static";
-        case ControlKind::GroupBox:
-        case ControlKind::PushButton:
-            return "Button";
-        case ControlKind::Edit:
-            return "Edit";
-        case ControlKind::ListBox:
-            return "ListBox";
-        case ControlKind::ComboBox:
-            return "ComboBox";
-        case ControlKind::ProgressBar:
-            return "msctls_progress32";
-    }
-    return "";
-}
+// The system's names of the control classes, as its documentation gives them, in the
+// order of the control kinds: label, group box, push button, edit, list box, icon,
+// combo box, progress bar.
+constexpr const char* kClassOfKind[] = {"Static",  "Button", "Button",   "Edit",
+                                        "ListBox", "Static", "ComboBox", "msctls_progress32"};
 
 // The dialog-unit rectangle in the dialog's client pixels, as the system maps an item
 // of a template: its corner and its size each on their own.
@@ -116,7 +101,7 @@ TEST_P(DialogResource, MakesTheLayoutsControlsWhereItPutsThem) {
         SCOPED_TRACE("control " + std::to_string(control.nId));
         HWND hControl = GetDlgItem(hDlg, control.nId);
         ASSERT_NE(hControl, nullptr);
-        EXPECT_EQ(ClassName(hControl), ExpectedClass(control.kind));
+        EXPECT_EQ(ClassName(hControl), kClassOfKind[static_cast<int>(control.kind)]);
         const bool bHasText = control.kind != ControlKind::ListBox &&
                               control.kind != ControlKind::ComboBox &&
                               control.kind != ControlKind::ProgressBar;

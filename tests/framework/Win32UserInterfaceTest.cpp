@@ -40,21 +40,12 @@ std::string Text(HWND hWnd) {
     return platform::win32::Narrow(text);
 }
 
+// The box in front: the window its modal loop has made the active one.
 HWND BoxInFront() {
-    HWND hBox = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM found) {
-            wchar_t name[16] = {};
-            GetClassNameW(hWnd, name, 16);
-            if (IsWindowVisible(hWnd) && IsWindowEnabled(hWnd) && std::wstring(name) == L"#32770") {
-                *reinterpret_cast<HWND*>(found) = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&hBox));
-    return hBox;
+    HWND hActive = GetActiveWindow();
+    wchar_t name[16] = {};
+    GetClassNameW(hActive, name, 16);
+    return std::wstring(name) == L"#32770" ? hActive : nullptr;
 }
 
 CBoxSeen Read(HWND hBox) {
