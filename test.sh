@@ -36,6 +36,10 @@ if [ "${WINDOWS:-0}" = 1 ]; then
     # A server already running for this prefix (status 2) serves as well.
     setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || [ $? -eq 2 ]
     setsid "$wine" wineboot </dev/null >/dev/null 2>&1
+    # A Windows has its standard faces (Tahoma, MS Sans Serif, System, Marlett for the
+    # window buttons) in its Fonts folder; Debian's Wine keeps its own apart, where a
+    # prefix does not look.
+    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     # The tests' windows live on Wine's null graphics driver, as Qt's run on its
     # offscreen platform: they are made, take messages and draw, without a display.
     # Wine's desktop takes its driver when it starts, so Wine starts anew once the

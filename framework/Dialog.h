@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/CommandCode.h"
 #include "framework/DialogTemplate.h"
 #include "framework/DialogUnits.h"
 #include "framework/Icon.h"
@@ -15,9 +16,6 @@ namespace framework {
 
 class CComboBox;
 class CDataExchange;
-
-// How a control reached its dialog's command handler.
-enum class CommandCode { Clicked, Changed, SetFocus, Posted };
 
 // A dialog window built from a layout table. Modal runs go through the installed
 // user-interface hook; a dialog created without a parent is owned by the

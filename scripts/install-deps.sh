@@ -9,7 +9,7 @@
 set -euo pipefail
 
 if [ "${WINDOWS:-0}" = 1 ]; then
-    packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine64)
+    packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine)
 elif [ "${1:-}" = run ]; then
     packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 else

@@ -91,9 +91,6 @@ TEST_P(DialogResource, MakesTheLayoutsControlsWhereItPutsThem) {
     const RECT size = Mapped(hDlg, 0, 0, layout.cx, layout.cy);
     EXPECT_EQ(client.right, size.right);
     EXPECT_EQ(client.bottom, size.bottom);
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hDlg, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(platform::win32::Narrow(font.lfFaceName), layout.pszFontFace);
 
     std::vector<HWND> tabStops;
     int nDefaultId = 0;

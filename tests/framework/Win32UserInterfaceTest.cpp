@@ -125,51 +125,20 @@ TEST_P(Win32MessageBox, SaysWhatItIsToldAndReturnsTheAnswer) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Boxes, Win32MessageBox,
-    testing::Values(CBoxCase{"Notice",
-                             MessageIcon::Exclamation,
-                             MessageButtons::Ok,
-                             {Action::PressOk},
-                             MessageResult::Ok,
-                             {IDOK},
-                             IDOK},
-                    CBoxCase{"NoticeWithoutIcon",
-                             MessageIcon::None,
-                             MessageButtons::Ok,
-                             {Action::PressOk},
-                             MessageResult::Ok,
-                             {IDOK},
-                             IDOK},
-                    CBoxCase{"EscapeClosesANotice",
-                             MessageIcon::Stop,
-                             MessageButtons::Ok,
-                             {Action::Escape},
-                             MessageResult::Ok,
-                             {IDOK},
-                             IDOK},
-                    CBoxCase{"QuestionAnsweredNo",
-                             MessageIcon::Question,
-                             MessageButtons::YesNo,
-                             {Action::PressNo},
-                             MessageResult::No,
-                             {IDYES, IDNO},
-                             IDYES},
-                    CBoxCase{"QuestionAnsweredYes",
-                             MessageIcon::Question,
-                             MessageButtons::YesNo,
-                             {Action::PressYes},
-                             MessageResult::Yes,
-                             {IDYES, IDNO},
-                             IDYES},
-                    // Escape is no answer: the question stays until Yes or No is pressed.
-                    CBoxCase{"EscapeDoesNotAnswerAQuestion",
-                             MessageIcon::Question,
-                             MessageButtons::YesNo,
-                             {Action::Escape, Action::PressYes},
-                             MessageResult::Yes,
-                             {IDYES, IDNO},
-                             IDYES}),
+    testing::Values(
+        CBoxCase{"Notice", MessageIcon::Exclamation, MessageButtons::Ok, {Action::PressOk},
+                 MessageResult::Ok, {IDOK}, IDOK},
+        CBoxCase{"NoticeWithoutIcon", MessageIcon::None, MessageButtons::Ok, {Action::PressOk},
+                 MessageResult::Ok, {IDOK}, IDOK},
+        CBoxCase{"QuestionAnsweredNo", MessageIcon::Question, MessageButtons::YesNo,
+                 {Action::PressNo}, MessageResult::No, {IDYES, IDNO}, IDYES},
+        // Escape is no answer: the question stays until Yes or No is pressed.
+        CBoxCase{"EscapeDoesNotAnswerAQuestion", MessageIcon::Question, MessageButtons::YesNo,
+                 {Action::Escape, Action::PressYes}, MessageResult::Yes, {IDYES, IDNO}, IDYES}),
     [](const testing::TestParamInfo<CBoxCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace

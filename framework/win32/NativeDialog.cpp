@@ -1,0 +1,177 @@
+#include "framework/win32/NativeDialog.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/win32/DialogResource.h"
+#include "platform/UserInterface.h"
+#include "platform/win32/WideString.h"
+
+namespace framework::win32 {
+
+namespace {
+
+// The message a posted command arrives in; its identifier is the first parameter.
+constexpr UINT kPostedCommand = WM_APP + 1;
+
+// The system's own dialog face, which every Windows has.
+constexpr const char* kFallbackFace = "MS Shell Dlg";
+
+HWND Window(void* hWnd) {
+    return static_cast<HWND>(hWnd);
+}
+
+INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
+    }
+    auto* pDialog = reinterpret_cast<CNativeDialog*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
+    return pDialog != nullptr && pDialog->HandleMessage(hWnd, message, wParam, lParam) ? TRUE
+                                                                                       : FALSE;
+}
+
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+}  // namespace
+
+CNativeDialog::CNativeDialog(const CDialogTemplate& dialogTemplate, CNativeDialogSink& sink)
+    : m_template(dialogTemplate), m_sink(sink) {}
+
+std::string CNativeDialog::FontFace(const CDialogTemplate& dialogTemplate) {
+    if (dialogTemplate.pszFontFace == nullptr) {
+        return kFallbackFace;
+    }
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring face = platform::win32::Wide(dialogTemplate.pszFontFace);
+    if (face.size() >= LF_FACESIZE) {
+        return kFallbackFace;
+    }
+    face.copy(wanted.lfFaceName, face.size());
+    bool bFound = false;
+    HDC hdc = ::GetDC(nullptr);
+    ::EnumFontFamiliesExW(hdc, &wanted, NoteFace, reinterpret_cast<LPARAM>(&bFound), 0);
+    ::ReleaseDC(nullptr, hdc);
+    return bFound ? dialogTemplate.pszFontFace : kFallbackFace;
+}
+
+int CNativeDialog::RunModal(void* hOwner) {
+    const std::vector<std::uint16_t> resource =
+        BuildDialogResource(m_template, FontFace(m_template));
+    const INT_PTR result = ::DialogBoxIndirectParamW(
+        ::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(resource.data()),
+        Window(hOwner), DialogProc, reinterpret_cast<LPARAM>(this));
+    m_hWnd = nullptr;
+    return static_cast<int>(result);
+}
+
+void CNativeDialog::End(int nResult) {
+    if (m_hWnd != nullptr) {
+        ::EndDialog(Window(m_hWnd), nResult);
+    }
+}
+
+bool CNativeDialog::HandleMessage(void* hWnd, unsigned message, unsigned long long wParam,
+                                  long long) {
+    switch (message) {
+        case WM_INITDIALOG:
+            // Known from here on, before the sink hears of the window.
+            m_hWnd = hWnd;
+            // Its answer goes back as the message's result: whether the system sets the
+            // focus.
+            return m_sink.OnNativeInit();
+        case WM_COMMAND: {
+            const int nId = LOWORD(wParam);
+            switch (HIWORD(wParam)) {
+                case BN_CLICKED:  // also Enter and Escape, from the dialog manager
+                    m_sink.OnNativeCommand(nId, CommandCode::Clicked);
+                    return true;
+                case EN_CHANGE:
+                    m_sink.OnNativeCommand(nId, CommandCode::Changed);
+                    return true;
+                case EN_SETFOCUS:
+                    m_sink.OnNativeCommand(nId, CommandCode::SetFocus);
+                    return true;
+                default:
+                    return false;
+            }
+        }
+        case kPostedCommand:
+            m_sink.OnNativeCommand(static_cast<int>(wParam), CommandCode::Posted);
+            return true;
+        case WM_CLOSE:
+            // Handled here: the dialog manager would make it a click of Cancel.
+            m_sink.OnNativeClose();
+            return true;
+        case WM_SETCURSOR:
+            if (platform::UserInterface().BusyDepth() > 0) {
+                ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+                ::SetWindowLongPtrW(Window(m_hWnd), DWLP_MSGRESULT, TRUE);
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+void* CNativeDialog::ItemHandle(int nId) const {
+    return m_hWnd ? ::GetDlgItem(Window(m_hWnd), nId) : nullptr;
+}
+
+std::string CNativeDialog::ItemText(int nId) const {
+    HWND hItem = static_cast<HWND>(ItemHandle(nId));
+    if (hItem == nullptr) {
+        return std::string();
+    }
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hItem)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(hItem, text.data(), static_cast<int>(text.size()))));
+    return platform::win32::Narrow(text);
+}
+
+void CNativeDialog::SetItemText(int nId, const std::string& text) {
+    if (HWND hItem = static_cast<HWND>(ItemHandle(nId))) {
+        ::SetWindowTextW(hItem, platform::win32::Wide(text).c_str());
+    }
+}
+
+std::string CNativeDialog::Title() const {
+    if (m_hWnd == nullptr) {
+        return std::string();
+    }
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(Window(m_hWnd))) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(Window(m_hWnd), text.data(), static_cast<int>(text.size()))));
+    return platform::win32::Narrow(text);
+}
+
+void CNativeDialog::SetTitle(const std::string& text) {
+    if (m_hWnd != nullptr) {
+        ::SetWindowTextW(Window(m_hWnd), platform::win32::Wide(text).c_str());
+    }
+}
+
+int CNativeDialog::FocusedItem() const {
+    HWND hFocus = ::GetFocus();
+    return hFocus && m_hWnd && ::GetParent(hFocus) == Window(m_hWnd) ? ::GetDlgCtrlID(hFocus) : 0;
+}
+
+void CNativeDialog::FocusItem(int nId) {
+    if (HWND hItem = static_cast<HWND>(ItemHandle(nId))) {
+        // As Tab does: through the dialog manager, which also moves the default look.
+        ::SendMessageW(Window(m_hWnd), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hItem), TRUE);
+    }
+}
+
+void CNativeDialog::PostCommand(int nId) {
+    if (m_hWnd != nullptr) {
+        ::PostMessageW(Window(m_hWnd), kPostedCommand, static_cast<WPARAM>(nId), 0);
+    }
+}
+
+}  // namespace framework::win32
