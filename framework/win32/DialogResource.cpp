@@ -89,8 +89,7 @@ DWORD ControlStyle(const CControlTemplate& control, bool bFirst) {
     return result;
 }
 
-}  // namespace
-
+// The system's window class of a control of `kind`.
 const wchar_t* ControlClassName(ControlKind kind) {
     switch (kind) {
         case ControlKind::Label:
@@ -110,6 +109,8 @@ const wchar_t* ControlClassName(ControlKind kind) {
     }
     return WC_STATICW;
 }
+
+}  // namespace
 
 std::vector<std::uint16_t> BuildDialogResource(const CDialogTemplate& dialogTemplate,
                                                const std::string& fontFace) {

@@ -15,7 +15,4 @@ namespace framework::win32 {
 std::vector<std::uint16_t> BuildDialogResource(const CDialogTemplate& dialogTemplate,
                                                const std::string& fontFace);
 
-// The system's window class of a control of `kind`.
-const wchar_t* ControlClassName(ControlKind kind);
-
 }  // namespace framework::win32

@@ -31,6 +31,13 @@ INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
                                                                                        : FALSE;
 }
 
+std::string WindowText(HWND hWnd) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(hWnd, text.data(), static_cast<int>(text.size()))));
+    return platform::win32::Narrow(text);
+}
+
 int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
@@ -125,13 +132,7 @@ void* CNativeDialog::ItemHandle(int nId) const {
 
 std::string CNativeDialog::ItemText(int nId) const {
     HWND hItem = static_cast<HWND>(ItemHandle(nId));
-    if (hItem == nullptr) {
-        return std::string();
-    }
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hItem)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(hItem, text.data(), static_cast<int>(text.size()))));
-    return platform::win32::Narrow(text);
+    return hItem ? WindowText(hItem) : std::string();
 }
 
 void CNativeDialog::SetItemText(int nId, const std::string& text) {
@@ -141,13 +142,7 @@ void CNativeDialog::SetItemText(int nId, const std::string& text) {
 }
 
 std::string CNativeDialog::Title() const {
-    if (m_hWnd == nullptr) {
-        return std::string();
-    }
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(Window(m_hWnd))) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(Window(m_hWnd), text.data(), static_cast<int>(text.size()))));
-    return platform::win32::Narrow(text);
+    return m_hWnd ? WindowText(Window(m_hWnd)) : std::string();
 }
 
 void CNativeDialog::SetTitle(const std::string& text) {
