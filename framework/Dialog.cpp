@@ -11,8 +11,8 @@
 #include "framework/Edit.h"
 #include "framework/Static.h"
 #include "framework/WinApp.h"
-#include "framework/WindowCaption.h"
 #include "framework/qt/QtIcon.h"
+#include "framework/qt/WindowCaption.h"
 
 namespace framework {
 

@@ -9,8 +9,8 @@
 
 #include "framework/CommandCode.h"
 #include "framework/DialogTemplate.h"
-#include "framework/DialogUnits.h"
 #include "framework/Icon.h"
+#include "framework/qt/DialogUnits.h"
 
 namespace framework {
 

@@ -6,7 +6,7 @@
 #include "framework/Dialog.h"
 #include "framework/GroupBox.h"
 #include "framework/Static.h"
-#include "framework/WindowCaption.h"
+#include "framework/qt/WindowCaption.h"
 
 namespace framework {
 

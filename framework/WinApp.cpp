@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "framework/HelpWindow.h"
-#include "framework/QtUserInterface.h"
+#include "framework/qt/HelpWindow.h"
+#include "framework/qt/QtUserInterface.h"
 #include "platform/PathCase.h"
 #include "platform/ProcessStart.h"
 #include "platform/ProgramFile.h"
@@ -34,7 +34,7 @@ CWinApp::CWinApp() {
 
 CWinApp::~CWinApp() {
     if (m_pHelpWindow && QCoreApplication::instance()) {
-        delete m_pHelpWindow.data();
+        delete m_pHelpWindow;
     }
     if (g_pApp == this) {
         g_pApp = nullptr;
@@ -80,9 +80,8 @@ void CWinApp::OnHelp() {
 
 void CWinApp::ShowHelp(HelpCommand command) {
     if (command == HelpCommand::Quit) {
-        if (m_pHelpWindow) {
-            delete m_pHelpWindow.data();
-        }
+        delete m_pHelpWindow;
+        m_pHelpWindow = nullptr;
         return;
     }
     const std::string path = platform::ResolveExistingCase(m_strHelpFilePath);

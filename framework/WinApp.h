@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QPointer>
-
 #include <string>
-#include "framework/HelpWindow.h"
-
-class QWidget;
 
 namespace framework {
+
+class CDialog;
+class CHelpWindow;
 
 enum class HelpCommand { Contents, Quit };
 
@@ -49,11 +47,12 @@ public:
     void SetHelpFilePath(std::string path) { m_strHelpFilePath = std::move(path); }
 
     // The main window: owner of every dialog created without a parent.
-    QWidget* m_pMainWnd = nullptr;
+    CDialog* m_pMainWnd = nullptr;
 
 private:
     std::string m_strHelpFilePath;
-    QPointer<CHelpWindow> m_pHelpWindow;
+    // Made when the help is first asked for, and owned.
+    CHelpWindow* m_pHelpWindow = nullptr;
 };
 
 // The program path's file name without its extension; a dot in a directory name is

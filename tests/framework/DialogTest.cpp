@@ -19,9 +19,9 @@
 #include "framework/GroupBox.h"
 #include "framework/ListBox.h"
 #include "framework/Placement.h"
-#include "framework/QtUserInterface.h"
 #include "framework/Static.h"
 #include "framework/WinApp.h"
+#include "framework/qt/QtUserInterface.h"
 #include "tests/support/ScriptedDialogUserInterface.h"
 
 namespace {

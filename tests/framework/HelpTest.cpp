@@ -4,8 +4,8 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "framework/HelpWindow.h"
 #include "framework/WinApp.h"
+#include "framework/qt/HelpWindow.h"
 #include "platform/ProgramPath.h"
 #include "platform/UserInterface.h"
 #include "tests/support/ScriptedDialogUserInterface.h"

@@ -9,8 +9,8 @@
 #include <ostream>
 
 #include "framework/Dialog.h"
-#include "framework/QtUserInterface.h"
-#include "framework/WindowCaption.h"
+#include "framework/qt/QtUserInterface.h"
+#include "framework/qt/WindowCaption.h"
 #include "platform/UserInterface.h"
 #include "tests/support/ScriptedDialogUserInterface.h"
 

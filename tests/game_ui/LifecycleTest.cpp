@@ -5,6 +5,7 @@
 #include <set>
 
 #include "framework/WinApp.h"
+#include "framework/qt/HelpWindow.h"
 #include "game/engine/Dictionary.h"
 #include "game/ui/Resource.h"
 #include "tests/game_ui/GameFixture.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "framework/Dialog.h"
-#include "framework/WindowCaption.h"
+#include "framework/qt/WindowCaption.h"
 
 namespace testing_support {
 

@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "framework/Edit.h"
+#include "framework/qt/HelpWindow.h"
 #include "game/engine/Dictionary.h"
 #include "game/ui/LettrinoApp.h"
 #include "game/ui/LettrinoDlg.h"

@@ -1,4 +1,4 @@
-#include "framework/DialogUnits.h"
+#include "framework/qt/DialogUnits.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

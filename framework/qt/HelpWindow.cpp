@@ -1,4 +1,4 @@
-#include "framework/HelpWindow.h"
+#include "framework/qt/HelpWindow.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "framework/WindowCaption.h"
+#include "framework/qt/WindowCaption.h"
 
 #include <QWidget>
 

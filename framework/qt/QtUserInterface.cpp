@@ -1,4 +1,4 @@
-#include "framework/QtUserInterface.h"
+#include "framework/qt/QtUserInterface.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -12,7 +12,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
-#include "framework/WindowCaption.h"
+#include "framework/qt/WindowCaption.h"
 #include "platform/LineBreaks.h"
 
 namespace framework {
