@@ -39,7 +39,7 @@ if [ "${WINDOWS:-0}" = 1 ]; then
     # A Windows has its standard faces (Tahoma, MS Sans Serif, System, Marlett for the
     # window buttons) in its Fonts folder; Debian's Wine keeps its own apart, where a
     # prefix does not look.
-    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     # The tests' windows live on Wine's null graphics driver, as Qt's run on its
     # offscreen platform: they are made, take messages and draw, without a display.
     # Wine's desktop takes its driver when it starts, so Wine starts anew once the
