@@ -44,21 +44,17 @@ void CDialog::ShowDefaultOnFocus() {
 void CDialog::keyPressEvent(QKeyEvent* pEvent) {
     const Qt::KeyboardModifiers held =
         pEvent->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    const bool bEnterOrEscape = pEvent->key() == Qt::Key_Escape ||
-                                pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter;
-    if (held == Qt::NoModifier && bEnterOrEscape &&
-        (m_template.style & DialogIgnoresEnterAndEscape)) {
-        pEvent->accept();
-        return;
-    }
     if (held != Qt::NoModifier) {
         QDialog::keyPressEvent(pEvent);
         return;
     }
+    const bool bIgnoresEnterAndEscape = (m_template.style & DialogIgnoresEnterAndEscape) != 0;
     switch (pEvent->key()) {
         case Qt::Key_Escape:
             pEvent->accept();
-            OnCancel();
+            if (!bIgnoresEnterAndEscape) {
+                OnCancel();
+            }
             return;
         case Qt::Key_F1:
             pEvent->accept();
@@ -69,7 +65,7 @@ void CDialog::keyPressEvent(QKeyEvent* pEvent) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             pEvent->accept();
-            if (QPushButton* pButton = EnterTarget()) {
+            if (QPushButton* pButton = bIgnoresEnterAndEscape ? nullptr : EnterTarget()) {
                 pButton->click();
             }
             return;
