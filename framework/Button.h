@@ -1,24 +1,18 @@
 #pragma once
 
-#include <QPushButton>
-#include <string>
-
 #include "framework/Wnd.h"
 
 namespace framework {
 
 // A push button; "&" in its caption marks the mnemonic that clicks it. Enter is
 // left to its dialog, which decides which button it presses (or that it presses
-// none, as in a dialog that ignores Enter).
-class CButton : public CWnd<QPushButton> {
+// none, as in a dialog that ignores Enter). A click is the dialog's command.
+class CButton : public CWnd {
 public:
-    explicit CButton(QWidget* pParent);
+    CButton() = default;
 
-    void SetWindowText(const std::string& text);
-    std::string GetWindowText() const;
-
-protected:
-    void keyPressEvent(QKeyEvent* pEvent) override;
+    void Create(CDialog& dialog, const CControlTemplate& control,
+                const std::string& caption) override;
 };
 
 }  // namespace framework

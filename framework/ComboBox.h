@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QComboBox>
 #include <string>
 
 #include "framework/Wnd.h"
@@ -10,9 +9,12 @@ namespace framework {
 // A drop-down list: the user picks one of its entries and cannot type. Entries stay
 // in the order they were added. The layout gives the height of the opened list; the
 // closed control is one line high.
-class CComboBox : public CWnd<QComboBox> {
+class CComboBox : public CWnd {
 public:
-    explicit CComboBox(QWidget* pParent);
+    CComboBox() = default;
+
+    void Create(CDialog& dialog, const CControlTemplate& control,
+                const std::string& caption) override;
 
     // Appends `text`; returns its index.
     int AddString(const std::string& text);
@@ -27,16 +29,7 @@ public:
     // The selected index, or -1 when nothing is selected.
     int GetCurSel() const;
     // The selected entry's text; empty when nothing is selected.
-    std::string GetWindowText() const;
-
-    // The most pixels the opened list may take.
-    void SetDroppedHeight(int nPixels) { m_nDroppedHeight = nPixels; }
-    int GetDroppedHeight() const { return m_nDroppedHeight; }
-
-    void showPopup() override;
-
-private:
-    int m_nDroppedHeight = 0;
+    std::string GetWindowText() const override;
 };
 
 }  // namespace framework

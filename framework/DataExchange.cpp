@@ -1,6 +1,6 @@
 #include "framework/DataExchange.h"
 
-#include <QString>
+#include <algorithm>
 
 #include "framework/Edit.h"
 #include "platform/Format.h"
@@ -33,15 +33,19 @@ void CDataExchange::Text(int nId, std::string& value, int nMaxChars) {
         return;
     }
     const std::string text = m_dialog.GetDlgItemText(nId);
-    // Counted as the field counts its limit: in characters, not bytes.
-    if (QString::fromStdString(text).size() > nMaxChars) {
+    // Counted in characters, as the field counts its limit, not in bytes: every byte
+    // but a UTF-8 continuation byte begins one.
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    if (characters > nMaxChars) {
         platform::UserInterface().MessageBox(
             platform::FormatString(platform::LoadSystemString(platform::IDS_SYS_MAX_CHARS),
                                    {nMaxChars}),
             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
         if (pEdit) {
             m_dialog.GotoDlgCtrl(pEdit);
-            pEdit->selectAll();
+            pEdit->SetSel(0, -1);
         }
         Fail();
         return;

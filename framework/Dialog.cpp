@@ -1,104 +1,202 @@
-// The dialog's own state: its controls by identifier, texts, data exchange, the
-// standard commands and close requests.
+// The dialog's own state, whatever the backend: its controls by identifier, texts,
+// data exchange, the standard commands, the keys it handles and its modal run
+// through the user-interface hook.
 #include "framework/Dialog.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QGroupBox>
-
+#include "framework/Button.h"
 #include "framework/ComboBox.h"
 #include "framework/DataExchange.h"
+#include "framework/DialogUserInterface.h"
 #include "framework/Edit.h"
+#include "framework/GroupBox.h"
+#include "framework/ListBox.h"
+#include "framework/ProgressCtrl.h"
 #include "framework/Static.h"
 #include "framework/WinApp.h"
-#include "framework/qt/QtIcon.h"
-#include "framework/qt/WindowCaption.h"
 
 namespace framework {
 
-QWidget* CDialog::GetDlgItem(int nId) const {
+std::string LayoutCaption(const CDialogTemplate& dialogTemplate, int nCaptionId) {
+    if (nCaptionId == 0 || dialogTemplate.pfnLoadString == nullptr) {
+        return std::string();
+    }
+    return dialogTemplate.pfnLoadString(nCaptionId);
+}
+
+int CDialog::DoModal() {
+    if (CDialogUserInterface* pHook = DialogUserInterface()) {
+        return pHook->RunModalDialog(*this);
+    }
+    return RunModalLoop();
+}
+
+bool CDialog::CreateAndInitialize() {
+    if (m_bCreated) {
+        return false;
+    }
+    m_bCreated = true;
+    m_bEnded = false;
+    m_nModalResult = -1;
+    return CreateWindowAndInitialize();
+}
+
+bool CDialog::InitializeWindow() {
+    CreateControls();
+    UpdateData(false);
+    return OnInitDialog();
+}
+
+std::unique_ptr<CWnd> CDialog::MakeControl(const CControlTemplate& control) {
+    switch (control.kind) {
+        case ControlKind::Label:
+        case ControlKind::Icon:
+            return std::make_unique<CStatic>();
+        case ControlKind::GroupBox:
+            return std::make_unique<CGroupBox>();
+        case ControlKind::PushButton:
+            return std::make_unique<CButton>();
+        case ControlKind::Edit:
+            return std::make_unique<CEdit>();
+        case ControlKind::ListBox:
+            return std::make_unique<CListBox>();
+        case ControlKind::ComboBox:
+            return CreateComboBox(control);
+        case ControlKind::ProgressBar:
+            return std::make_unique<CProgressCtrl>();
+    }
+    return nullptr;
+}
+
+void CDialog::CreateControls() {
+    for (const CControlTemplate& control : m_template.controls) {
+        std::unique_ptr<CWnd> pControl = MakeControl(control);
+        pControl->Create(*this, control, LayoutCaption(m_template, control.nCaptionId));
+        m_controls.push_back(std::move(pControl));
+    }
+    // A label's or group box's mnemonic leads to the next control that takes focus.
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        CWnd* pBuddy = nullptr;
+        for (std::size_t j = i + 1; j < m_controls.size() && !pBuddy; ++j) {
+            if (TakesFocus(m_template.controls[j])) {
+                pBuddy = m_controls[j].get();
+            }
+        }
+        if (auto* pLabel = dynamic_cast<CStatic*>(m_controls[i].get())) {
+            pLabel->SetMnemonicTarget(pBuddy);
+        } else if (auto* pGroup = dynamic_cast<CGroupBox*>(m_controls[i].get())) {
+            pGroup->SetBuddy(pBuddy);
+        }
+    }
+}
+
+std::unique_ptr<CComboBox> CDialog::CreateComboBox(const CControlTemplate&) {
+    return std::make_unique<CComboBox>();
+}
+
+CWnd* CDialog::GetDlgItem(int nId) const {
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         if (m_template.controls[i].nId == nId) {
-            return m_controls[i];
+            return m_controls[i].get();
         }
     }
     return nullptr;
 }
 
 std::string CDialog::GetDlgItemText(int nId) const {
-    QWidget* pWidget = GetDlgItem(nId);
-    if (auto* pEdit = dynamic_cast<CEdit*>(pWidget)) {
-        return pEdit->GetWindowText();
-    }
-    if (auto* pCombo = dynamic_cast<CComboBox*>(pWidget)) {
-        return pCombo->GetWindowText();
-    }
-    if (auto* pLabel = dynamic_cast<QLabel*>(pWidget)) {
-        return pLabel->text().toStdString();
-    }
-    if (auto* pButton = dynamic_cast<QAbstractButton*>(pWidget)) {
-        return pButton->text().toStdString();
-    }
-    if (auto* pGroup = dynamic_cast<QGroupBox*>(pWidget)) {
-        return pGroup->title().toStdString();
-    }
-    return std::string();
+    const CWnd* pControl = GetDlgItem(nId);
+    return pControl ? pControl->GetWindowText() : std::string();
 }
 
 void CDialog::SetDlgItemText(int nId, const std::string& text) {
-    QWidget* pWidget = GetDlgItem(nId);
-    const QString value = QString::fromStdString(text);
-    if (auto* pEdit = dynamic_cast<CEdit*>(pWidget)) {
-        pEdit->SetWindowText(text);
-    } else if (auto* pStatic = dynamic_cast<CStatic*>(pWidget)) {
-        pStatic->SetWindowText(text);
-    } else if (auto* pLabel = dynamic_cast<QLabel*>(pWidget)) {
-        pLabel->setText(value);
-    } else if (auto* pButton = dynamic_cast<QAbstractButton*>(pWidget)) {
-        pButton->setText(value);
-    } else if (auto* pGroup = dynamic_cast<QGroupBox*>(pWidget)) {
-        pGroup->setTitle(value);
+    if (CWnd* pControl = GetDlgItem(nId)) {
+        pControl->SetWindowText(text);
     }
 }
 
 void CDialog::NameDlgItemAfterCaption(int nId, const std::string& caption) {
-    NameAfterCaption(GetDlgItem(nId), QString::fromStdString(caption));
+    NameAfterCaption(GetDlgItem(nId), caption);
 }
 
-QWidget* CDialog::GetOwner() const {
-    if (QWidget* pParent = parentWidget()) {
-        return pParent;
+std::vector<CWnd*> CDialog::GetControls() const {
+    std::vector<CWnd*> controls;
+    for (const auto& pControl : m_controls) {
+        controls.push_back(pControl.get());
+    }
+    return controls;
+}
+
+CWnd* CDialog::GetFocusedControl() const {
+    for (const auto& pControl : m_controls) {
+        if (pControl->HasFocus()) {
+            return pControl.get();
+        }
+    }
+    return nullptr;
+}
+
+CWnd* CDialog::LayoutDefaultButton() const {
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_template.controls[i].style & StyleDefaultButton) {
+            return m_controls[i].get();
+        }
+    }
+    return nullptr;
+}
+
+int CDialog::GetDefaultButtonId() const {
+    if (m_template.style & DialogIgnoresEnterAndEscape) {
+        return 0;
+    }
+    const auto usable = [](const CWnd* pButton) {
+        return pButton && pButton->IsWindowEnabled() && pButton->IsWindowVisible();
+    };
+    // The focused push button when it can be pressed, else the layout's default.
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_template.controls[i].kind == ControlKind::PushButton && m_controls[i]->HasFocus() &&
+            usable(m_controls[i].get())) {
+            return m_template.controls[i].nId;
+        }
+    }
+    const CWnd* pDefault = LayoutDefaultButton();
+    if (!usable(pDefault)) {
+        return 0;
+    }
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i].get() == pDefault) {
+            return m_template.controls[i].nId;
+        }
+    }
+    return 0;
+}
+
+CDialog* CDialog::GetOwner() const {
+    if (m_pParent) {
+        return m_pParent;
     }
     CWinApp* pApp = CWinApp::GetApp();
-    QWidget* pMain = pApp ? pApp->m_pMainWnd : nullptr;
+    CDialog* pMain = pApp ? pApp->m_pMainWnd : nullptr;
     return pMain == this ? nullptr : pMain;
 }
 
-void CDialog::PostCommand(int nId) {
-    QMetaObject::invokeMethod(
-        this, [this, nId] { OnCommand(nId, CommandCode::Posted); }, Qt::QueuedConnection);
-}
-
-void CDialog::SetClassIcon(const CIcon& icon) {
-    QApplication::setWindowIcon(ToQIcon(icon));
-}
-
-void CDialog::SetWindowText(const std::string& text) {
-    SetWindowCaption(*this, text);
-}
-
-std::string CDialog::GetWindowText() const {
-    return WindowCaption(*this);
-}
-
-void CDialog::GotoDlgCtrl(QWidget* pControl) {
-    if (pControl) {
-        pControl->setFocus(Qt::TabFocusReason);
+void CDialog::OnEscapeKey() {
+    if (!(m_template.style & DialogIgnoresEnterAndEscape)) {
+        OnCancel();
     }
 }
 
-void CDialog::SetIcon(const CIcon& icon, bool) {
-    setWindowIcon(ToQIcon(icon));
+void CDialog::OnEnterKey() {
+    // Decided from the focus at the moment of the key, so that no state left from
+    // earlier focus changes (which an inactive window does not even see) can send
+    // Enter to a button that is disabled or hidden by now.
+    if (const int nId = GetDefaultButtonId()) {
+        OnCommand(nId, CommandCode::Clicked);
+    }
+}
+
+void CDialog::OnHelpKey() {
+    if (CWinApp* pApp = CWinApp::GetApp()) {
+        pApp->OnHelp();
+    }
 }
 
 bool CDialog::UpdateData(bool bSaveAndValidate) {
@@ -140,20 +238,6 @@ void CDialog::OnCancel() {
 
 void CDialog::OnClose() {
     OnCancel();
-}
-
-void CDialog::closeEvent(QCloseEvent* pEvent) {
-    // Ending the dialog hides it; only a close request of the user arrives here.
-    pEvent->ignore();
-    OnClose();
-}
-
-void CDialog::reject() {
-    OnCancel();
-}
-
-void CDialog::accept() {
-    OnOK();
 }
 
 }  // namespace framework

@@ -1,35 +1,39 @@
 #pragma once
 
-#include <QDialog>
-#include <QEventLoop>
-#include <QPointer>
-#include <QPushButton>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/CommandCode.h"
 #include "framework/DialogTemplate.h"
 #include "framework/Icon.h"
-#include "framework/qt/DialogUnits.h"
+#include "framework/Wnd.h"
 
 namespace framework {
 
 class CComboBox;
 class CDataExchange;
+// The backend's window of a dialog; each backend defines it.
+class CDialogWindow;
+
+// The text of `nCaptionId` in the layout's string table; empty for 0.
+std::string LayoutCaption(const CDialogTemplate& dialogTemplate, int nCaptionId);
 
 // A dialog window built from a layout table. Modal runs go through the installed
 // user-interface hook; a dialog created without a parent is owned by the
 // application's main window while it runs.
-class CDialog : public QDialog {
+class CDialog {
 public:
-    explicit CDialog(const CDialogTemplate& dialogTemplate, QWidget* pParent = nullptr);
-    ~CDialog() override;
+    explicit CDialog(const CDialogTemplate& dialogTemplate, CDialog* pParent = nullptr);
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+    virtual ~CDialog();
 
     // Runs the dialog modally; returns the result passed to EndDialog.
     int DoModal();
 
-    // Builds the controls, exchanges data and runs OnInitDialog; returns what
-    // OnInitDialog returned. Does nothing the second time.
+    // Builds the window and its controls, exchanges data and runs OnInitDialog;
+    // returns what OnInitDialog returned. Does nothing the second time.
     bool CreateAndInitialize();
 
     // Runs the platform's modal loop; used by the real hook.
@@ -40,7 +44,7 @@ public:
     int GetModalResult() const { return m_nModalResult; }
 
     const CDialogTemplate& GetTemplate() const { return m_template; }
-    QWidget* GetDlgItem(int nId) const;
+    CWnd* GetDlgItem(int nId) const;
     template <class T>
     T* GetDlgItemAs(int nId) const {
         return dynamic_cast<T*>(GetDlgItem(nId));
@@ -50,16 +54,24 @@ public:
     // Names control `nId` after `caption`, a label's text that leads to it by mnemonic
     // (without the marks); a button keeps the name its own caption gives it.
     void NameDlgItemAfterCaption(int nId, const std::string& caption);
-    // The controls in tab order.
-    const std::vector<QWidget*>& GetControls() const { return m_controls; }
+    // The controls in layout order, which is tab order.
+    std::vector<CWnd*> GetControls() const;
+    // The control with the keyboard focus; nullptr when none of this dialog has it.
+    CWnd* GetFocusedControl() const;
+    // The identifier of the push button Enter presses now, 0 when it presses none.
+    int GetDefaultButtonId() const;
 
-    // The window this dialog belongs to: its parent, else the application's main
-    // window (unless that is this dialog).
-    QWidget* GetOwner() const;
+    // The dialog this one belongs to: its parent, else the application's main window
+    // (unless that is this dialog).
+    CDialog* GetOwner() const;
 
     // Queues command `nId` to this dialog; it runs from the event loop, so after a
     // dialog that posts it during initialisation is on screen.
     void PostCommand(int nId);
+
+    // Shows the window without running a loop; a modal run shows it itself.
+    void ShowWindow();
+    bool IsWindowVisible() const;
 
     // Paints the dialog and its controls now, once the window system has put the
     // window on screen; before long work that takes no events, so that the window is
@@ -72,7 +84,7 @@ public:
     // Puts the dialog's top-left corner at the top-left corner of its owner's client
     // area, where a dialog that is not centred opens.
     void PlaceAtOwnerOrigin();
-    void GotoDlgCtrl(QWidget* pControl);
+    void GotoDlgCtrl(CWnd* pControl);
     void SetIcon(const CIcon& icon, bool bBigIcon);
     // Makes `icon` the window icon of every dialog of the program, this one and those
     // opened later.
@@ -88,10 +100,18 @@ public:
     // Moves data between controls and members; false when validation failed.
     bool UpdateData(bool bSaveAndValidate = true);
 
-    const CDialogUnits& GetDialogUnits() const { return m_units; }
+    // The backend's window; made with the dialog.
+    CDialogWindow& GetWindow() const { return *m_pWindow; }
 
     // Dispatches a control's notification; returns whether it was handled.
     virtual bool OnCommand(int nId, CommandCode code);
+
+    // The keys a dialog handles itself, as the backend reports them: Escape cancels
+    // and Enter presses the button the focus designates (neither in a dialog that
+    // ignores them), F1 asks for help.
+    void OnEscapeKey();
+    void OnEnterKey();
+    void OnHelpKey();
 
 protected:
     virtual void DoDataExchange(CDataExchange& dx);
@@ -102,36 +122,33 @@ protected:
     // The close box, Alt+F4 or the system menu's Close; cancels by default.
     virtual void OnClose();
 
-    // Makes the widget for a combo box of the layout; a dialog whose list has
+    // Makes the object for a combo box of the layout; a dialog whose list has
     // operations of its own returns an object of its derived class here.
-    virtual CComboBox* CreateComboBox(const CControlTemplate& control);
-
-    void keyPressEvent(QKeyEvent* pEvent) override;
-    void closeEvent(QCloseEvent* pEvent) override;
-    void reject() override;
-    void accept() override;
+    virtual std::unique_ptr<CComboBox> CreateComboBox(const CControlTemplate& control);
 
 private:
-    QWidget* CreateControl(const CControlTemplate& control, const QString& caption);
-    void ApplyWindowFlags();
+    // The backend's window passes close requests and its own accept and reject on.
+    friend class CDialogWindow;
 
+    // The backend's half of CreateAndInitialize: makes the window, which calls
+    // InitializeWindow once it exists, and sets the first focus when that says so.
+    bool CreateWindowAndInitialize();
+    // Makes the controls, fills them from the members and runs OnInitDialog.
+    bool InitializeWindow();
+    std::unique_ptr<CWnd> MakeControl(const CControlTemplate& control);
+    // Makes the controls of the layout and links each label's and group box's
+    // mnemonic to the control it leads to.
+    void CreateControls();
     // The push button the layout marks as the dialog's default, if any.
-    QPushButton* LayoutDefaultButton() const;
-    // The button Enter presses now: the focused push button when it is enabled,
-    // else the layout's default button when it is enabled and visible, else none.
-    QPushButton* EnterTarget() const;
-    // Gives the default-button look to the focused push button, else to the
-    // layout's default button.
-    void ShowDefaultOnFocus();
+    CWnd* LayoutDefaultButton() const;
 
     const CDialogTemplate& m_template;
-    CDialogUnits m_units;
-    std::vector<QWidget*> m_controls;
+    CDialog* m_pParent;
+    std::unique_ptr<CDialogWindow> m_pWindow;
+    std::vector<std::unique_ptr<CWnd>> m_controls;
     bool m_bCreated = false;
     bool m_bEnded = false;
     int m_nModalResult = -1;
-    // The loop of a main window's run, which EndDialog leaves.
-    QPointer<QEventLoop> m_pMainLoop;
 };
 
 }  // namespace framework

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLineEdit>
 #include <functional>
 #include <string>
 
@@ -9,19 +8,25 @@
 namespace framework {
 
 // A one-line edit field. With upper-casing on, every character put into it is
-// upper-cased, whether typed, pasted or set by the program. The text limit binds
-// what the user types or pastes only; text set by the program is taken whole, and
-// one longer than the limit can still be shortened.
-class CEdit : public CWnd<QLineEdit> {
+// upper-cased, whether typed, pasted or set by the program: one capital for one
+// letter (a letter whose capital is several characters keeps its place), and a
+// letter outside ASCII never becomes an ASCII one. The text limit binds what the
+// user types or pastes only; text set by the program is taken whole, and one longer
+// than the limit can still be shortened. Changes and gaining the focus are the
+// dialog's commands.
+class CEdit : public CWnd {
 public:
-    explicit CEdit(QWidget* pParent);
+    CEdit() = default;
     ~CEdit() override;
+
+    void Create(CDialog& dialog, const CControlTemplate& control,
+                const std::string& caption) override;
 
     void SetUpperCase(bool bUpperCase);
     bool IsUpperCase() const { return m_bUpperCase; }
 
-    void SetWindowText(const std::string& text);
-    std::string GetWindowText() const;
+    void SetWindowText(const std::string& text) override;
+    std::string GetWindowText() const override;
 
     // The most characters the user may type; 0 means no limit of the field's own.
     void LimitText(int nMaxChars);
@@ -32,21 +37,13 @@ public:
     void SetSel(int nStart, int nEnd);
     void GetSel(int& nStart, int& nEnd) const;
 
-    // Called after the field has gained the focus.
-    std::function<void()> m_fnOnSetFocus;
-
-protected:
-    void focusInEvent(QFocusEvent* pEvent) override;
+    // The backend's rules for what the user puts in; made with the window.
+    class CInputRules;
 
 private:
-    class CInputRules;
-    friend class CInputRules;
-
-    CInputRules* m_pRules;
+    CInputRules* m_pRules = nullptr;
     bool m_bUpperCase = false;
-    bool m_bProgramChange = false;
     int m_nLimit = 0;
-    qsizetype m_nAcceptedLength = 0;
 };
 
 }  // namespace framework

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QGroupBox>
-#include <QPointer>
-
 #include "framework/Wnd.h"
 
 namespace framework {
@@ -10,17 +7,15 @@ namespace framework {
 // A frame with a caption. The controls it frames are the dialog's own children
 // (layouts place everything absolutely), so the caption's mnemonic moves the focus
 // to the control that follows the group box in tab order.
-class CGroupBox : public CWnd<QGroupBox> {
+class CGroupBox : public CWnd {
 public:
-    explicit CGroupBox(QWidget* pParent);
+    CGroupBox() = default;
 
-    void SetBuddy(QWidget* pBuddy) { m_pBuddy = pBuddy; }
+    void Create(CDialog& dialog, const CControlTemplate& control,
+                const std::string& caption) override;
 
-protected:
-    bool event(QEvent* pEvent) override;
-
-private:
-    QPointer<QWidget> m_pBuddy;
+    // The control the caption's mnemonic leads to, which it also names.
+    void SetBuddy(CWnd* pBuddy);
 };
 
 }  // namespace framework

@@ -19,18 +19,22 @@ public:
     using CDrawing = std::function<void(CIconCanvas& canvas, int nSize)>;
 
     CIcon() = default;
-    // The icon offers a picture at each of `sizes`, each drawn for its size.
-    CIcon(CDrawing drawing, IconSmoothing smoothing, std::vector<int> sizes);
+    // The icon offers a picture at each of `sizes`, each drawn for its size. A
+    // backend that cannot draw takes the pictures made from the drawing from the
+    // program's resources, as icon `nResourceId`.
+    CIcon(CDrawing drawing, IconSmoothing smoothing, std::vector<int> sizes, int nResourceId);
 
     bool IsNull() const { return !m_drawing; }
     const CDrawing& GetDrawing() const { return m_drawing; }
     IconSmoothing GetSmoothing() const { return m_smoothing; }
     const std::vector<int>& GetSizes() const { return m_sizes; }
+    int GetResourceId() const { return m_nResourceId; }
 
 private:
     CDrawing m_drawing;
     IconSmoothing m_smoothing = IconSmoothing::Always;
     std::vector<int> m_sizes;
+    int m_nResourceId = 0;
 };
 
 }  // namespace framework

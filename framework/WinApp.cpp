@@ -1,14 +1,8 @@
 #include "framework/WinApp.h"
 
-#include <QApplication>
-
-#include "framework/qt/HelpWindow.h"
-#include "framework/qt/QtUserInterface.h"
-#include "platform/PathCase.h"
 #include "platform/ProcessStart.h"
 #include "platform/ProgramFile.h"
 #include "platform/ProgramPath.h"
-#include "platform/SystemStrings.h"
 #include "platform/UserInterface.h"
 
 namespace framework {
@@ -33,8 +27,8 @@ CWinApp::CWinApp() {
 }
 
 CWinApp::~CWinApp() {
-    if (m_pHelpWindow && QCoreApplication::instance()) {
-        delete m_pHelpWindow;
+    if (m_pHelpWindow) {
+        ShowHelp(HelpCommand::Quit);
     }
     if (g_pApp == this) {
         g_pApp = nullptr;
@@ -52,20 +46,6 @@ void CWinApp::InitApplication() {
     m_strHelpFilePath = platform::ReplaceFileExtension(programPath, ".HLP");
 }
 
-int CWinApp::Run() {
-    InitApplication();
-    CQtUserInterface userInterface;
-    platform::SetUserInterface(&userInterface);
-    int exitCode = 0;
-    if (InitInstance()) {
-        exitCode = QApplication::exec();
-    }
-    exitCode = std::max(exitCode, ExitInstance());
-    ShowHelp(HelpCommand::Quit);
-    platform::SetUserInterface(nullptr);
-    return exitCode;
-}
-
 bool CWinApp::InitInstance() {
     return false;
 }
@@ -76,25 +56,6 @@ int CWinApp::ExitInstance() {
 
 void CWinApp::OnHelp() {
     ShowHelp(HelpCommand::Contents);
-}
-
-void CWinApp::ShowHelp(HelpCommand command) {
-    if (command == HelpCommand::Quit) {
-        delete m_pHelpWindow;
-        m_pHelpWindow = nullptr;
-        return;
-    }
-    const std::string path = platform::ResolveExistingCase(m_strHelpFilePath);
-    if (m_strHelpFilePath.empty() || !CHelpWindow::CanShow(path)) {
-        platform::UserInterface().MessageBox(
-            platform::LoadSystemString(platform::IDS_SYS_HELP_FAILED),
-            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
-        return;
-    }
-    if (!m_pHelpWindow) {
-        m_pHelpWindow = new CHelpWindow();
-    }
-    m_pHelpWindow->ShowContents(path);
 }
 
 }  // namespace framework

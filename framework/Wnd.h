@@ -1,31 +1,53 @@
 #pragma once
 
-#include <QString>
 #include <string>
 
 namespace framework {
 
-// What the program asks of every control, whatever its kind: whether it takes input,
-// whether it shows, the focus and the name assistive technology announces. Each
-// control class puts these over the widget it is made of.
-template <class TWidget>
-class CWnd : public TWidget {
-public:
-    using TWidget::TWidget;
+class CDialog;
+struct CControlTemplate;
 
-    void EnableWindow(bool bEnable) { this->setEnabled(bEnable); }
-    bool IsWindowEnabled() const { return this->isEnabled(); }
+// A control of a dialog, whatever its kind: whether it takes input, whether it
+// shows, the focus, its text and the name assistive technology announces. It holds
+// the backend's window for it (a widget, or the handle of a window the system made
+// from the layout), which lives as long as the control.
+class CWnd {
+public:
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd();
+
+    void EnableWindow(bool bEnable);
+    bool IsWindowEnabled() const;
     // Shows or hides the control; it is on screen while its dialog is.
-    void ShowWindow(bool bShow) { this->setVisible(bShow); }
-    bool IsWindowVisible() const { return !this->isHidden(); }
-    void SetFocus() { this->setFocus(); }
-    void SetAccessibleName(const std::string& name) {
-        this->setAccessibleName(QString::fromStdString(name));
-    }
+    void ShowWindow(bool bShow);
+    bool IsWindowVisible() const;
+    void SetFocus();
+    // Whether the control has the keyboard focus of its dialog.
+    bool HasFocus() const;
+    void SetAccessibleName(const std::string& name);
     // What a screen reader adds after the name when asked for more.
-    void SetAccessibleDescription(const std::string& description) {
-        this->setAccessibleDescription(QString::fromStdString(description));
-    }
+    void SetAccessibleDescription(const std::string& description);
+
+    // The caption of a label, button or group box, an edit's text, a drop-down list's
+    // selected entry; empty for the controls that have none.
+    virtual void SetWindowText(const std::string& text);
+    virtual std::string GetWindowText() const;
+
+    // Gives the control its window in `dialog`, from its entry in the dialog's layout;
+    // `caption` is the entry's caption from the string table. The dialog calls it once.
+    virtual void Create(CDialog& dialog, const CControlTemplate& control,
+                        const std::string& caption) = 0;
+
+    // The backend's window: the widget with Qt, the window handle on Windows.
+    void* GetNativeWindow() const { return m_pNative; }
+
+protected:
+    CWnd() = default;
+    void Attach(void* pNative) { m_pNative = pNative; }
+
+private:
+    void* m_pNative = nullptr;
 };
 
 }  // namespace framework

@@ -12,6 +12,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
+#include "framework/qt/DialogWindow.h"
 #include "framework/qt/WindowCaption.h"
 #include "platform/LineBreaks.h"
 
@@ -73,7 +74,7 @@ QWidget* BoxOwner() {
         return pModal;
     }
     CWinApp* pApp = CWinApp::GetApp();
-    return pApp ? pApp->m_pMainWnd : nullptr;
+    return pApp && pApp->m_pMainWnd ? &pApp->m_pMainWnd->GetWindow() : nullptr;
 }
 
 // Keeps the dialogs' keyboard handling out of a pump of long work: Escape, Enter,

@@ -1,6 +1,7 @@
 #include "game/ui/PencilIcon.h"
 
 #include "framework/IconCanvas.h"
+#include "game/ui/ProgramResources.h"
 
 namespace lettrino {
 
@@ -177,7 +178,7 @@ void PaintPencil(CIconCanvas& canvas, int size) {
 
 framework::CIcon PencilIcon() {
     return framework::CIcon(PaintPencil, framework::IconSmoothing::AboveClassicSize,
-                            {16, 32, 48, 64});
+                            {16, 32, 48, 64}, IDR_MAINFRAME);
 }
 
 }  // namespace lettrino

@@ -26,9 +26,10 @@ CDirectoryDlg::CDirectoryDlg(CDialog* pParent)
     : CDialog(DirectoryDialogTemplate(), pParent),
       m_strDirectory(ReadIniString("Setup", "DefaultDirectory")) {}
 
-framework::CComboBox* CDirectoryDlg::CreateComboBox(const framework::CControlTemplate& control) {
+std::unique_ptr<framework::CComboBox> CDirectoryDlg::CreateComboBox(
+    const framework::CControlTemplate& control) {
     if (control.nId == IDC_DRIVE) {
-        return new CDriveComboBox(this);
+        return std::make_unique<CDriveComboBox>();
     }
     return CDialog::CreateComboBox(control);
 }

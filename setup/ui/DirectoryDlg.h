@@ -26,7 +26,8 @@ protected:
     void DoDataExchange(framework::CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnOK() override;
-    framework::CComboBox* CreateComboBox(const framework::CControlTemplate& control) override;
+    std::unique_ptr<framework::CComboBox> CreateComboBox(
+        const framework::CControlTemplate& control) override;
 
 private:
     // Selects the whole directory field, caret in view, and gives it the focus.

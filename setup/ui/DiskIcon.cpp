@@ -1,6 +1,7 @@
 #include "setup/ui/DiskIcon.h"
 
 #include "framework/IconCanvas.h"
+#include "setup/ui/ProgramResources.h"
 
 namespace setup {
 
@@ -66,7 +67,7 @@ void PaintDiskette(framework::CIconCanvas& canvas, int size) {
 
 framework::CIcon DiskIcon() {
     return framework::CIcon(PaintDiskette, framework::IconSmoothing::AboveClassicSize,
-                            {16, 32, 48, 64});
+                            {16, 32, 48, 64}, IDR_MAINFRAME);
 }
 
 }  // namespace setup

@@ -1,6 +1,5 @@
 #include "setup/ui/DriveComboBox.h"
 
-#include "framework/Dialog.h"
 #include "platform/AsciiCase.h"
 #include "platform/DriveMap.h"
 #include "platform/Format.h"
@@ -9,7 +8,7 @@
 namespace setup {
 
 void CDriveComboBox::FillDrives() {
-    if (dynamic_cast<framework::CDialog*>(parentWidget()) == nullptr) {
+    if (GetNativeWindow() == nullptr) {
         return;
     }
     ResetContent();

@@ -1,6 +1,7 @@
 #include "setup/ui/QuestionIcon.h"
 
 #include "framework/IconCanvas.h"
+#include "setup/ui/ProgramResources.h"
 
 namespace setup {
 
@@ -35,7 +36,8 @@ void PaintQuestionMark(framework::CIconCanvas& canvas, int /*size*/) {
 }  // namespace
 
 framework::CIcon QuestionIcon() {
-    return framework::CIcon(PaintQuestionMark, framework::IconSmoothing::Always, {32, 48, 64});
+    return framework::CIcon(PaintQuestionMark, framework::IconSmoothing::Always, {32, 48, 64},
+                            IDR_QUESTION);
 }
 
 }  // namespace setup

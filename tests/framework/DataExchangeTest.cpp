@@ -1,7 +1,6 @@
 // Data exchange of a text with a maximum length: limited on the way in, refused on
 // the way out with one message, the field focused with its text selected.
 #include <gtest/gtest.h>
-#include <QTest>
 #include <ostream>
 
 #include "framework/DataExchange.h"
@@ -12,6 +11,7 @@
 namespace {
 
 using namespace framework;
+using namespace testing_support;
 
 enum { IDC_FIELD = 10, IDC_OTHER };
 
@@ -49,18 +49,18 @@ struct CLimitCase {
 class LimitedTextTest : public ::testing::TestWithParam<CLimitCase> {};
 
 TEST_P(LimitedTextTest, LimitsTypingAndRefusesALongerText) {
-    testing_support::CScriptedDialogUserInterface ui;
+    CScriptedDialogUserInterface ui;
     CLimitedDialog dialog;
     dialog.m_strField = GetParam().initial;
     dialog.CreateAndInitialize();
-    dialog.show();
+    dialog.ShowWindow();
     auto* pField = dialog.GetDlgItemAs<CEdit>(IDC_FIELD);
     EXPECT_EQ(pField->GetLimitText(), 5);
-    pField->end(false);
-    QTest::keyClicks(pField, QString::fromStdString(GetParam().typed));
+    Press(dialog, Key::End);
+    Type(dialog, GetParam().typed);
     EXPECT_EQ(pField->GetWindowText(), GetParam().field);
 
-    dialog.GetDlgItem(IDC_OTHER)->setFocus();
+    dialog.GetDlgItem(IDC_OTHER)->SetFocus();
     dialog.SetDlgItemText(IDC_OTHER, "changed");
     if (!GetParam().bSaved) {
         ui.Answer(platform::MessageResult::Ok);
@@ -78,8 +78,10 @@ TEST_P(LimitedTextTest, LimitsTypingAndRefusesALongerText) {
     EXPECT_EQ(ui.Transcript()[0].buttons, platform::MessageButtons::Ok);
     EXPECT_EQ(dialog.m_strField, GetParam().initial);  // untouched
     EXPECT_EQ(dialog.m_strOther, "other");             // the pass stopped at the refusal
-    EXPECT_EQ(dialog.focusWidget(), pField);
-    EXPECT_EQ(pField->selectedText(), pField->text());
+    EXPECT_EQ(dialog.GetFocusedControl(), pField);
+    int nStart = -1, nEnd = -1;
+    pField->GetSel(nStart, nEnd);
+    EXPECT_EQ(std::pair(nStart, nEnd), std::pair(0, static_cast<int>(GetParam().field.size())));
 }
 
 INSTANTIATE_TEST_SUITE_P(

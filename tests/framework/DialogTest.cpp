@@ -3,32 +3,32 @@
 // runs through the test seam.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
+#endif
 #include <ostream>
 
-#include "framework/Button.h"
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
-#include "framework/GroupBox.h"
-#include "framework/ListBox.h"
-#include "framework/Placement.h"
-#include "framework/Static.h"
 #include "framework/WinApp.h"
+#ifndef _WIN32
+#include "framework/qt/DialogWindow.h"
+#include "framework/qt/Placement.h"
 #include "framework/qt/QtUserInterface.h"
+#include "framework/qt/QtWidget.h"
+#endif
 #include "tests/support/ScriptedDialogUserInterface.h"
 
 namespace {
 
 using namespace framework;
-using testing_support::CScriptedDialogUserInterface;
-using testing_support::ShownKind;
+using namespace testing_support;
 
 enum { IDC_NAME_LABEL = 10, IDC_NAME, IDC_GROUP, IDC_LIST, IDC_SPARE };
 
@@ -66,7 +66,7 @@ const CDialogTemplate kTemplate = {
 
 class CTestDialog : public CDialog {
 public:
-    explicit CTestDialog(QWidget* pParent = nullptr) : CDialog(kTemplate, pParent) {}
+    explicit CTestDialog(CDialog* pParent = nullptr) : CDialog(kTemplate, pParent) {}
 
     std::string m_strName = "ada";
     std::vector<int> m_posted;
@@ -99,29 +99,34 @@ class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_dialog.CreateAndInitialize();
-        m_dialog.show();
+        m_dialog.ShowWindow();
     }
 
     CScriptedDialogUserInterface m_ui;
     CTestDialog m_dialog;
 };
 
+// What the Qt backend makes of the layout, in pixels.
+#ifndef _WIN32
 TEST_F(DialogTest, PlacesControlsInDialogUnitsOfTheDialogFont) {
+    const CDialogWindow& window = m_dialog.GetWindow();
     // The named face is missing, so the system font at the template's size is used.
-    EXPECT_EQ(m_dialog.font().pointSize(), 10);
-    const CDialogUnits& units = m_dialog.GetDialogUnits();
-    const QFontMetrics metrics(m_dialog.font());
+    EXPECT_EQ(window.font().pointSize(), 10);
+    const CDialogUnits& units = window.Units();
+    const QFontMetrics metrics(window.font());
     const double average =
         metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
     EXPECT_NEAR(units.BaseX(), average, 0.5);
     EXPECT_EQ(units.BaseY(), metrics.height());
-    EXPECT_EQ(m_dialog.size(), units.ToPixels(0, 0, 112, 80).size());
+    EXPECT_EQ(window.size(), units.ToPixels(0, 0, 112, 80).size());
     for (std::size_t i = 0; i < std::size(kControls); ++i) {
         const CControlTemplate& control = kControls[i];
         SCOPED_TRACE(control.nId);
-        EXPECT_EQ(m_dialog.GetDlgItem(control.nId)->geometry(),
+        EXPECT_EQ(Widget(*m_dialog.GetDlgItem(control.nId))->geometry(),
                   units.ToPixels(control.x, control.y, control.cx, control.cy));
     }
+    // The button Enter presses looks like it.
+    EXPECT_TRUE(WidgetAs<QPushButton>(*m_dialog.GetDlgItem(CommandOk))->isDefault());
 }
 
 // The font as 1x, 1.5x and 2x font resolutions size it: a control ends where the next
@@ -136,20 +141,23 @@ TEST(DialogScaleTest, NeighboursMeetAndWrappingLabelsHoldTheirLines) {
             77, 1, 112, 80, "No Such Face", nPointSize, DialogStyleNone, kRow, &LoadTestString};
         CDialog dialog(scaled);
         dialog.CreateAndInitialize();
-        const QRect label = dialog.GetDlgItem(IDC_NAME_LABEL)->geometry();
-        EXPECT_EQ(label.right() + 1, dialog.GetDlgItem(IDC_NAME)->x()) << nPointSize;
-        EXPECT_GE(label.height(), 3 * QFontMetrics(dialog.font()).lineSpacing()) << nPointSize;
+        const QRect label = Widget(*dialog.GetDlgItem(IDC_NAME_LABEL))->geometry();
+        EXPECT_EQ(label.right() + 1, Widget(*dialog.GetDlgItem(IDC_NAME))->x()) << nPointSize;
+        EXPECT_GE(label.height(), 3 * QFontMetrics(dialog.GetWindow().font()).lineSpacing())
+            << nPointSize;
     }
 }
+#endif
 
 TEST_F(DialogTest, AppliesCaptionsStylesAndDataExchange) {
-    EXPECT_EQ(m_dialog.windowTitle().toStdString(), "Test Dialog");
+    EXPECT_EQ(m_dialog.GetWindowText(), "Test Dialog");
     EXPECT_EQ(m_dialog.GetDlgItemText(IDC_NAME_LABEL), "&Name:");
     EXPECT_EQ(m_dialog.GetDlgItemText(IDC_NAME), "ada");  // moved in before OnInitDialog
-    EXPECT_TRUE(m_dialog.GetDlgItem(IDC_SPARE)->isHidden());
-    EXPECT_FALSE(m_dialog.GetDlgItem(CommandCancel)->isEnabled());
-    EXPECT_TRUE(m_dialog.GetDlgItemAs<CButton>(CommandOk)->isDefault());
-    EXPECT_EQ(m_dialog.GetDlgItem(IDC_NAME_LABEL)->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(m_dialog.GetDlgItem(IDC_SPARE)->IsWindowVisible());
+    EXPECT_FALSE(m_dialog.GetDlgItem(CommandCancel)->IsWindowEnabled());
+    EXPECT_EQ(m_dialog.GetDefaultButtonId(), CommandOk);
+    Click(m_dialog, IDC_NAME_LABEL);  // a label takes no focus
+    EXPECT_EQ(m_dialog.GetFocusedControl(), m_dialog.GetDlgItem(IDC_NAME));
     EXPECT_EQ(m_dialog.GetDlgItemAs<CEdit>(IDC_GROUP), nullptr);
 
     m_dialog.SetDlgItemText(IDC_NAME, "grace");
@@ -160,31 +168,30 @@ TEST_F(DialogTest, AppliesCaptionsStylesAndDataExchange) {
 TEST_F(DialogTest, InitialisesOnceAndFocusesTheFirstTabStop) {
     EXPECT_FALSE(m_dialog.CreateAndInitialize());
     EXPECT_EQ(m_dialog.m_nInitCalls, 1);
-    EXPECT_EQ(m_dialog.focusWidget(), m_dialog.GetDlgItem(IDC_NAME));
+    EXPECT_EQ(m_dialog.GetFocusedControl(), m_dialog.GetDlgItem(IDC_NAME));
 }
 
 TEST_F(DialogTest, TabOrderAndMnemonicsFollowTheTable) {
     // Tab skips labels, group boxes, hidden and disabled controls.
-    testing_support::ActivateWindow(m_dialog);
-    m_dialog.GetDlgItem(IDC_NAME)->setFocus();
+    ActivateWindow(m_dialog);
+    m_dialog.GetDlgItem(IDC_NAME)->SetFocus();
     for (const int id :
          {static_cast<int>(IDC_LIST), static_cast<int>(CommandOk), static_cast<int>(IDC_NAME)}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), m_dialog.GetDlgItem(id)) << id;
+        Press(m_dialog, Key::Tab);
+        EXPECT_EQ(m_dialog.GetFocusedControl(), m_dialog.GetDlgItem(id)) << id;
     }
-    EXPECT_EQ(m_dialog.GetDlgItemAs<CStatic>(IDC_NAME_LABEL)->buddy(),
-              m_dialog.GetDlgItem(IDC_NAME));
-
     // The group box frames controls that are not its children: its mnemonic must
     // still reach the list that follows it.
-    QEvent shortcut(QEvent::Shortcut);
-    QApplication::sendEvent(m_dialog.GetDlgItem(IDC_GROUP), &shortcut);
-    EXPECT_EQ(m_dialog.focusWidget(), m_dialog.GetDlgItem(IDC_LIST));
+    m_dialog.GetDlgItem(IDC_LIST)->SetFocus();
+    for (const auto& [letter, id] : {std::pair('N', IDC_NAME), std::pair('O', IDC_LIST)}) {
+        PressAlt(m_dialog, letter);
+        EXPECT_EQ(m_dialog.GetFocusedControl(), m_dialog.GetDlgItem(id)) << letter;
+    }
 }
 
 TEST_F(DialogTest, PostedCommandsWaitForTheEventLoop) {
     EXPECT_TRUE(m_dialog.m_posted.empty());
-    QCoreApplication::sendPostedEvents();
+    DeliverPostedCommands(m_dialog);
     EXPECT_EQ(m_dialog.m_posted, std::vector<int>{500});
 }
 
@@ -203,7 +210,7 @@ TEST_P(DialogEndingTest, EndsAsTheUserAsked) {
     CScriptedDialogUserInterface ui;
     CTestDialog dialog;
     dialog.CreateAndInitialize();
-    dialog.show();
+    dialog.ShowWindow();
     GetParam().act(dialog);
     EXPECT_EQ(dialog.IsEnded(), GetParam().bEnded);
     if (GetParam().bEnded) {
@@ -214,45 +221,52 @@ TEST_P(DialogEndingTest, EndsAsTheUserAsked) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, DialogEndingTest,
     ::testing::Values(
-        CEndingCase{"Escape", [](CTestDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, true,
-                    CommandCancel},
-        CEndingCase{"ShiftEscape",
-                    [](CTestDialog& d) { QTest::keyClick(&d, Qt::Key_Escape, Qt::ShiftModifier); },
+        CEndingCase{"Escape", [](CTestDialog& d) { Press(d, Key::Escape); }, true, CommandCancel},
+        CEndingCase{"ShiftEscape", [](CTestDialog& d) { Press(d, Key::Escape, Modifier::Shift); },
                     false, 0},
-        CEndingCase{"CloseBox", [](CTestDialog& d) { d.close(); }, true, CommandCancel},
-        CEndingCase{"EnterInEdit",
-                    [](CTestDialog& d) { QTest::keyClick(d.GetDlgItem(IDC_NAME), Qt::Key_Return); },
-                    true, CommandOk},
+        CEndingCase{"CloseBox", [](CTestDialog& d) { Close(d); }, true, CommandCancel},
+        CEndingCase{"EnterInEdit", [](CTestDialog& d) { Press(d, Key::Enter); }, true, CommandOk},
         CEndingCase{"EnterWithDefaultDisabled",
                     [](CTestDialog& d) {
-                        d.GetDlgItem(CommandOk)->setEnabled(false);
-                        QTest::keyClick(d.GetDlgItem(IDC_NAME), Qt::Key_Return);
+                        d.GetDlgItem(CommandOk)->EnableWindow(false);
+                        Press(d, Key::Enter);
                     },
                     false, 0},
-        // Shown inactive, a dialog hands its focus widget a focus-in of its own, and
-        // no focus-out when that widget is disabled: Enter must still reach OK.
         CEndingCase{"EnterAfterAFocusedButtonWasDisabled",
                     [](CTestDialog& d) {
-                        QWidget* pCancel = d.GetDlgItem(CommandCancel);
-                        pCancel->setEnabled(true);
-                        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-                        QApplication::sendEvent(pCancel, &focusIn);
-                        pCancel->setEnabled(false);
-                        QTest::keyClick(d.GetDlgItem(IDC_NAME), Qt::Key_Return);
+                        d.GetDlgItem(CommandCancel)->EnableWindow(true);
+                        d.GetDlgItem(CommandCancel)->SetFocus();
+                        d.GetDlgItem(CommandCancel)->EnableWindow(false);
+                        Press(d, Key::Enter);
                     },
                     true, CommandOk},
         CEndingCase{"EnterOnAFocusedButton",
                     [](CTestDialog& d) {
-                        d.GetDlgItem(CommandCancel)->setEnabled(true);
-                        d.GetDlgItem(CommandCancel)->setFocus();
-                        QTest::keyClick(d.GetDlgItem(CommandCancel), Qt::Key_Return);
+                        d.GetDlgItem(CommandCancel)->EnableWindow(true);
+                        d.GetDlgItem(CommandCancel)->SetFocus();
+                        Press(d, Key::Enter);
                     },
                     true, CommandCancel},
-        CEndingCase{
-            "ClickOk",
-            [](CTestDialog& d) { QTest::mouseClick(d.GetDlgItem(CommandOk), Qt::LeftButton); },
-            true, CommandOk}),
+        CEndingCase{"ClickOk", [](CTestDialog& d) { Click(d, CommandOk); }, true, CommandOk}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The Qt backend's focus events, and its message boxes.
+#ifndef _WIN32
+// Shown inactive, a Qt dialog hands its focus widget a focus-in of its own, and no
+// focus-out when that widget is disabled: Enter must still reach OK.
+TEST(DialogEndingQtTest, EnterAfterAButtonGotAFocusInAndWasDisabled) {
+    CScriptedDialogUserInterface ui;
+    CTestDialog dialog;
+    dialog.CreateAndInitialize();
+    dialog.ShowWindow();
+    QWidget* pCancel = Widget(*dialog.GetDlgItem(CommandCancel));
+    pCancel->setEnabled(true);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(pCancel, &focusIn);
+    pCancel->setEnabled(false);
+    Press(dialog, Key::Enter);
+    EXPECT_EQ(dialog.GetModalResult(), CommandOk);
+}
 
 struct CBoxCase {
     const char* name;
@@ -314,23 +328,24 @@ INSTANTIATE_TEST_SUITE_P(Boxes, MessageBoxEndingTest,
                                                     {PressEscape},
                                                     platform::MessageResult::Ok}),
                          [](const auto& info) { return std::string(info.param.name); });
+#endif
 
 TEST(DialogHelpKeyTest, F1WithoutModifiersRaisesTheHelpCommand) {
     CScriptedDialogUserInterface ui;
     CCountingApp app;
     CTestDialog dialog;
     dialog.CreateAndInitialize();
-    dialog.show();
+    dialog.ShowWindow();
     struct Row {
-        Qt::KeyboardModifiers modifiers;
+        Modifier modifier;
         int expected;
     };
     int expected = 0;
-    for (const Row row : {Row{Qt::NoModifier, 1}, Row{Qt::ShiftModifier, 0},
-                          Row{Qt::ControlModifier, 0}, Row{Qt::AltModifier, 0}}) {
-        QTest::keyClick(dialog.GetDlgItem(IDC_NAME), Qt::Key_F1, row.modifiers);
+    for (const Row row : {Row{Modifier::None, 1}, Row{Modifier::Shift, 0},
+                          Row{Modifier::Control, 0}, Row{Modifier::Alt, 0}}) {
+        Press(dialog, Key::F1, row.modifier);
         expected += row.expected;
-        EXPECT_EQ(app.m_nHelpRequests, expected) << row.modifiers;
+        EXPECT_EQ(app.m_nHelpRequests, expected) << static_cast<int>(row.modifier);
     }
     EXPECT_FALSE(dialog.IsEnded());
 }
@@ -340,15 +355,14 @@ TEST(DialogModalTest, ModalRunsGoThroughTheSeamOwnedByTheMainWindow) {
     CCountingApp app;
     CTestDialog mainDialog;
     mainDialog.CreateAndInitialize();
-    mainDialog.show();
+    mainDialog.ShowWindow();
     app.m_pMainWnd = &mainDialog;
 
     CTestDialog owned;
     ui.OnNextDialog([&](CDialog& dialog) {
         EXPECT_EQ(&dialog, &owned);
-        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(dialog.IsWindowVisible());
         EXPECT_EQ(dialog.GetOwner(), &mainDialog);
-        EXPECT_EQ(dialog.parentWidget(), &mainDialog);
         dialog.EndDialog(CommandCancel);
     });
     EXPECT_EQ(owned.DoModal(), CommandCancel);
@@ -362,15 +376,18 @@ TEST(DialogModalTest, ModalRunsGoThroughTheSeamOwnedByTheMainWindow) {
     app.m_pMainWnd = nullptr;
 }
 
+// Where the Qt backend puts the window, and what kind of window it makes.
+#ifndef _WIN32
 TEST(DialogModalTest, CentresOverTheOwner) {
     CScriptedDialogUserInterface ui;
-    QWidget owner;
+    CTestDialog ownerDialog;
+    QWidget& owner = ownerDialog.GetWindow();
     owner.setGeometry(100, 120, 600, 400);
     owner.show();
-    CTestDialog dialog(&owner);
+    CTestDialog dialog(&ownerDialog);
     dialog.CreateAndInitialize();
     dialog.CenterWindow();
-    const QPoint centre = dialog.geometry().center();
+    const QPoint centre = dialog.GetWindow().geometry().center();
     EXPECT_NEAR(centre.x(), owner.frameGeometry().center().x(), 1);
     EXPECT_NEAR(centre.y(), owner.frameGeometry().center().y(), 1);
 }
@@ -407,26 +424,28 @@ TEST(DialogPlacementTest, CentresOnTheAreaAndStaysInsideTheWorkArea) {
 // it at the owner's client origin follows the owner wherever it is.
 TEST(DialogPlacementTest, CentresOnTheWorkAreaWithoutAVisibleOwner) {
     CScriptedDialogUserInterface ui;
-    QWidget owner;
+    CTestDialog ownerDialog;
+    QWidget& owner = ownerDialog.GetWindow();
     owner.setGeometry(130, 70, 300, 200);
-    CTestDialog dialog(&owner);
+    CTestDialog dialog(&ownerDialog);
     dialog.CreateAndInitialize();
+    const QWidget& window = dialog.GetWindow();
     const QPoint workAreaCentre = owner.screen()->availableGeometry().center();
     for (const bool bMinimised : {false, true}) {
         if (bMinimised) {
             owner.showMinimized();
         }
         dialog.CenterWindow();
-        EXPECT_NEAR(dialog.geometry().center().x(), workAreaCentre.x(), 1) << bMinimised;
-        EXPECT_NEAR(dialog.geometry().center().y(), workAreaCentre.y(), 1) << bMinimised;
+        EXPECT_NEAR(window.geometry().center().x(), workAreaCentre.x(), 1) << bMinimised;
+        EXPECT_NEAR(window.geometry().center().y(), workAreaCentre.y(), 1) << bMinimised;
     }
     owner.showNormal();
     dialog.PlaceAtOwnerOrigin();
-    EXPECT_EQ(dialog.pos(), owner.mapToGlobal(QPoint(0, 0)));
+    EXPECT_EQ(window.pos(), owner.mapToGlobal(QPoint(0, 0)));
 }
 
 // The program's main window runs as an ordinary top-level window; the dialogs it
-// opens are modal to it.
+// opens are its children and modal to it.
 TEST(DialogModalTest, TheMainWindowRunsAsAnOrdinaryWindow) {
     CCountingApp app;
     CTestDialog mainDialog;
@@ -434,16 +453,17 @@ TEST(DialogModalTest, TheMainWindowRunsAsAnOrdinaryWindow) {
     QObject context;
     // Checked while each loop runs; each loop ends only once its checks are done.
     QTimer::singleShot(0, &context, [&] {
-        const Qt::WindowFlags flags = mainDialog.windowFlags();
+        const Qt::WindowFlags flags = mainDialog.GetWindow().windowFlags();
         EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
         EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
         EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-        EXPECT_EQ(mainDialog.windowModality(), Qt::NonModal);
-        EXPECT_NE(QApplication::activeModalWidget(), &mainDialog);
+        EXPECT_EQ(mainDialog.GetWindow().windowModality(), Qt::NonModal);
+        EXPECT_NE(QApplication::activeModalWidget(), &mainDialog.GetWindow());
         CTestDialog owned;
         QTimer::singleShot(0, &context, [&] {
-            EXPECT_EQ(owned.windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
-            EXPECT_NE(owned.windowModality(), Qt::NonModal);
+            EXPECT_EQ(owned.GetWindow().parentWidget(), &mainDialog.GetWindow());
+            EXPECT_EQ(owned.GetWindow().windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
+            EXPECT_NE(owned.GetWindow().windowModality(), Qt::NonModal);
             owned.EndDialog(CommandCancel);
         });
         owned.RunModalLoop();
@@ -453,6 +473,7 @@ TEST(DialogModalTest, TheMainWindowRunsAsAnOrdinaryWindow) {
     EXPECT_TRUE(mainDialog.IsEnded());
     app.m_pMainWnd = nullptr;
 }
+#endif
 
 // The seam must not let a test pass on work that never ran: a dialog the script
 // does not expect, or leaves open, fails the test.

@@ -1,23 +1,29 @@
 // The one-line edit: upper-casing on every way in, the limit that binds typing
 // only, and its notifications.
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QClipboard>
-#include <QPushButton>
-#include <QTest>
 #include <ostream>
 
 #include "framework/Edit.h"
-#include "tests/support/ScriptedDialogUserInterface.h"
+#include "tests/support/DialogDriver.h"
+#include "tests/support/TestDialog.h"
+#ifndef _WIN32
+#include <QLineEdit>
+
+#include "framework/qt/QtWidget.h"
+#endif
 
 namespace {
 
-using framework::CEdit;
+using namespace framework;
+using namespace testing_support;
+
+constexpr CControlTemplate kField = {ControlKind::Edit, 10, 0, 4, 4, 100, 12, StyleTabStop};
+constexpr CControlTemplate kButton = {ControlKind::PushButton, 11, 0, 4, 20, 40, 14, StyleTabStop};
 
 struct CInputCase {
     const char* name;
     int nLimit;
-    std::function<void(CEdit&)> act;
+    std::function<void(CDialog&, CEdit&)> act;
     const char* expected;
     // Names the case in test output instead of dumping its bytes.
     friend void PrintTo(const CInputCase& c, std::ostream* os) { *os << c.name; }
@@ -26,77 +32,60 @@ struct CInputCase {
 class EditInputTest : public ::testing::TestWithParam<CInputCase> {};
 
 TEST_P(EditInputTest, UpperCasesEverythingAndLimitsTypingOnly) {
-    QWidget window;
-    CEdit edit(&window);
+    CTestDialog dialog({kField});
+    CEdit& edit = dialog.Item<CEdit>(10);
     edit.SetUpperCase(true);
     edit.LimitText(GetParam().nLimit);
-    window.show();
-    edit.setFocus();
-    GetParam().act(edit);
+    dialog.ShowWindow();
+    edit.SetFocus();
+    GetParam().act(dialog, edit);
     EXPECT_EQ(edit.GetWindowText(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, EditInputTest,
     ::testing::Values(
-        CInputCase{"Typed", 0, [](CEdit& e) { QTest::keyClicks(&e, "MixEd"); }, "MIXED"},
-        CInputCase{"SetByProgram", 0, [](CEdit& e) { e.SetWindowText("abc"); }, "ABC"},
-        CInputCase{"SetThroughTheWidget", 0, [](CEdit& e) { e.setText("xyz"); }, "XYZ"},
-        CInputCase{"Pasted", 0,
-                   [](CEdit& e) {
-                       QApplication::clipboard()->setText("paste");
-                       e.paste();
-                   },
-                   "PASTE"},
+        CInputCase{"Typed", 0, [](CDialog& d, CEdit&) { Type(d, "MixEd"); }, "MIXED"},
+        CInputCase{"SetByProgram", 0, [](CDialog&, CEdit& e) { e.SetWindowText("abc"); }, "ABC"},
+        CInputCase{"Pasted", 0, [](CDialog& d, CEdit&) { Paste(d, "paste"); }, "PASTE"},
         // Only one-for-one capitals, and none that turns a foreign letter into A-Z.
         CInputCase{"TypedForeignLetters", 0,
-                   [](CEdit& e) {
-                       // Keys without an ASCII key code arrive as text only.
-                       for (const QChar c : QString::fromUtf8("stra\u00DFe \u0131\u017F\u00E9")) {
-                           QTest::sendKeyEvent(QTest::Click, &e, Qt::Key_unknown, QString(c),
-                                               Qt::NoModifier);
-                       }
-                   },
+                   [](CDialog& d, CEdit&) { Type(d, "stra\u00DFe \u0131\u017F\u00E9"); },
                    "STRA\u00DFE \u0131\u017F\u00C9"},
         CInputCase{"ForeignLettersSetByProgram", 0,
-                   [](CEdit& e) { e.SetWindowText("\u00DF\u0131\u017F"); }, "\u00DF\u0131\u017F"},
-        CInputCase{"TypedBeyondTheLimit", 3, [](CEdit& e) { QTest::keyClicks(&e, "abcde"); },
-                   "ABC"},
-        CInputCase{"PastedBeyondTheLimit", 3,
-                   [](CEdit& e) {
-                       QApplication::clipboard()->setText("abcde");
-                       e.paste();
-                   },
-                   ""},
-        CInputCase{"SetByProgramBeyondTheLimit", 3, [](CEdit& e) { e.SetWindowText("abcde"); },
-                   "ABCDE"},
+                   [](CDialog&, CEdit& e) { e.SetWindowText("\u00DF\u0131\u017F"); },
+                   "\u00DF\u0131\u017F"},
+        CInputCase{"TypedBeyondTheLimit", 3, [](CDialog& d, CEdit&) { Type(d, "abcde"); }, "ABC"},
+        CInputCase{"PastedBeyondTheLimit", 3, [](CDialog& d, CEdit&) { Paste(d, "abcde"); }, ""},
+        CInputCase{"SetByProgramBeyondTheLimit", 3,
+                   [](CDialog&, CEdit& e) { e.SetWindowText("abcde"); }, "ABCDE"},
         CInputCase{"TypedAfterProgramFilledPastTheLimit", 3,
-                   [](CEdit& e) {
+                   [](CDialog& d, CEdit& e) {
                        e.SetWindowText("abcd");
-                       e.end(false);
-                       QTest::keyClicks(&e, "x");
+                       Press(d, Key::End);
+                       Type(d, "x");
                    },
                    "ABCD"},
         CInputCase{"ShortenedAfterProgramFilledPastTheLimit", 3,
-                   [](CEdit& e) {
+                   [](CDialog& d, CEdit& e) {
                        e.SetWindowText("abcde");
-                       e.end(false);
-                       QTest::keyClick(&e, Qt::Key_Backspace);
-                       e.home(false);
-                       QTest::keyClick(&e, Qt::Key_Delete);
+                       for (const Key key : {Key::End, Key::Backspace, Key::Home, Key::Delete}) {
+                           Press(d, key);
+                       }
                    },
                    "BCD"},
         CInputCase{"SelectionReplacedPastTheLimit", 3,
-                   [](CEdit& e) {
+                   [](CDialog& d, CEdit& e) {
                        e.SetWindowText("abcde");
-                       e.setSelection(1, 2);
-                       QTest::keyClicks(&e, "x");
+                       e.SetSel(1, 3);
+                       Type(d, "x");
                    },
                    "AXDE"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EditTest, WithoutUpperCasingKeepsTheCase) {
-    CEdit edit(nullptr);
+    CTestDialog dialog({kField});
+    CEdit& edit = dialog.Item<CEdit>(10);
     edit.SetWindowText("MiXed");
     EXPECT_EQ(edit.GetWindowText(), "MiXed");
     edit.SetUpperCase(true);  // turning it on converts what is there
@@ -104,31 +93,33 @@ TEST(EditTest, WithoutUpperCasingKeepsTheCase) {
 }
 
 TEST(EditTest, ReportsChangesByUserAndProgramAndFocus) {
-    QWidget window;
-    CEdit edit(&window);
-    QPushButton other(&window);
-    window.show();
+    CTestDialog dialog({kField, kButton});
+    CEdit& edit = dialog.Item<CEdit>(10);
     std::vector<std::string> changes;
-    QObject::connect(&edit, &QLineEdit::textChanged,
-                     [&](const QString& text) { changes.push_back(text.toStdString()); });
     int focusCount = 0;
-    edit.m_fnOnSetFocus = [&] { ++focusCount; };
+    dialog.m_fnOnCommand = [&](int nId, CommandCode code) {
+        if (nId == 10 && code == CommandCode::Changed) {
+            changes.push_back(edit.GetWindowText());
+        }
+        focusCount += nId == 10 && code == CommandCode::SetFocus;
+    };
 
     edit.SetWindowText("ab");
-    QTest::keyClicks(&edit, "c");
+    Type(dialog, "c");
     EXPECT_EQ(changes, (std::vector<std::string>{"ab", "abc"}));
 
-    testing_support::ActivateWindow(window);
-    other.setFocus();
+    ActivateWindow(dialog);
+    dialog.GetDlgItem(11)->SetFocus();
     focusCount = 0;
-    edit.setFocus(Qt::TabFocusReason);
+    Press(dialog, Key::Tab);
     EXPECT_EQ(focusCount, 1);
-    other.setFocus();
+    Press(dialog, Key::Tab);
     EXPECT_EQ(focusCount, 1);  // losing the focus is no gain
 }
 
 TEST(EditTest, SelectionAndCaret) {
-    CEdit edit(nullptr);
+    CTestDialog dialog({kField});
+    CEdit& edit = dialog.Item<CEdit>(10);
     edit.SetWindowText("HELLO");
     struct Row {
         int start, end;
@@ -140,8 +131,24 @@ TEST(EditTest, SelectionAndCaret) {
         edit.GetSel(start, end);
         EXPECT_EQ(start, row.start);
         EXPECT_EQ(end, row.end);
-        EXPECT_EQ(edit.hasSelectedText(), row.start != row.end);
     }
 }
+
+// The Qt backend's field takes the rules for what is set on it directly too, and
+// shows the selection SetSel makes.
+#ifndef _WIN32
+TEST(EditTest, TheWidgetTakesTheRulesAndShowsTheSelection) {
+    CTestDialog dialog({kField});
+    CEdit& edit = dialog.Item<CEdit>(10);
+    auto* pField = WidgetAs<QLineEdit>(edit);
+    edit.SetUpperCase(true);
+    pField->setText("xyz");
+    EXPECT_EQ(edit.GetWindowText(), "XYZ");
+    for (const auto& [nStart, nEnd] : {std::pair(1, 3), std::pair(3, 3), std::pair(0, 3)}) {
+        edit.SetSel(nStart, nEnd);
+        EXPECT_EQ(pField->hasSelectedText(), nStart != nEnd) << nStart << nEnd;
+    }
+}
+#endif
 
 }  // namespace

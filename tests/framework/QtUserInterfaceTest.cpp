@@ -9,7 +9,9 @@
 #include <ostream>
 
 #include "framework/Dialog.h"
+#include "framework/qt/DialogWindow.h"
 #include "framework/qt/QtUserInterface.h"
+#include "framework/qt/QtWidget.h"
 #include "framework/qt/WindowCaption.h"
 #include "platform/UserInterface.h"
 #include "tests/support/ScriptedDialogUserInterface.h"
@@ -77,7 +79,7 @@ TEST_P(PumpTest, LetsClicksAndTheSpaceBarThroughButNotTheDialogsKeys) {
     CCountingDialog dialog;
     dialog.CreateAndInitialize();
     testing_support::ActivateWindow(dialog);
-    QWidget* pCancel = dialog.GetDlgItem(CommandCancel);
+    QWidget* pCancel = Widget(*dialog.GetDlgItem(CommandCancel));
     pCancel->setFocus();
     // The input arrives while the pump takes the pending events; typed like a user's
     // key, it passes the shortcut map (mnemonics) before the focused control.
@@ -85,7 +87,7 @@ TEST_P(PumpTest, LetsClicksAndTheSpaceBarThroughButNotTheDialogsKeys) {
         pCancel, [pCancel] { GetParam().act(pCancel); }, Qt::QueuedConnection);
     ui.PumpEvents();
     EXPECT_EQ(dialog.m_nCancels, GetParam().nCancels);
-    EXPECT_EQ(dialog.focusWidget(), pCancel);
+    EXPECT_EQ(dialog.GetWindow().focusWidget(), pCancel);
     // Outside the pump the dialog's keys work again.
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(pCancel, &escape);

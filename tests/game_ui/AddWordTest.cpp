@@ -1,5 +1,4 @@
 // Adding words: known, already listed, new with Yes and with No, and the score.
-#include <QTest>
 #include <ostream>
 
 #include "game/engine/Dictionary.h"
@@ -42,7 +41,7 @@ TEST_P(AddWordPathTest, ListScoreAndDictionaryFollowTheAnswer) {
         AddWord(word);
         EXPECT_EQ(Field(), "") << word;
         EXPECT_EQ(Cubes(), "SPLATTER") << word;
-        EXPECT_EQ(QApplication::focusWidget(), &Word()) << word;
+        EXPECT_TRUE(Word().HasFocus()) << word;
     }
     std::vector<std::string> boxes;
     for (const auto& shown : m_ui.Transcript()) {
@@ -113,12 +112,12 @@ TEST_F(AddWordTest, EnterAddsOnlyFromTheThirdLetterOn) {
         Type(keys);
         EXPECT_FALSE(IsEnabled(IDC_ADD_WORD));
         EXPECT_TRUE(IsEnabled(IDC_CLEAR));
-        Press(Qt::Key_Return);
+        Press(testing_support::Key::Enter);
     }
     EXPECT_EQ(Field(), "SE");
     ClickCube(4);  // A; the clicked cube must not stay the button Enter presses
     EXPECT_TRUE(IsEnabled(IDC_ADD_WORD));
-    Press(Qt::Key_Return);
+    Press(testing_support::Key::Enter);
     EXPECT_EQ(FoundWords(), std::vector<std::string>{"SEA"});
     EXPECT_EQ(m_ui.Transcript().size(), 1u);  // the Start Game dialog only
 }

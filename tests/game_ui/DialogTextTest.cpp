@@ -2,10 +2,12 @@
 // fits it at the dialog font, and every control has a name for assistive technology.
 #include <QAccessible>
 #include <QFontMetrics>
+#include <QLabel>
 #include <functional>
 #include <map>
 
 #include "framework/Static.h"
+#include "framework/qt/QtWidget.h"
 #include "game/engine/StringTable.h"
 #include "game/ui/Resource.h"
 #include "platform/Format.h"
@@ -15,6 +17,7 @@ namespace game_ui_test {
 namespace {
 
 using namespace lettrino;
+using framework::Widget;
 using platform::FormatString;
 
 using DialogTextTest = CGameFixture;
@@ -43,8 +46,8 @@ void VisitEveryDialog(CGameFixture& f, const std::function<void(framework::CDial
 // Whether `text` shows whole in `pControl`: each line within its width, and the lines
 // (wrapped, in a label that wraps) within its height.
 bool Fits(const QWidget* pControl, const std::string& text) {
-    QString shown = framework::MnemonicCaption(QString::fromStdString(text));
-    shown = shown.isEmpty() ? QString::fromStdString(text) : shown;
+    const std::string caption = framework::MnemonicCaption(text);
+    QString shown = QString::fromStdString(caption.empty() ? text : caption);
     while (shown.endsWith(u'\n')) {
         shown.chop(1);  // an empty last line shows nothing
     }
@@ -85,7 +88,7 @@ TEST_F(DialogTextTest, EveryTextFitsItsControl) {
     std::vector<std::string> misfits;
     VisitEveryDialog(*this, [&](framework::CDialog& dialog) {
         auto check = [&](int nId, const std::string& text) {
-            if (dialog.GetDlgItem(nId) && !Fits(dialog.GetDlgItem(nId), text)) {
+            if (dialog.GetDlgItem(nId) && !Fits(Widget(*dialog.GetDlgItem(nId)), text)) {
                 misfits.push_back(text);
             }
         };
@@ -110,7 +113,7 @@ TEST_F(DialogTextTest, EveryControlIsAnnouncedByAMeaningfulName) {
     std::vector<std::string> foundListNames;
     VisitEveryDialog(*this, [&](framework::CDialog& dialog) {
         for (std::size_t i = 0; i < dialog.GetControls().size(); ++i) {
-            QWidget* pControl = dialog.GetControls()[i];
+            QWidget* pControl = Widget(*dialog.GetControls()[i]);
             const int nId = dialog.GetTemplate().controls[i].nId;
             const QAccessibleInterface* pAccessible =
                 QAccessible::queryAccessibleInterface(pControl);

@@ -1,8 +1,5 @@
 #include "tests/game_ui/GameFixture.h"
 
-#include <QApplication>
-#include <QTest>
-
 #include "framework/Dialog.h"
 #include "game/ui/QuitGameDlg.h"
 #include "game/ui/Resource.h"
@@ -42,7 +39,7 @@ void CGameFixture::OpenGame(const std::vector<std::string>& lines) {
     }
     m_dir.Write("Lettrino.txt", text);
     OpenDialogOnly();
-    QCoreApplication::sendPostedEvents();
+    testing_support::DeliverPostedCommands(*m_pDlg);
     ASSERT_NE(m_pDlg->GetDictionary(), nullptr);
 }
 
@@ -57,7 +54,7 @@ void CGameFixture::StartGame(std::string* pStartText) {
         if (pStartText) {
             *pStartText = dialog.GetDlgItemText(IDC_START_MESSAGE);
         }
-        QTest::mouseClick(dialog.GetDlgItem(framework::CommandOk), Qt::LeftButton);
+        testing_support::Click(dialog, framework::CommandOk);
     });
     Click(IDC_START_GAME);
 }
@@ -74,7 +71,7 @@ CGameFixture::CQuitResult CGameFixture::QuitGame() {
         for (int i = 0; i < quit.m_pMissedList->GetCount(); ++i) {
             result.missed.push_back(quit.m_pMissedList->GetText(i));
         }
-        QTest::keyClick(&dialog, Qt::Key_Escape);
+        testing_support::Press(dialog, testing_support::Key::Escape);
         EXPECT_TRUE(quit.IsEnded());
     });
     Click(IDC_QUIT_GAME);
@@ -82,16 +79,8 @@ CGameFixture::CQuitResult CGameFixture::QuitGame() {
 }
 
 void CGameFixture::Type(const std::string& keys) {
-    QWidget* pFocus = QApplication::focusWidget();
-    ASSERT_NE(pFocus, nullptr);
-    for (const QChar c : QString::fromStdString(keys)) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(pFocus, c.toLatin1());
-        } else {
-            // A key without an ASCII key code arrives as text only.
-            QTest::sendKeyEvent(QTest::Click, pFocus, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
+    ASSERT_NE(m_pDlg->GetFocusedControl(), nullptr);
+    testing_support::Type(*m_pDlg, keys);
 }
 
 void CGameFixture::ClickCube(int nCube) {
@@ -99,33 +88,30 @@ void CGameFixture::ClickCube(int nCube) {
 }
 
 void CGameFixture::Click(int nId) {
-    QWidget* pControl = m_pDlg->GetDlgItem(nId);
-    ASSERT_NE(pControl, nullptr);
-    QTest::mouseClick(pControl, Qt::LeftButton);
+    testing_support::Click(*m_pDlg, nId);
 }
 
 void CGameFixture::AddWord(const std::string& word) {
-    Word().setFocus();
+    Word().SetFocus();
     Type(word);
-    QTest::keyClick(&Word(), Qt::Key_Return);
+    Press(testing_support::Key::Enter);
 }
 
-void CGameFixture::Press(Qt::Key key) {
-    QWidget* pFocus = QApplication::focusWidget();
-    ASSERT_NE(pFocus, nullptr);
-    QTest::keyClick(pFocus, key);
+void CGameFixture::Press(testing_support::Key key, testing_support::Modifier modifier) {
+    ASSERT_NE(m_pDlg->GetFocusedControl(), nullptr);
+    testing_support::Press(*m_pDlg, key, modifier);
 }
 
 std::string CGameFixture::Cubes() const {
     std::string cubes;
     for (int i = 0; i < kCubeCount; ++i) {
         const auto* pCube = m_pDlg->GetDlgItemAs<framework::CButton>(IDC_CUBE1 + i);
-        if (pCube->isHidden()) {
+        if (!pCube->IsWindowVisible()) {
             continue;
         }
         const std::string caption = pCube->GetWindowText();
         const char letter = caption.empty() ? '_' : caption[0];
-        cubes += pCube->isEnabled() ? letter : static_cast<char>(std::tolower(letter));
+        cubes += pCube->IsWindowEnabled() ? letter : static_cast<char>(std::tolower(letter));
     }
     return cubes;
 }

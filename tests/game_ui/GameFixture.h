@@ -46,7 +46,8 @@ public:
     void ClickCube(int nCube);
     void Click(int nId);
     void AddWord(const std::string& word);
-    void Press(Qt::Key key);
+    void Press(testing_support::Key key,
+               testing_support::Modifier modifier = testing_support::Modifier::None);
 
     // The cubes in use as their letters, lower case where disabled.
     std::string Cubes() const;
@@ -54,7 +55,7 @@ public:
         return m_pDlg->GetDlgItemAs<framework::CEdit>(1005)->GetWindowText();
     }
     std::vector<std::string> FoundWords() const;
-    bool IsEnabled(int nId) const { return m_pDlg->GetDlgItem(nId)->isEnabled(); }
+    bool IsEnabled(int nId) const { return m_pDlg->GetDlgItem(nId)->IsWindowEnabled(); }
     std::string Text(int nId) const { return m_pDlg->GetDlgItemText(nId); }
     framework::CEdit& Word() const { return *m_pDlg->GetDlgItemAs<framework::CEdit>(1005); }
 

@@ -1,16 +1,21 @@
 // The two states of the main dialog and the switches between them.
-#include <QTest>
-
 #include "framework/Static.h"
 #include "game/engine/StringTable.h"
 #include "game/ui/Resource.h"
 #include "tests/game_ui/GameFixture.h"
+#ifndef _WIN32
+#include <QImage>
+#include <QLabel>
+
+#include "framework/qt/DialogWindow.h"
+#include "framework/qt/QtWidget.h"
+#endif
 
 namespace game_ui_test {
 namespace {
 
 using namespace lettrino;
-using testing_support::ShownKind;
+using namespace testing_support;
 
 using GameStateTest = CGameFixture;
 
@@ -34,9 +39,8 @@ TEST_F(GameStateTest, OpensWithoutAGame) {
     EXPECT_EQ(Text(IDC_GAME_SCORE), "");
     EXPECT_EQ(Text(IDC_PUZZLE_WORD), "");
     EXPECT_EQ(FoundWords().size(), 0u);
-    EXPECT_EQ(QApplication::focusWidget(), m_pDlg->GetDlgItem(IDC_START_GAME));
-    EXPECT_EQ(m_pDlg->windowTitle().toStdString(), "Lettrino");
-    EXPECT_FALSE(m_pDlg->windowIcon().isNull());
+    EXPECT_TRUE(m_pDlg->GetDlgItem(IDC_START_GAME)->HasFocus());
+    EXPECT_EQ(m_pDlg->GetWindowText(), "Lettrino");
 }
 
 TEST_F(GameStateTest, StartGameAnnouncesThePuzzleAndEnablesPlay) {
@@ -55,7 +59,7 @@ TEST_F(GameStateTest, StartGameAnnouncesThePuzzleAndEnablesPlay) {
     EXPECT_EQ(Text(IDC_PUZZLE_WORD), "SPLATTER");
     EXPECT_EQ(Text(IDC_GAME_SCORE), "&Found 0 words from a maximum of 30 (0%):");
     EXPECT_EQ(Word().GetLimitText(), 8);
-    EXPECT_EQ(QApplication::focusWidget(), &Word());
+    EXPECT_TRUE(Word().HasFocus());
     EXPECT_EQ(m_pDlg->GetTotalMax(), 30);
 }
 
@@ -72,7 +76,7 @@ TEST_F(GameStateTest, QuitKeepsTheResultsGreyedUntilTheNextStart) {
     EXPECT_EQ(Text(IDC_PUZZLE_WORD), "SPLATTER");
     EXPECT_EQ(Text(IDC_GAME_SCORE), "&Found 1 words from a maximum of 30 (3%):");
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "Average Score: 3%\n");
-    EXPECT_EQ(QApplication::focusWidget(), m_pDlg->GetDlgItem(IDC_START_GAME));
+    EXPECT_TRUE(m_pDlg->GetDlgItem(IDC_START_GAME)->HasFocus());
 
     StartGame();
     EXPECT_TRUE(FoundWords().empty());
@@ -125,14 +129,9 @@ TEST_F(GameStateTest, KeyboardReachesTheControlsInLayoutOrder) {
         expected.push_back(IDC_CUBE1 + cube - 1);
     }
     expected.push_back(IDC_WORD);
-    const QImage unfocused = m_pDlg->GetDlgItem(IDC_FOUND_LIST)->grab().toImage();
     for (std::size_t i = 1; i < expected.size(); ++i) {
-        Press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), m_pDlg->GetDlgItem(expected[i])) << i;
-        // The found list is empty, and shows that it has the focus all the same.
-        EXPECT_TRUE(expected[i] != IDC_FOUND_LIST ||
-                    QApplication::focusWidget()->grab().toImage() != unfocused)
-            << i;
+        Press(Key::Tab);
+        EXPECT_TRUE(m_pDlg->GetDlgItem(expected[i])->HasFocus()) << i;
     }
 
     struct Row {
@@ -140,19 +139,19 @@ TEST_F(GameStateTest, KeyboardReachesTheControlsInLayoutOrder) {
         int nFocus;
     };
     for (const Row row : {Row{'F', IDC_FOUND_LIST}, Row{'W', IDC_WORD}}) {
-        m_pDlg->GetDlgItem(IDC_HELP_CONTENTS)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), row.key, Qt::AltModifier);
-        EXPECT_EQ(QApplication::focusWidget(), m_pDlg->GetDlgItem(row.nFocus)) << row.key;
+        m_pDlg->GetDlgItem(IDC_HELP_CONTENTS)->SetFocus();
+        PressAlt(*m_pDlg, row.key);
+        EXPECT_TRUE(m_pDlg->GetDlgItem(row.nFocus)->HasFocus()) << row.key;
     }
 
     m_ui.OnNextDialog([](framework::CDialog& dialog) {
-        testing_support::ActivateWindow(dialog);
+        ActivateWindow(dialog);
         for (const Row row : {Row{'Y', IDC_QUIT_FOUND_LIST}, Row{'I', IDC_MISSED_LIST}}) {
-            dialog.GetDlgItem(framework::CommandOk)->setFocus();
-            QTest::keyClick(QApplication::focusWidget(), row.key, Qt::AltModifier);
-            EXPECT_EQ(QApplication::focusWidget(), dialog.GetDlgItem(row.nFocus)) << row.key;
+            dialog.GetDlgItem(framework::CommandOk)->SetFocus();
+            PressAlt(dialog, row.key);
+            EXPECT_TRUE(dialog.GetDlgItem(row.nFocus)->HasFocus()) << row.key;
         }
-        QTest::mouseClick(dialog.GetDlgItem(framework::CommandOk), Qt::LeftButton);
+        testing_support::Click(dialog, framework::CommandOk);
     });
     Click(IDC_QUIT_GAME);
     EXPECT_TRUE(m_ui.ScriptUsedUp());
@@ -163,8 +162,8 @@ TEST_F(GameStateTest, AboutShowsNameVersionAndIcon) {
     bool bIconShown = false;
     m_ui.OnNextDialog([&](framework::CDialog& dialog) {
         auto* pIcon = dialog.GetDlgItemAs<framework::CStatic>(IDC_ABOUT_ICON);
-        bIconShown = pIcon && !pIcon->pixmap().isNull();
-        QTest::keyClick(&dialog, Qt::Key_Escape);
+        bIconShown = pIcon && pIcon->HasIcon();
+        testing_support::Press(dialog, Key::Escape);
     });
     Click(IDC_ABOUT);
     EXPECT_TRUE(bIconShown);
@@ -172,6 +171,31 @@ TEST_F(GameStateTest, AboutShowsNameVersionAndIcon) {
     EXPECT_EQ(m_ui.Transcript()[0].title, "About");
     EXPECT_EQ(m_ui.Transcript()[0].text, "Lettrino v. 1.00 for Windows 95, Windows 98, and NT");
 }
+
+// What the Qt backend shows: the icon in the main window's title bar and in the About
+// box; and the found list, empty when a game starts, shows that it has the focus all
+// the same.
+#ifndef _WIN32
+TEST_F(GameStateTest, TheIconAndTheFocusOfTheEmptyFoundListShow) {
+    OpenSplatterGame();
+    EXPECT_FALSE(m_pDlg->GetWindow().windowIcon().isNull());
+    bool bIconShown = false;
+    m_ui.OnNextDialog([&](framework::CDialog& dialog) {
+        bIconShown =
+            !framework::WidgetAs<QLabel>(*dialog.GetDlgItem(IDC_ABOUT_ICON))->pixmap().isNull();
+        dialog.EndDialog(framework::CommandOk);
+    });
+    Click(IDC_ABOUT);
+    EXPECT_TRUE(bIconShown);
+
+    StartGame();
+    QWidget* pList = framework::Widget(*m_pDlg->GetDlgItem(IDC_FOUND_LIST));
+    const QImage unfocused = pList->grab().toImage();
+    PressAlt(*m_pDlg, 'F');  // the style marks a focus the keyboard moved
+    ASSERT_TRUE(m_pDlg->GetDlgItem(IDC_FOUND_LIST)->HasFocus());
+    EXPECT_NE(pList->grab().toImage(), unfocused);
+}
+#endif
 
 }  // namespace
 }  // namespace game_ui_test

@@ -1,7 +1,5 @@
 // The Word field's input filter and the letter cubes kept in step with it, from
 // the keyboard and from cube clicks. The puzzle is SPLATTER: cubes S P L A T T E R.
-#include <QApplication>
-#include <QTest>
 #include <ostream>
 
 #include "game/ui/Resource.h"
@@ -11,6 +9,7 @@ namespace game_ui_test {
 namespace {
 
 using namespace lettrino;
+using testing_support::Key;
 
 struct CTypingCase {
     const char* name;
@@ -27,15 +26,17 @@ class InputFilterTest : public CGameFixture, public ::testing::WithParamInterfac
 TEST_P(InputFilterTest, TypingIsFilteredAndDisablesCubes) {
     OpenSplatterGame();
     StartGame();
-    ASSERT_EQ(QApplication::focusWidget(), &Word());
+    ASSERT_TRUE(Word().HasFocus());
     const int beepsBefore = m_ui.Beeps();
     Type(GetParam().keys);
     EXPECT_EQ(Field(), GetParam().field);
     EXPECT_EQ(m_ui.Beeps() - beepsBefore, GetParam().beeps);
     EXPECT_EQ(Cubes(), GetParam().cubes);
     // A refusal leaves the caret at the end with nothing selected.
-    EXPECT_EQ(Word().cursorPosition(), static_cast<int>(Field().size()));
-    EXPECT_FALSE(Word().hasSelectedText());
+    const int nLength = static_cast<int>(Field().size());
+    int nStart = -1, nEnd = -1;
+    Word().GetSel(nStart, nEnd);
+    EXPECT_EQ(std::pair(nStart, nEnd), std::pair(nLength, nLength));
     EXPECT_EQ(IsEnabled(IDC_CLEAR), !Field().empty());
     EXPECT_EQ(IsEnabled(IDC_ADD_WORD), Field().size() >= 3);
     EXPECT_TRUE(m_ui.Transcript().size() == 1);  // only the Start Game dialog
@@ -81,7 +82,7 @@ TEST_P(CubeSyncTest, CubesFollowTheField) {
     EXPECT_EQ(Field(), GetParam().field);
     EXPECT_EQ(m_ui.Beeps() - beepsBefore, GetParam().beeps);
     EXPECT_EQ(Cubes(), GetParam().cubes);
-    EXPECT_EQ(QApplication::focusWidget(), &Word());
+    EXPECT_TRUE(Word().HasFocus());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,14 +101,14 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](CGameFixture& f) {
                                     f.ClickCube(6);
                                     f.Type("T");
-                                    f.Press(Qt::Key_Backspace);
+                                    f.Press(Key::Backspace);
                                 },
                                 "T", 0, "SPLATtER"},
                       CCubeCase{"DeletingAClickedLetter",
                                 [](CGameFixture& f) {
                                     f.ClickCube(1);
                                     f.ClickCube(7);
-                                    f.Press(Qt::Key_Backspace);
+                                    f.Press(Key::Backspace);
                                 },
                                 "S", 0, "sPLATTER"},
                       CCubeCase{"ClickingThePuzzleWordRefusesTheLastCube",
@@ -141,10 +142,11 @@ TEST_F(WordFocusTest, FocusOnTheFieldPutsTheCaretAtTheEnd) {
     Type("SEAT");
     Word().SetSel(0, 2);
     Click(IDC_START_GAME);  // disabled: nothing happens
-    m_pDlg->GetDlgItem(IDC_HELP_CONTENTS)->setFocus();
-    Word().setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(Word().hasSelectedText());
-    EXPECT_EQ(Word().cursorPosition(), 4);
+    m_pDlg->GetDlgItem(IDC_ADD_WORD)->SetFocus();
+    Press(Key::Tab, testing_support::Modifier::Shift);  // back into the field
+    int nStart = -1, nEnd = -1;
+    Word().GetSel(nStart, nEnd);
+    EXPECT_EQ(std::pair(nStart, nEnd), std::pair(4, 4));
 }
 
 }  // namespace

@@ -1,16 +1,23 @@
 // Loading at start-up, leaving the game (Exit, close box, Escape) and help.
-#include <QTest>
 #include <filesystem>
 #include <ostream>
-#include <set>
 
 #include "framework/WinApp.h"
-#include "framework/qt/HelpWindow.h"
 #include "game/engine/Dictionary.h"
 #include "game/ui/Resource.h"
 #include "tests/game_ui/GameFixture.h"
 #include "tests/support/ResourceLimit.h"
 #include "tests/support/ScriptedUserInterface.h"
+#ifndef _WIN32
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <set>
+
+#include "framework/qt/DialogWindow.h"
+#include "framework/qt/HelpWindow.h"
+#include "framework/qt/QtWidget.h"
+#endif
 
 namespace game_ui_test {
 namespace {
@@ -18,6 +25,7 @@ namespace {
 using namespace lettrino;
 using platform::MessageResult;
 using testing_support::CProcessExit;
+using testing_support::Key;
 
 using LifecycleTest = CGameFixture;
 
@@ -25,12 +33,14 @@ TEST_F(LifecycleTest, DictionaryLoadsOnlyOnceTheDialogIsUp) {
     m_dir.Write("Lettrino.txt", "SEA\r\n");
     OpenDialogOnly();
     EXPECT_EQ(m_pDlg->GetDictionary(), nullptr);
-    QCoreApplication::sendPostedEvents();
+    testing_support::DeliverPostedCommands(*m_pDlg);
     ASSERT_NE(m_pDlg->GetDictionary(), nullptr);
     EXPECT_EQ(m_pDlg->GetDictionary()->GetSize(), 1u);
     EXPECT_EQ(m_ui.BusyChanges(), (std::vector<bool>{true, false}));
 }
 
+// The Qt backend's paints.
+#ifndef _WIN32
 // Notes the widgets painted before the dictionary exists; `m_bIdle`, a paint without
 // the busy pointer.
 class CPaintWatcher : public QObject {
@@ -56,21 +66,22 @@ TEST_F(LifecycleTest, TheWindowIsPaintedBeforeTheDictionaryIsRead) {
     m_dir.Write("Lettrino.txt", "SEA\r\n");
     OpenDialogOnly();
     CPaintWatcher watcher(*this);
-    m_pDlg->installEventFilter(&watcher);
-    for (QWidget* pControl : m_pDlg->GetControls()) {
-        pControl->installEventFilter(&watcher);
+    m_pDlg->GetWindow().installEventFilter(&watcher);
+    for (framework::CWnd* pControl : m_pDlg->GetControls()) {
+        framework::Widget(*pControl)->installEventFilter(&watcher);
     }
     QCoreApplication::sendPostedEvents();
     ASSERT_NE(m_pDlg->GetDictionary(), nullptr);
     EXPECT_EQ(watcher.m_painted.size(), 1 + m_pDlg->GetControls().size());
     EXPECT_FALSE(watcher.m_bIdle);
 }
+#endif
 
 TEST_F(LifecycleTest, MissingDictionaryEndsTheProgramWithMessage102) {
     m_ui.Answer(MessageResult::Ok);
     OpenDialogOnly();
     try {
-        QCoreApplication::sendPostedEvents();
+        testing_support::DeliverPostedCommands(*m_pDlg);
         ADD_FAILURE() << "the program went on without a dictionary";
     } catch (const CProcessExit& exit) {
         EXPECT_EQ(exit.exitCode, 0);
@@ -132,13 +143,14 @@ void ClickExit(CGameFixture& f) {
     f.Click(framework::CommandOk);
 }
 void CloseBox(CGameFixture& f) {
-    f.m_pDlg->close();
+    testing_support::Close(*f.m_pDlg);
 }
 void Escape(CGameFixture& f) {
-    QTest::keyClick(f.m_pDlg.get(), Qt::Key_Escape);
+    f.m_pDlg->GetDlgItem(framework::CommandOk)->SetFocus();
+    f.Press(Key::Escape);
 }
 void EscapeInField(CGameFixture& f) {
-    f.Press(Qt::Key_Escape);
+    f.Press(Key::Escape);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,13 +198,15 @@ TEST_F(LifecycleTest, EscapeLeavesTheGameAsItWas) {
     OpenSplatterGame();
     StartGame();
     Type("SEA");
-    Press(Qt::Key_Escape);
+    Press(Key::Escape);
     EXPECT_FALSE(m_pDlg->IsEnded());
-    EXPECT_TRUE(m_pDlg->isVisible());
+    EXPECT_TRUE(m_pDlg->IsWindowVisible());
     EXPECT_EQ(Field(), "SEA");
     EXPECT_TRUE(IsEnabled(IDC_QUIT_GAME));
 }
 
+// The help window is the Qt backend's.
+#ifndef _WIN32
 TEST_F(LifecycleTest, HelpOpensFromButtonAndF1AndClosesOnExit) {
     m_dir.Write("Lettrino.HLP", "<html><body><h1>Lettrino Help</h1></body></html>");
     OpenSplatterGame();
@@ -205,7 +219,8 @@ TEST_F(LifecycleTest, HelpOpensFromButtonAndF1AndClosesOnExit) {
     ASSERT_FALSE(pHelp.isNull());
     EXPECT_FALSE(pHelp->isVisible());
 
-    QTest::keyClick(m_pDlg->GetDlgItem(IDC_START_GAME), Qt::Key_F1);
+    m_pDlg->GetDlgItem(IDC_START_GAME)->SetFocus();
+    Press(Key::F1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(m_app.GetHelpWindow(), pHelp.data());
     EXPECT_TRUE(pHelp->isVisible());
@@ -213,8 +228,8 @@ TEST_F(LifecycleTest, HelpOpensFromButtonAndF1AndClosesOnExit) {
     // F1 inside a dialog the game opened reaches the same help command.
     pHelp->close();
     m_ui.OnNextDialog([](framework::CDialog& dialog) {
-        QTest::keyClick(&dialog, Qt::Key_F1);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
+        testing_support::Press(dialog, Key::F1);
+        testing_support::Press(dialog, Key::Escape);
     });
     Click(IDC_ABOUT);
     ASSERT_FALSE(pHelp.isNull());
@@ -225,6 +240,7 @@ TEST_F(LifecycleTest, HelpOpensFromButtonAndF1AndClosesOnExit) {
     EXPECT_TRUE(pHelp.isNull());
     EXPECT_EQ(m_ui.Transcript().size(), 1u);  // the About box; no message
 }
+#endif
 
 TEST_F(LifecycleTest, HelpThatCannotBeShownIsReportedAndTheGameGoesOn) {
     OpenSplatterGame();

@@ -1,5 +1,4 @@
 // The Quit Game dialog: its two lists and headings as the main dialog leaves them.
-#include <QTest>
 #include <algorithm>
 
 #include "game/ui/AboutDlg.h"
@@ -91,9 +90,9 @@ TEST_F(QuitGameTest, AnOwnerOtherThanTheGameLeavesEverythingEmpty) {
         EXPECT_EQ(quit.GetDlgItemText(IDC_MISSED_HEADING), "");
         EXPECT_EQ(quit.m_pFoundList->GetCount(), 0);
         EXPECT_EQ(quit.m_pMissedList->GetCount(), 0);
-        EXPECT_TRUE(quit.m_pFoundList->isEnabled());
-        EXPECT_TRUE(quit.m_pMissedList->isEnabled());
-        QTest::mouseClick(quit.GetDlgItem(framework::CommandOk), Qt::LeftButton);
+        EXPECT_TRUE(quit.m_pFoundList->IsWindowEnabled());
+        EXPECT_TRUE(quit.m_pMissedList->IsWindowEnabled());
+        testing_support::Click(quit, framework::CommandOk);
     });
     dialog.DoModal();
     EXPECT_EQ(m_ui.BusyDepth(), 0);

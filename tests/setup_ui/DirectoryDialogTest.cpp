@@ -1,8 +1,7 @@
 // The directory dialog: the drive list, and the OK checks in their order with their
 // messages, the field selected and focused after each refusal, and the refusal of
 // the setup program's own folder under any spelling.
-#include <QString>
-#include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -19,6 +18,7 @@ namespace setup_ui_test {
 namespace {
 
 using namespace setup;
+using namespace testing_support;
 
 const std::string kRequired = "Error:  Directory must be entered.";
 const std::string kInUse =
@@ -27,7 +27,13 @@ const std::string kInUse =
 const std::string kTooLong = "Please enter no more than 256 characters.";
 const std::string kLong(257, 'A');
 // Multi-byte characters: the field counts 200, the full path needs over 400 bytes.
-const std::string kWide = QString(200, QChar(0xE9)).toStdString();
+const std::string kWide = [] {
+    std::string wide;
+    for (int i = 0; i < 200; ++i) {
+        wide += "\u00E9";
+    }
+    return wide;
+}();
 // Typed in place of the setup folder C:\Setup as the root drive Z: spells it.
 constexpr const char* kSetupBelowZ = "<setup below Z:>";
 
@@ -85,20 +91,25 @@ TEST_P(DirectoryCheckTest, RunsTheChecksInOrderAndKeepsTheDialogOpenOnRefusal) {
                                                            : *c.typed);
         }
         if (c.drive) {
-            const int nIndex = directory.m_cboDrive->findText(c.drive);
+            int nIndex = directory.m_cboDrive->GetCount() - 1;
+            while (nIndex >= 0 && directory.m_cboDrive->GetLBText(nIndex) != c.drive) {
+                --nIndex;
+            }
             ASSERT_GE(nIndex, 0) << c.drive;
             directory.m_cboDrive->SetCurSel(nIndex);
         }
-        pField->setSelection(0, 0);
-        directory.GetDlgItem(framework::CommandCancel)->setFocus();
+        pField->SetSel(0, 0);
+        directory.GetDlgItem(framework::CommandCancel)->SetFocus();
         const std::string fieldText = pField->GetWindowText();
         ClickItem(directory, framework::CommandOk);
         if (!directory.IsEnded()) {
             int nStart = -1, nEnd = -1;
             pField->GetSel(nStart, nEnd);
-            EXPECT_EQ(directory.focusWidget(), pField);
-            EXPECT_EQ(std::pair(nStart, nEnd),
-                      std::pair(0, static_cast<int>(pField->text().size())));
+            EXPECT_EQ(directory.GetFocusedControl(), pField);
+            // The whole text, in characters: every byte but a UTF-8 continuation byte.
+            const auto nChars = std::count_if(fieldText.begin(), fieldText.end(),
+                                              [](char b) { return (b & 0xC0) != 0x80; });
+            EXPECT_EQ(std::pair(nStart, nEnd), std::pair(0, static_cast<int>(nChars)));
             EXPECT_EQ(pField->GetWindowText(), fieldText);  // the user's input stays
             ClickItem(directory, framework::CommandCancel);
         }
@@ -163,7 +174,7 @@ TEST_P(DriveListTest, OneEntryPerDriveWithCPreselected) {
     }
     EXPECT_EQ(entries, GetParam().entries);
     EXPECT_EQ(dialog.m_cboDrive->GetCurSel(), GetParam().nSelected);
-    EXPECT_EQ(dialog.focusWidget(), dialog.m_cboDrive);  // the first tab stop
+    EXPECT_EQ(dialog.GetFocusedControl(), dialog.m_cboDrive);  // the first tab stop
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -183,18 +194,20 @@ TEST_F(DirectoryDialogTest, OpensWithTheDefaultSelectedAndCancelsUnchecked) {
         m_ui.OnNextDialog([&](framework::CDialog& dialog) {
             EXPECT_EQ(dialog.GetDlgItemText(IDC_PROMPT),
                       "Setup will install Word Game into the following directory.");
-            EXPECT_EQ(AccessibleName(dialog.GetDlgItem(IDC_PROMPT)),
+            EXPECT_EQ(AccessibleName(*dialog.GetDlgItem(IDC_PROMPT)),
                       "Setup will install Word Game into the following directory.");
             auto* pField = dialog.GetDlgItemAs<framework::CEdit>(IDC_DIRECTORY);
-            EXPECT_EQ(pField->selectedText(), "WORDGAME");  // once it runs
+            int nStart = -1, nEnd = -1;
+            pField->GetSel(nStart, nEnd);  // selected once it runs
+            EXPECT_EQ(pField->GetWindowText().substr(nStart, nEnd - nStart), "WORDGAME");
             EXPECT_EQ(pField->GetLimitText(), kMaxDirectoryChars);
-            EXPECT_EQ(pField->accessibleName(), "Directory:");
-            EXPECT_EQ(dialog.GetDlgItem(IDC_DRIVE)->accessibleName(), "Directory:");
+            EXPECT_EQ(AccessibleName(*pField), "Directory:");
+            EXPECT_EQ(AccessibleName(*dialog.GetDlgItem(IDC_DRIVE)), "Directory:");
             pField->SetWindowText("");
             if (bEscape) {
-                QTest::keyClick(&dialog, Qt::Key_Escape);
+                Press(dialog, Key::Escape);
             } else {
-                dialog.close();
+                Close(dialog);
             }
         });
         std::string fullPath;

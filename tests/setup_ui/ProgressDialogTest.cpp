@@ -1,12 +1,11 @@
 // The progress dialog: the copy routine started once after the window is shown and
 // closing it through the OK step, the Cancel confirmation by button, space bar and
 // close box, and keys that do nothing while it copies.
-#include <QApplication>
-#include <QProgressBar>
-#include <QTest>
 #include <filesystem>
+#include <limits>
 #include <ostream>
 
+#include "framework/ProgressCtrl.h"
 #include "platform/Format.h"
 #include "setup/ui/DialogInstallerWindows.h"
 #include "setup/ui/ProgressDlg.h"
@@ -18,6 +17,7 @@ namespace {
 
 using platform::MessageResult;
 using namespace setup;
+using namespace testing_support;
 
 const char* const kConfirm = "Are you sure you want to cancel?";
 
@@ -34,7 +34,7 @@ struct CCopyScript {
     void operator()(CCopyProgress& progress) {
         ++nRuns;
         pDialog = dynamic_cast<CProgressDlg*>(&progress);
-        bVisibleAtStart = pDialog && pDialog->isVisible();
+        bVisibleAtStart = pDialog && pDialog->IsWindowVisible();
         statusTexts.push_back(pDialog->GetDlgItemText(IDC_STATUS));
         progress.CopiedFiles().clear();
         for (int i = 1; i <= nFiles && progress.Status() == kStatusCompleted; ++i) {
@@ -47,7 +47,8 @@ struct CCopyScript {
             progress.SetStatusText(platform::FormatString("Copying file %d of %d...", {i, nFiles}));
             statusTexts.push_back(pDialog->GetDlgItemText(IDC_STATUS));
             progress.SetProgress(static_cast<std::uint64_t>(i), static_cast<std::uint64_t>(nFiles));
-            barValues.push_back(pDialog->GetDlgItemAs<QProgressBar>(IDC_PROGRESS)->value());
+            barValues.push_back(
+                pDialog->GetDlgItemAs<framework::CProgressCtrl>(IDC_PROGRESS)->GetPos());
         }
         progress.EndProgress();
     }
@@ -95,10 +96,10 @@ TEST_P(ProgressCancelTest, CancelAsksAndStopsBeforeTheNextFileOnlyOnYes) {
 // The user's ways to cancel, on Cancel with the focus or on the dialog.
 struct Way {
     static void Click(CProgressDlg& d) { ClickItem(d, framework::CommandCancel); }
-    static void Space(CProgressDlg& d) { KeyOnItem(d, framework::CommandCancel, Qt::Key_Space); }
-    static void Enter(CProgressDlg& d) { KeyOnItem(d, framework::CommandCancel, Qt::Key_Return); }
-    static void Escape(CProgressDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }
-    static void CloseBox(CProgressDlg& d) { d.close(); }
+    static void Space(CProgressDlg& d) { KeyOnItem(d, framework::CommandCancel, Key::Space); }
+    static void Enter(CProgressDlg& d) { KeyOnItem(d, framework::CommandCancel, Key::Enter); }
+    static void Escape(CProgressDlg& d) { Press(d, Key::Escape); }
+    static void CloseBox(CProgressDlg& d) { Close(d); }
 };
 
 constexpr MessageResult kYes = MessageResult::Yes;
@@ -142,16 +143,19 @@ TEST_F(ProgressDialogTest, StartsTheRoutineOnceAfterTheWindowIsShownAndShowsItsP
     EXPECT_EQ(script.statusTexts[0], "");  // empty until the first file
     EXPECT_EQ(script.statusTexts[1], "Copying file 1 of 7...");
     EXPECT_EQ(script.statusTexts[7], "Copying file 7 of 7...");
-    EXPECT_EQ(AccessibleName(dialog.GetDlgItem(IDC_STATUS)), "Copying file 7 of 7...");
-    auto* pBar = dialog.GetDlgItemAs<QProgressBar>(IDC_PROGRESS);
-    EXPECT_EQ(script.barValues[2], pBar->maximum() * 3 / 7);
-    EXPECT_EQ(pBar->value(), pBar->maximum());
-    EXPECT_FALSE(pBar->accessibleName().isEmpty());
+    EXPECT_EQ(AccessibleName(*dialog.GetDlgItem(IDC_STATUS)), "Copying file 7 of 7...");
+    auto* pBar = dialog.GetDlgItemAs<framework::CProgressCtrl>(IDC_PROGRESS);
+    const int nShown = pBar->GetPos();
+    pBar->SetPos(std::numeric_limits<int>::max());  // held at the top of the range
+    const int nMaximum = pBar->GetPos();
+    EXPECT_EQ(script.barValues[2], nMaximum * 3 / 7);
+    EXPECT_EQ(nShown, nMaximum);
+    EXPECT_FALSE(AccessibleName(*pBar).empty());
     EXPECT_EQ(m_ui.Pumps(), 7);
     dialog.SetProgress(5, 0);  // nothing to copy: the bar stays at its start
-    EXPECT_EQ(pBar->value(), 0);
+    EXPECT_EQ(pBar->GetPos(), 0);
     dialog.SetProgress(~0ull, ~0ull);  // counts beyond any product stay in range
-    EXPECT_EQ(pBar->value(), pBar->maximum());
+    EXPECT_EQ(pBar->GetPos(), nMaximum);
 }
 
 // The uninstall with windows, as the program runs it for "setup --uninstall": one
@@ -209,12 +213,9 @@ TEST_F(CSetupFixture, UninstallCancelledKeepsTheRecordAndTheRest) {
                           "\tSAME.TXT\n");
     m_ui.Answer(MessageResult::Yes);
     m_ui.OnNextDialog([](framework::CDialog& dialog) { EXPECT_TRUE(dialog.IsEnded()); });
-    m_ui.OnNextPump([] {
-        for (QWidget* pWidget : QApplication::allWidgets()) {
-            if (auto* pProgress = dynamic_cast<CProgressDlg*>(pWidget)) {
-                ClickItem(*pProgress, framework::CommandCancel);
-            }
-        }
+    m_ui.OnNextPump([this] {
+        ASSERT_NE(dynamic_cast<CProgressDlg*>(m_ui.RunningDialog()), nullptr);
+        ClickItem(*m_ui.RunningDialog(), framework::CommandCancel);
     });
     m_ui.Answer(MessageResult::Yes);
     m_ui.Answer(MessageResult::Ok);

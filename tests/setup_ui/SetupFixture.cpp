@@ -1,8 +1,5 @@
 #include "tests/setup_ui/SetupFixture.h"
 
-#include <QAccessible>
-#include <QTest>
-
 #include "platform/ProgramPath.h"
 #include "platform/UserInterface.h"
 #include "setup/config/SetupIni.h"
@@ -59,20 +56,14 @@ std::vector<std::string> CSetupFixture::Shown() const {
 }
 
 void ClickItem(framework::CDialog& dialog, int nId) {
-    QWidget* pControl = dialog.GetDlgItem(nId);
-    ASSERT_NE(pControl, nullptr) << nId;
-    QTest::mouseClick(pControl, Qt::LeftButton);
+    testing_support::Click(dialog, nId);
 }
 
-void KeyOnItem(framework::CDialog& dialog, int nId, Qt::Key key) {
-    QWidget* pControl = dialog.GetDlgItem(nId);
+void KeyOnItem(framework::CDialog& dialog, int nId, testing_support::Key key) {
+    framework::CWnd* pControl = dialog.GetDlgItem(nId);
     ASSERT_NE(pControl, nullptr) << nId;
-    pControl->setFocus();
-    QTest::keyClick(pControl, key);
-}
-
-std::string AccessibleName(QWidget* pControl) {
-    return QAccessible::queryAccessibleInterface(pControl)->text(QAccessible::Name).toStdString();
+    pControl->SetFocus();
+    testing_support::Press(dialog, key);
 }
 
 }  // namespace setup_ui_test

@@ -22,9 +22,7 @@ inline constexpr auto kCaseName = [](const auto& info) { return std::string(info
 // Clicks the control `nId` of `dialog` with the mouse, or gives it the focus and
 // presses `key` on it.
 void ClickItem(framework::CDialog& dialog, int nId);
-void KeyOnItem(framework::CDialog& dialog, int nId, Qt::Key key);
-// The name assistive technology announces `pControl` by.
-std::string AccessibleName(QWidget* pControl);
+void KeyOnItem(framework::CDialog& dialog, int nId, testing_support::Key key);
 
 // The installer as it runs from C:\Setup\setup with drive C: pointed at a fresh
 // folder, driven through the scripted seam. The application object exists from the

@@ -1,11 +1,11 @@
 #include "tests/support/ScriptedDialogUserInterface.h"
 
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QLabel>
+#include <utility>
 
 #include "framework/Dialog.h"
-#include "framework/qt/WindowCaption.h"
+#include "framework/Static.h"
+#include "tests/support/DialogDriver.h"
 
 namespace testing_support {
 
@@ -14,15 +14,16 @@ template class CScriptedMessages<framework::CDialogUserInterface, CShownWindow>;
 int CScriptedDialogUserInterface::RunModalDialog(framework::CDialog& dialog) {
     dialog.CreateAndInitialize();
     std::string labels;
-    for (QWidget* pControl : dialog.GetControls()) {
-        if (auto* pLabel = dynamic_cast<QLabel*>(pControl); pLabel && pLabel->pixmap().isNull()) {
+    for (framework::CWnd* pControl : dialog.GetControls()) {
+        if (auto* pLabel = dynamic_cast<framework::CStatic*>(pControl);
+            pLabel && !pLabel->HasIcon()) {
             if (!labels.empty()) {
                 labels += '\n';
             }
-            labels += pLabel->text().toStdString();
+            labels += pLabel->GetWindowText();
         }
     }
-    const std::string title = framework::WindowCaption(dialog);
+    const std::string title = dialog.GetWindowText();
     const int nTemplateId = dialog.GetTemplate().nId;
     CShownWindow shown{
         {title, labels, platform::MessageIcon::None, platform::MessageButtons::Ok, BusyDepth()}};
@@ -37,16 +38,18 @@ int CScriptedDialogUserInterface::RunModalDialog(framework::CDialog& dialog) {
         dialog.EndDialog(framework::CommandCancel);
         return dialog.GetModalResult();
     }
-    dialog.show();
+    dialog.ShowWindow();
+    framework::CDialog* pOuter = std::exchange(m_pRunning, &dialog);
     // The modal loop's first events: what the dialog posted to itself while it was
     // being initialised.
-    QCoreApplication::sendPostedEvents(&dialog, QEvent::MetaCall);
+    DeliverPostedCommands(dialog);
     CDialogAction action = std::move(m_actions.front());
     m_actions.pop_front();
     action(dialog);
     if (!dialog.IsEnded()) {
-        QCoreApplication::sendPostedEvents(&dialog, QEvent::MetaCall);
+        DeliverPostedCommands(dialog);
     }
+    m_pRunning = pOuter;
     if (!dialog.IsEnded()) {
         ReportUnexpectedDialog(title, nTemplateId, "dialog left open by the script");
         dialog.EndDialog(framework::CommandCancel);
@@ -56,18 +59,6 @@ int CScriptedDialogUserInterface::RunModalDialog(framework::CDialog& dialog) {
 
 void ReportUnexpectedDialog(const std::string& title, int nTemplateId, const char* what) {
     ADD_FAILURE() << what << ": template " << nTemplateId << " \"" << title << "\"";
-}
-
-void ActivateWindow(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    // The request above is answered asynchronously; setting the active window
-    // directly keeps the test free of event processing (which would also run
-    // commands the test wants to see still queued).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    QApplication::setActiveWindow(&window);
-#pragma GCC diagnostic pop
 }
 
 }  // namespace testing_support

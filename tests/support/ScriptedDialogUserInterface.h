@@ -4,9 +4,8 @@
 #include <functional>
 
 #include "framework/DialogUserInterface.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/ScriptedUserInterface.h"
-
-class QWidget;
 
 namespace framework {
 class CDialog;
@@ -43,16 +42,15 @@ public:
     bool ScriptUsedUp() const { return CScriptedMessages::ScriptUsedUp() && m_actions.empty(); }
 
     int RunModalDialog(framework::CDialog& dialog) override;
+    // The dialog being run, while its posted commands and its action run.
+    framework::CDialog* RunningDialog() const { return m_pRunning; }
 
 private:
     std::deque<CDialogAction> m_actions;
+    framework::CDialog* m_pRunning = nullptr;
 };
 
 // Fails the running test for a dialog the script did not expect or left open.
 void ReportUnexpectedDialog(const std::string& title, int nTemplateId, const char* what);
-
-// Makes `window` the active window, so that focus changes inside it are delivered
-// as they are to a user's window. Posted events stay queued.
-void ActivateWindow(QWidget& window);
 
 }  // namespace testing_support

@@ -12,7 +12,9 @@
 #include <cstdlib>
 
 #include "framework/Edit.h"
+#include "framework/qt/DialogWindow.h"
 #include "framework/qt/HelpWindow.h"
+#include "framework/qt/QtWidget.h"
 #include "game/engine/Dictionary.h"
 #include "game/ui/LettrinoApp.h"
 #include "game/ui/LettrinoDlg.h"
@@ -24,7 +26,7 @@
 namespace {
 
 void Click(lettrino::CLettrinoDlg& dialog, int nId) {
-    QTest::mouseClick(dialog.GetDlgItem(nId), Qt::LeftButton);
+    QTest::mouseClick(framework::Widget(*dialog.GetDlgItem(nId)), Qt::LeftButton);
 }
 
 }  // namespace
@@ -52,14 +54,14 @@ int main(int argc, char* argv[]) {
     lettrino::CLettrinoDlg dialog;
     app.m_pMainWnd = &dialog;
     dialog.CreateAndInitialize();
-    dialog.show();
+    dialog.ShowWindow();
     QCoreApplication::sendPostedEvents();  // loads the dictionary
-    ui.Save(dialog, "main-before-game");
+    ui.Save(dialog.GetWindow(), "main-before-game");
 
     Click(dialog, lettrino::IDC_START_GAME);
     platform::CStringArray formable;
     dialog.GetDictionary()->FindFormableWords(dialog.GetPuzzleWord(), formable);
-    auto* pWord = dialog.GetDlgItemAs<framework::CEdit>(lettrino::IDC_WORD);
+    QWidget* pWord = framework::Widget(*dialog.GetDlgItem(lettrino::IDC_WORD));
     // Enough words to fill more than one column of the found list.
     for (std::size_t i = 0; i < formable.size() && i < 24; i += 1) {
         pWord->setFocus();
@@ -68,10 +70,10 @@ int main(int argc, char* argv[]) {
     }
     // A word half typed, with its cubes taken.
     QTest::keyClicks(pWord, QString::fromStdString(formable.back().substr(0, 3)));
-    ui.Save(dialog, "main-in-game");
+    ui.Save(dialog.GetWindow(), "main-in-game");
 
     Click(dialog, lettrino::IDC_QUIT_GAME);
-    ui.Save(dialog, "main-after-quit");
+    ui.Save(dialog.GetWindow(), "main-after-quit");
     Click(dialog, lettrino::IDC_ABOUT);
     Click(dialog, lettrino::IDC_HELP_CONTENTS);
     if (QWidget* pHelp = app.GetHelpWindow()) {

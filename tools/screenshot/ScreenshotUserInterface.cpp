@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "framework/Dialog.h"
+#include "framework/qt/DialogWindow.h"
 
 CScreenshotUserInterface::CScreenshotUserInterface(std::string strOutputDir,
                                                    std::map<int, std::string> names)
@@ -38,9 +39,9 @@ void CScreenshotUserInterface::ExitProcess(int exitCode) {
 
 int CScreenshotUserInterface::RunModalDialog(framework::CDialog& dialog) {
     dialog.CreateAndInitialize();
-    dialog.show();
+    dialog.ShowWindow();
     // What the dialog's own loop would take first: a progress dialog starts its work.
-    QCoreApplication::sendPostedEvents(&dialog, QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents(&dialog.GetWindow(), QEvent::MetaCall);
     if (dialog.IsEnded()) {
         return dialog.GetModalResult();  // it took its own picture, if any, meanwhile
     }
@@ -48,9 +49,9 @@ int CScreenshotUserInterface::RunModalDialog(framework::CDialog& dialog) {
     if (const auto handler = m_handlers.find(nId); handler != m_handlers.end()) {
         handler->second(dialog);
     } else if (const auto name = m_names.find(nId); name != m_names.end()) {
-        Save(dialog, name->second);
+        Save(dialog.GetWindow(), name->second);
     } else {
-        Save(dialog, "dialog-" + std::to_string(nId));
+        Save(dialog.GetWindow(), "dialog-" + std::to_string(nId));
     }
     if (!dialog.IsEnded()) {
         dialog.EndDialog(framework::CommandOk);

@@ -6,6 +6,7 @@
 //   setup_screenshots <output folder>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,8 @@
 #include <fstream>
 
 #include "framework/Dialog.h"
+#include "framework/qt/DialogWindow.h"
+#include "framework/qt/QtWidget.h"
 #include "platform/DriveMap.h"
 #include "platform/Format.h"
 #include "platform/ProgramPath.h"
@@ -32,17 +35,18 @@ namespace {
 // The dialog with its drive list opened below it, as one picture.
 void SaveWithDropDown(CScreenshotUserInterface& ui, framework::CDialog& dialog) {
     auto& directory = dynamic_cast<setup::CDirectoryDlg&>(dialog);
-    ui.Save(dialog, "setup-directory");
-    setup::CDriveComboBox* pCombo = directory.m_cboDrive;
+    QWidget& window = dialog.GetWindow();
+    ui.Save(window, "setup-directory");
+    auto* pCombo = framework::WidgetAs<QComboBox>(*directory.m_cboDrive);
     pCombo->showPopup();
     QApplication::processEvents();
     QWidget* pPopup = pCombo->view()->window();
-    const QPixmap base = dialog.grab();
+    const QPixmap base = window.grab();
     const QPixmap list = pPopup->grab();
     // Placed in the windows' own pixels; the pictures hold device pixels, as many more
     // as the screen's scale factor says.
-    const QPoint offset = pPopup->mapToGlobal(QPoint(0, 0)) - dialog.mapToGlobal(QPoint(0, 0));
-    const QRect bounds = QRect(QPoint(0, 0), dialog.size()) | QRect(offset, pPopup->size());
+    const QPoint offset = pPopup->mapToGlobal(QPoint(0, 0)) - window.mapToGlobal(QPoint(0, 0));
+    const QRect bounds = QRect(QPoint(0, 0), window.size()) | QRect(offset, pPopup->size());
     const qreal ratio = base.devicePixelRatio();
     QPixmap canvas((QSizeF(bounds.size()) * ratio).toSize());
     canvas.setDevicePixelRatio(ratio);
@@ -99,8 +103,8 @@ int main(int argc, char* argv[]) {
         setup::CSetupDlg dialog;
         app.m_pMainWnd = &dialog;
         dialog.CreateAndInitialize();
-        dialog.show();
-        ui.Save(dialog, "setup-main");
+        dialog.ShowWindow();
+        ui.Save(dialog.GetWindow(), "setup-main");
 
         setup::CDialogInstallerWindows windows;
         std::string fullPath;
@@ -112,7 +116,7 @@ int main(int argc, char* argv[]) {
                 platform::FormatString(setup::LoadSetupString(setup::IDS_COPYING_FILE), {2, 4}));
             progress.SetProgress(5, 8);
             if (auto* pDialog = dynamic_cast<framework::CDialog*>(&progress)) {
-                ui.Save(*pDialog, "setup-progress");
+                ui.Save(pDialog->GetWindow(), "setup-progress");
             }
             progress.EndProgress();
         });

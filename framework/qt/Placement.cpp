@@ -1,4 +1,4 @@
-#include "framework/Placement.h"
+#include "framework/qt/Placement.h"
 
 #include <algorithm>
 
