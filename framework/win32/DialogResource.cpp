@@ -1,6 +1,6 @@
 #include "framework/win32/DialogResource.h"
 
-#include <windows.h>
+#include "framework/win32/SystemHeaders.h"
 // After <windows.h>, whose types it uses.
 #include <commctrl.h>
 
@@ -62,10 +62,12 @@ DWORD KindStyle(const CControlTemplate& control) {
         case ControlKind::PushButton:
             return (style & StyleDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
         case ControlKind::Edit:
-            return ES_LEFT | ((style & StyleUpperCase) ? ES_UPPERCASE : 0) |
-                   ((style & StyleAutoHScroll) ? ES_AUTOHSCROLL : 0);
+            // Upper-casing is the field's own (CEdit): the system's style would
+            // turn letters outside ASCII into ASCII ones.
+            return ES_LEFT | ((style & StyleAutoHScroll) ? ES_AUTOHSCROLL : 0);
         case ControlKind::ListBox:
-            return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | ((style & StyleSorted) ? LBS_SORT : 0) |
+            // Sorted lists sort themselves (CListBox), stably and whatever the locale.
+            return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                    ((style & StyleMultiColumn) ? LBS_MULTICOLUMN : 0);
         case ControlKind::ComboBox:
             return CBS_DROPDOWNLIST | WS_VSCROLL;

@@ -1,10 +1,11 @@
 #include "framework/win32/NativeDialog.h"
 
-#include <windows.h>
+#include "framework/win32/SystemHeaders.h"
 
 #include <vector>
 
 #include "framework/win32/DialogResource.h"
+#include "framework/win32/WindowText.h"
 #include "platform/UserInterface.h"
 #include "platform/win32/WideString.h"
 
@@ -29,13 +30,6 @@ INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     auto* pDialog = reinterpret_cast<CNativeDialog*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
     return pDialog != nullptr && pDialog->HandleMessage(hWnd, message, wParam, lParam) ? TRUE
                                                                                        : FALSE;
-}
-
-std::string WindowText(HWND hWnd) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(hWnd, text.data(), static_cast<int>(text.size()))));
-    return platform::win32::Narrow(text);
 }
 
 int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
@@ -66,20 +60,132 @@ std::string CNativeDialog::FontFace(const CDialogTemplate& dialogTemplate) {
     return bFound ? dialogTemplate.pszFontFace : kFallbackFace;
 }
 
-int CNativeDialog::RunModal(void* hOwner) {
+CNativeDialog::~CNativeDialog() {
+    Destroy();
+}
+
+bool CNativeDialog::Create(void* hOwner) {
     const std::vector<std::uint16_t> resource =
         BuildDialogResource(m_template, FontFace(m_template));
-    const INT_PTR result = ::DialogBoxIndirectParamW(
+    m_bEnded = false;
+    m_nResult = -1;
+    // The handle is known from WM_INITDIALOG on, before the call returns.
+    const HWND hWnd = ::CreateDialogIndirectParamW(
         ::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(resource.data()),
         Window(hOwner), DialogProc, reinterpret_cast<LPARAM>(this));
-    m_hWnd = nullptr;
-    return static_cast<int>(result);
+    return hWnd != nullptr;
+}
+
+int CNativeDialog::RunModalLoop() {
+    const HWND hWnd = Window(m_hWnd);
+    if (hWnd == nullptr) {
+        return -1;
+    }
+    // The owner takes no input while its dialog runs, as with the system's own modal
+    // dialogs; it is enabled again before the dialog hides, so that it becomes the
+    // active window then and not some other program's.
+    const HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+    const bool bDisableOwner = hOwner != nullptr && ::IsWindowEnabled(hOwner);
+    if (bDisableOwner) {
+        ::EnableWindow(hOwner, FALSE);
+    }
+    ::ShowWindow(hWnd, SW_SHOW);
+    ::SetForegroundWindow(hWnd);
+    MSG message;
+    while (!m_bEnded) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program is asked to end: the request is left for the outer loop.
+            if (got == 0) {
+                ::PostQuitMessage(static_cast<int>(message.wParam));
+            }
+            break;
+        }
+        HandleQueuedMessage(&message);
+    }
+    if (bDisableOwner) {
+        ::EnableWindow(hOwner, TRUE);
+    }
+    ::ShowWindow(hWnd, SW_HIDE);
+    return m_nResult;
+}
+
+int CNativeDialog::RunModal(void* hOwner) {
+    if (!Create(hOwner)) {
+        return -1;
+    }
+    const int nResult = RunModalLoop();
+    Destroy();
+    return nResult;
 }
 
 void CNativeDialog::End(int nResult) {
+    m_bEnded = true;
+    m_nResult = nResult;
+    // Wakes the loop, which waits for a message before it looks again.
     if (m_hWnd != nullptr) {
-        ::EndDialog(Window(m_hWnd), nResult);
+        ::PostMessageW(Window(m_hWnd), WM_NULL, 0, 0);
     }
+}
+
+void CNativeDialog::Destroy() {
+    if (m_hWnd != nullptr) {
+        const HWND hWnd = Window(m_hWnd);
+        m_hWnd = nullptr;
+        ::DestroyWindow(hWnd);
+    }
+}
+
+void CNativeDialog::ProcessWaitingMessages() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        HandleQueuedMessage(&message);
+    }
+}
+
+void CNativeDialog::HandleQueuedMessage(const void* pMessage) {
+    const MSG* pMsg = static_cast<const MSG*>(pMessage);
+    if (OfferKey(pMsg)) {
+        return;
+    }
+    if (m_hWnd != nullptr && ::IsDialogMessageW(Window(m_hWnd), const_cast<MSG*>(pMsg))) {
+        return;
+    }
+    ::TranslateMessage(pMsg);
+    ::DispatchMessageW(pMsg);
+}
+
+bool CNativeDialog::OfferKey(const void* pMessage) {
+    const MSG* pMsg = static_cast<const MSG*>(pMessage);
+    const HWND hWnd = Window(m_hWnd);
+    if (hWnd == nullptr || pMsg->message != WM_KEYDOWN ||
+        (pMsg->hwnd != hWnd && !::IsChild(hWnd, pMsg->hwnd))) {
+        return false;
+    }
+    NativeKey key;
+    switch (pMsg->wParam) {
+        case VK_RETURN:
+            key = NativeKey::Enter;
+            break;
+        case VK_ESCAPE:
+            key = NativeKey::Escape;
+            break;
+        case VK_F1:
+            key = NativeKey::Help;
+            break;
+        default:
+            return false;
+    }
+    // With Shift or Ctrl held, Enter and Escape do nothing in a dialog; F1 goes on to
+    // the window, as any other key.
+    if ((::GetKeyState(VK_SHIFT) | ::GetKeyState(VK_CONTROL)) < 0) {
+        return key != NativeKey::Help;
+    }
+    return m_sink.OnNativeKey(key);
 }
 
 bool CNativeDialog::HandleMessage(void* hWnd, unsigned message, unsigned long long wParam,
@@ -160,6 +266,14 @@ void CNativeDialog::FocusItem(int nId) {
     if (HWND hItem = static_cast<HWND>(ItemHandle(nId))) {
         // As Tab does: through the dialog manager, which also moves the default look.
         ::SendMessageW(Window(m_hWnd), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hItem), TRUE);
+    }
+}
+
+void CNativeDialog::DeliverPostedCommands() {
+    MSG message;
+    while (m_hWnd != nullptr && ::PeekMessageW(&message, Window(m_hWnd), kPostedCommand,
+                                               kPostedCommand, PM_REMOVE)) {
+        ::DispatchMessageW(&message);
     }
 }
 

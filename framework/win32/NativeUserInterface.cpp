@@ -1,6 +1,6 @@
 #include "framework/win32/NativeUserInterface.h"
 
-#include <windows.h>
+#include "framework/win32/SystemHeaders.h"
 
 #include "platform/win32/WideString.h"
 

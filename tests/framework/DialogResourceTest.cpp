@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include "framework/win32/SystemHeaders.h"
 // After <windows.h>, whose types it uses.
 #include <commctrl.h>
 

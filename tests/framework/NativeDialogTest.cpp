@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include "framework/win32/SystemHeaders.h"
 
 #include <functional>
 #include <iterator>

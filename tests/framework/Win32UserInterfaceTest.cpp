@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include "framework/win32/SystemHeaders.h"
 // The name the test calls the interface's message box by, not the system's.
 #undef MessageBox
 
