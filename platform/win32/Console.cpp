@@ -41,7 +41,49 @@ bool WriteAllTo(HANDLE file, std::string_view text) {
 
 }  // namespace
 
+namespace {
+
+// A program with windows gets no console of its own: started from one, it writes
+// there all the same when it attaches to its parent's console. Each stream the
+// program was given (a redirection of a script) stays as it is; those it lacks are
+// opened on the console, for the system's handles and the run-time's streams alike.
+void AttachParentConsole() {
+    constexpr DWORD kStreams[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+    bool bMissing = false;
+    for (const DWORD stream : kStreams) {
+        bMissing = bMissing || !win32::CHandle::IsHandle(::GetStdHandle(stream));
+    }
+    if (!bMissing || !::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        return;
+    }
+    struct CStream {
+        DWORD id;
+        const wchar_t* device;
+        FILE* file;
+        const wchar_t* mode;
+    };
+    const CStream streams[] = {{STD_INPUT_HANDLE, L"CONIN$", stdin, L"r"},
+                               {STD_OUTPUT_HANDLE, L"CONOUT$", stdout, L"w"},
+                               {STD_ERROR_HANDLE, L"CONOUT$", stderr, L"w"}};
+    for (const CStream& stream : streams) {
+        if (win32::CHandle::IsHandle(::GetStdHandle(stream.id))) {
+            continue;
+        }
+        const HANDLE handle = ::CreateFileW(stream.device, GENERIC_READ | GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, 0, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            ::SetStdHandle(stream.id, handle);
+            FILE* reopened = nullptr;
+            _wfreopen_s(&reopened, stream.device, stream.mode, stream.file);
+        }
+    }
+}
+
+}  // namespace
+
 void PrepareStandardStreams() {
+    AttachParentConsole();
     // A missing stream is opened on the null device, so that nothing written to it
     // goes anywhere else. A write to a pipe whose reader has gone fails by itself here.
     constexpr DWORD kStreams[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};

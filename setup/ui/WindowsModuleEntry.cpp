@@ -6,7 +6,14 @@
 #include "setup/program/WindowsModule.h"
 #include "setup/ui/SetupApp.h"
 
-extern "C" __attribute__((visibility("default"))) int SetupWindowsMain1(
+#ifdef _WIN32
+// Linked into the program, which calls it directly.
+#define SETUP_WINDOWS_EXPORT
+#else
+#define SETUP_WINDOWS_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" SETUP_WINDOWS_EXPORT int SetupWindowsMain1(
     int argc, char** argv, const SetupWindowsRequest* request) {
     return framework::RunWithToolkit(argc, argv, [request] {
         // The one application object, for as long as the windows run; it restores the
