@@ -20,7 +20,7 @@ void CStatic::UpdateTarget() {
     // mnemonic: its "&" is part of the text.
     const std::string text = GetWindowText();
     const bool bMnemonic = !m_bWordBreak && !m_bIcon && !MnemonicCaption(text).empty();
-    SetBuddy(bMnemonic ? m_pTarget : nullptr);
+    OnTextOrTargetChanged(bMnemonic ? m_pTarget : nullptr);
     if (bMnemonic) {
         NameAfterCaption(m_pTarget, text);
     }

@@ -35,8 +35,9 @@ public:
 
 private:
     void UpdateTarget();
-    // Tells the backend where the mnemonic leads now (none: nullptr).
-    void SetBuddy(CWnd* pBuddy);
+    // Tells the backend that the text or the control the mnemonic leads to changed;
+    // `pBuddy` is where the mnemonic leads now (none: nullptr).
+    void OnTextOrTargetChanged(CWnd* pBuddy);
 
     CWnd* m_pTarget = nullptr;
     bool m_bWordBreak = false;

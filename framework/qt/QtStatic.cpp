@@ -70,7 +70,7 @@ void CStatic::Create(CDialog& dialog, const CControlTemplate& control, const std
     }
 }
 
-void CStatic::SetBuddy(CWnd* pBuddy) {
+void CStatic::OnTextOrTargetChanged(CWnd* pBuddy) {
     WidgetAs<QLabel>(*this)->setBuddy(pBuddy ? Widget(*pBuddy) : nullptr);
 }
 

@@ -2,6 +2,8 @@
 // After <windows.h>, whose types it uses.
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "framework/Edit.h"
 #include "framework/win32/Win32Control.h"
 #include "platform/win32/WideString.h"
@@ -73,8 +75,11 @@ private:
         auto* pRules = reinterpret_cast<CInputRules*>(data);
         switch (message) {
             case WM_CHAR:
-                if (pRules->m_edit.m_bUpperCase && wParam >= 0x20) {
-                    wParam = UpperCased(static_cast<wchar_t>(wParam));
+                if (wParam >= 0x20) {
+                    if (pRules->m_edit.m_bUpperCase) {
+                        wParam = UpperCased(static_cast<wchar_t>(wParam));
+                    }
+                    return pRules->Insert(hWnd, message, wParam, lParam);
                 }
                 break;
             case WM_PASTE:
@@ -86,22 +91,45 @@ private:
         return ::DefSubclassProc(hWnd, message, wParam, lParam);
     }
 
+    // Only an edit that lengthens a text beyond the limit is refused: a text the
+    // program put in over the limit can still have part of it typed over, which the
+    // system's limit alone would refuse.
+    LRESULT Insert(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        const int length = TextLength(hWnd);
+        const int limit = m_edit.m_nLimit;
+        if (limit == 0 || length <= limit || length - SelectionLength(hWnd) + 1 > length) {
+            return ::DefSubclassProc(hWnd, message, wParam, lParam);
+        }
+        ::SendMessageW(hWnd, EM_LIMITTEXT, static_cast<WPARAM>(length), 0);
+        const LRESULT result = ::DefSubclassProc(hWnd, message, wParam, lParam);
+        ::SendMessageW(hWnd, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+        return result;
+    }
+
+    static int SelectionLength(HWND hWnd) {
+        DWORD start = 0;
+        DWORD end = 0;
+        ::SendMessageW(hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                       reinterpret_cast<LPARAM>(&end));
+        return static_cast<int>(end - start);
+    }
+
     void Paste(HWND hWnd) {
         std::wstring text = ClipboardText(hWnd);
         if (m_edit.m_bUpperCase) {
             text = UpperCased(std::move(text));
         }
-        DWORD start = 0;
-        DWORD end = 0;
-        ::SendMessageW(hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                       reinterpret_cast<LPARAM>(&end));
         const int length = TextLength(hWnd);
-        const int result = length - static_cast<int>(end - start) + static_cast<int>(text.size());
-        if (m_edit.m_nLimit > 0 && result > m_edit.m_nLimit && result > length) {
+        const int result = length - SelectionLength(hWnd) + static_cast<int>(text.size());
+        const int limit = m_edit.m_nLimit;
+        if (limit > 0 && result > limit && result > length) {
             ::MessageBeep(MB_OK);
             return;
         }
+        // The system's limit would cut what this rule lets in.
+        ::SendMessageW(hWnd, EM_LIMITTEXT, static_cast<WPARAM>(std::max(limit, result)), 0);
         ::SendMessageW(hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageW(hWnd, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
     }
 
     CEdit& m_edit;
@@ -133,6 +161,10 @@ void CEdit::SetWindowText(const std::string& text) {
         value = UpperCased(std::move(value));
     }
     ::SetWindowTextW(Hwnd(*this), value.c_str());
+    // The caret after the text, where typing goes on, as a user who set the text
+    // would have it.
+    const auto end = static_cast<WPARAM>(value.size());
+    ::SendMessageW(Hwnd(*this), EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
 std::string CEdit::GetWindowText() const {

@@ -1,4 +1,5 @@
 #include "framework/Static.h"
+#include "framework/win32/AccessibleText.h"
 #include "framework/win32/WindowIcons.h"
 #include "framework/win32/Win32Control.h"
 
@@ -13,9 +14,14 @@ void CStatic::Create(CDialog& dialog, const CControlTemplate& control, const std
     m_bWordBreak = (control.style & StyleWordWrap) != 0;
 }
 
-void CStatic::SetBuddy(CWnd*) {
+void CStatic::OnTextOrTargetChanged(CWnd*) {
     // The dialog manager moves the focus on a label's mnemonic itself, to the next
-    // control that takes it; the name is given by UpdateTarget.
+    // control that takes it. The system's accessibility layer names a label after its
+    // text with the first "&" taken for a mnemonic; a label that shows "&" as written
+    // is named with its text as it is.
+    if (m_bWordBreak) {
+        win32::SetAccessibleText(Hwnd(*this), win32::AccessibleProperty::Name, GetWindowText());
+    }
 }
 
 void CStatic::SetWordBreak(bool bWordBreak) {

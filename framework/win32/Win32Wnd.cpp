@@ -1,35 +1,14 @@
 // The Win32 backend's half of every control: its window's state, focus, texts and
 // the name assistive technology announces.
 #include "framework/win32/SystemHeaders.h"
-// After <windows.h>, whose types they use.
-#include <initguid.h>
-#include <oleacc.h>
 
 #include "framework/Wnd.h"
+#include "framework/win32/AccessibleText.h"
 #include "framework/win32/Win32Control.h"
-#include "platform/win32/WideString.h"
 
 namespace framework {
 
 using win32::Hwnd;
-
-namespace {
-
-// Sets an accessibility property of the control's own client object; the system's
-// accessibility layer answers with it in place of what it would work out itself.
-void SetAccessibleText(HWND hWnd, const MSAAPROPID& property, const std::string& text) {
-    IAccPropServices* pServices = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_IAccPropServices, reinterpret_cast<void**>(&pServices)))) {
-        return;
-    }
-    const std::wstring value = platform::win32::Wide(text);
-    pServices->SetHwndPropStr(hWnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
-                              value.c_str());
-    pServices->Release();
-}
-
-}  // namespace
 
 // The dialog's window destroys the controls' windows with itself.
 CWnd::~CWnd() = default;
@@ -60,11 +39,11 @@ bool CWnd::HasFocus() const {
 }
 
 void CWnd::SetAccessibleName(const std::string& name) {
-    SetAccessibleText(Hwnd(*this), PROPID_ACC_NAME, name);
+    win32::SetAccessibleText(Hwnd(*this), win32::AccessibleProperty::Name, name);
 }
 
 void CWnd::SetAccessibleDescription(const std::string& description) {
-    SetAccessibleText(Hwnd(*this), PROPID_ACC_DESCRIPTION, description);
+    win32::SetAccessibleText(Hwnd(*this), win32::AccessibleProperty::Description, description);
 }
 
 void CWnd::SetWindowText(const std::string& text) {

@@ -9,6 +9,8 @@
 #include "framework/Dialog.h"
 #include "framework/win32/DialogWindow.h"
 #include "framework/win32/SystemHeaders.h"
+// After <windows.h>, whose types it uses.
+#include <oleacc.h>
 #include "platform/win32/WideString.h"
 #include "tests/support/DialogDriver.h"
 
@@ -174,6 +176,31 @@ void Paste(framework::CDialog& dialog, const std::string& text) {
     }
     ::CloseClipboard();
     ::SendMessageW(hTarget, WM_PASTE, 0, 0);
+}
+
+void Close(framework::CDialog& dialog) {
+    ::SendMessageW(static_cast<HWND>(dialog.GetWindow().Handle()), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+std::string AccessibleName(const framework::CWnd& control) {
+    // As a screen reader asks: the control's client object, by its window.
+    IAccessible* pAccessible = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(Handle(control), static_cast<DWORD>(OBJID_CLIENT),
+                                            __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&pAccessible)))) {
+        return std::string();
+    }
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string result;
+    if (SUCCEEDED(pAccessible->get_accName(self, &name)) && name != nullptr) {
+        result = platform::win32::Narrow(std::wstring(name, ::SysStringLen(name)));
+        ::SysFreeString(name);
+    }
+    pAccessible->Release();
+    return result;
 }
 
 }  // namespace testing_support
