@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace framework::win32 {
@@ -69,7 +70,14 @@ std::string Entity(const std::string& name) {
     if (name == "nbsp") return "\xC2\xA0";
     if (name.size() > 1 && name[0] == '#') {
         const bool bHex = name[1] == 'x' || name[1] == 'X';
-        const unsigned long point = std::stoul(name.substr(bHex ? 2 : 1), nullptr, bHex ? 16 : 10);
+        const std::string digits = name.substr(bHex ? 2 : 1);
+        char* pEnd = nullptr;
+        const unsigned long point = std::strtoul(digits.c_str(), &pEnd, bHex ? 16 : 10);
+        // A reference that names no character is text as written.
+        if (digits.empty() || *pEnd != '\0' || point == 0 || point > 0x10FFFF ||
+            (point >= 0xD800 && point <= 0xDFFF)) {
+            return "&" + name + ";";
+        }
         std::string utf8;
         if (point < 0x80) {
             utf8 += static_cast<char>(point);
@@ -130,6 +138,8 @@ private:
                 if (end != std::string::npos && end - i <= 10) {
                     text += Entity(raw.substr(i + 1, end - i - 1));
                     i = end;
+                    m_bBlank = false;
+                    m_bAtLineStart = false;
                     continue;
                 }
             }

@@ -3,6 +3,7 @@
 # Run as a script (cmake -P) with
 #   OBJDUMP     the cross toolchain's objdump
 #   PRODUCT_DIR the product folder
+cmake_minimum_required(VERSION 3.25)
 set(windows_dlls advapi32 bcrypt comctl32 comdlg32 crypt32 gdi32 imm32 kernel32 msvcrt ntdll
     ole32 oleacc oleaut32 rpcrt4 shell32 shlwapi user32 uxtheme version ws2_32)
 foreach(program setup.exe Lettrino.exe)
