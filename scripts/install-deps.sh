@@ -7,12 +7,12 @@
 #                                       MinGW-w64 cross compiler, GoogleTest's sources
 #                                       and Debian's 64-bit Wine to run the tests,
 #                                       an X server and xdotool for its real-display
-#                                       scenario
+#                                       scenario, xwd and netpbm for its screenshots
 set -euo pipefail
 
 if [ "${WINDOWS:-0}" = 1 ]; then
     packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine
-              xvfb x11-utils xdotool dbus at-spi2-core python3)
+              xvfb x11-utils xdotool dbus at-spi2-core python3 x11-apps netpbm)
 elif [ "${1:-}" = run ]; then
     packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 else
