@@ -1,8 +1,11 @@
 #include "framework/WinApp.h"
 
+#include "framework/HelpWindowBackend.h"
+#include "platform/PathCase.h"
 #include "platform/ProcessStart.h"
 #include "platform/ProgramFile.h"
 #include "platform/ProgramPath.h"
+#include "platform/SystemStrings.h"
 #include "platform/UserInterface.h"
 
 namespace framework {
@@ -56,6 +59,22 @@ int CWinApp::ExitInstance() {
 
 void CWinApp::OnHelp() {
     ShowHelp(HelpCommand::Contents);
+}
+
+void CWinApp::ShowHelp(HelpCommand command) {
+    if (command == HelpCommand::Quit) {
+        DestroyHelpWindow(m_pHelpWindow);
+        m_pHelpWindow = nullptr;
+        return;
+    }
+    const std::string path = platform::ResolveExistingCase(m_strHelpFilePath);
+    if (m_strHelpFilePath.empty() || !CanShowHelpFile(path)) {
+        platform::UserInterface().MessageBox(
+            platform::LoadSystemString(platform::IDS_SYS_HELP_FAILED),
+            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+        return;
+    }
+    m_pHelpWindow = ShowHelpFile(m_pHelpWindow, path);
 }
 
 }  // namespace framework

@@ -9,8 +9,8 @@ struct CControlTemplate;
 
 // A control of a dialog, whatever its kind: whether it takes input, whether it
 // shows, the focus, its text and the name assistive technology announces. It holds
-// the backend's window for it (a widget, or the handle of a window the system made
-// from the layout), which lives as long as the control.
+// the backend's window for it: a widget that goes with the control, or the handle of
+// a window the system made from the layout, which goes with the dialog's window.
 class CWnd {
 public:
     CWnd(const CWnd&) = delete;

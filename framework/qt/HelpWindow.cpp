@@ -1,9 +1,11 @@
 #include "framework/qt/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QUrl>
 
+#include "framework/HelpWindowBackend.h"
 #include "platform/UserInterface.h"
 
 namespace framework {
@@ -43,6 +45,25 @@ void CHelpWindow::keyPressEvent(QKeyEvent* pEvent) {
         return;
     }
     QTextBrowser::keyPressEvent(pEvent);
+}
+
+bool CanShowHelpFile(const std::string& path) {
+    return CHelpWindow::CanShow(path);
+}
+
+CHelpWindow* ShowHelpFile(CHelpWindow* pWindow, const std::string& path) {
+    if (pWindow == nullptr) {
+        pWindow = new CHelpWindow();
+    }
+    pWindow->ShowContents(path);
+    return pWindow;
+}
+
+void DestroyHelpWindow(CHelpWindow* pWindow) {
+    // A static application object can outlive the toolkit, and its windows with it.
+    if (QCoreApplication::instance()) {
+        delete pWindow;
+    }
 }
 
 }  // namespace framework

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "framework/HelpWindowBackend.h"
 #include "framework/win32/HelpRichText.h"
 #include "framework/win32/WindowText.h"
 #include "platform/UserInterface.h"
@@ -145,6 +146,22 @@ std::string CHelpWindow::Title() const {
 
 std::string CHelpWindow::Text() const {
     return win32::WindowText(static_cast<HWND>(m_hText));
+}
+
+bool CanShowHelpFile(const std::string& path) {
+    return CHelpWindow::CanShow(path);
+}
+
+CHelpWindow* ShowHelpFile(CHelpWindow* pWindow, const std::string& path) {
+    if (pWindow == nullptr) {
+        pWindow = new CHelpWindow();
+    }
+    pWindow->ShowContents(path);
+    return pWindow;
+}
+
+void DestroyHelpWindow(CHelpWindow* pWindow) {
+    delete pWindow;
 }
 
 }  // namespace framework

@@ -26,14 +26,7 @@ int CComboBox::GetCount() const {
 }
 
 std::string CComboBox::GetLBText(int nIndex) const {
-    const LRESULT length = ::SendMessageW(Hwnd(*this), CB_GETLBTEXTLEN, nIndex, 0);
-    if (nIndex < 0 || length == CB_ERR) {
-        return std::string();
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    ::SendMessageW(Hwnd(*this), CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return platform::win32::Narrow(text);
+    return win32::EntryText(Hwnd(*this), CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex);
 }
 
 int CComboBox::SetCurSel(int nIndex) {

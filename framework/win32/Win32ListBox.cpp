@@ -38,14 +38,7 @@ int CListBox::GetCount() const {
 }
 
 std::string CListBox::GetText(int nIndex) const {
-    const LRESULT length = ::SendMessageW(Hwnd(*this), LB_GETTEXTLEN, nIndex, 0);
-    if (nIndex < 0 || length == LB_ERR) {
-        return std::string();
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    ::SendMessageW(Hwnd(*this), LB_GETTEXT, nIndex, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return platform::win32::Narrow(text);
+    return win32::EntryText(Hwnd(*this), LB_GETTEXTLEN, LB_GETTEXT, nIndex);
 }
 
 }  // namespace framework
