@@ -11,6 +11,7 @@
 
 #include "framework/HelpWindowBackend.h"
 #include "framework/win32/HelpRichText.h"
+#include "framework/win32/WindowIcons.h"
 #include "framework/win32/WindowText.h"
 #include "platform/UserInterface.h"
 #include "platform/win32/WideString.h"
@@ -104,6 +105,8 @@ CHelpWindow::CHelpWindow() {
             ES_AUTOVSCROLL | ES_NOHIDESEL,
         0, 0, client.right, client.bottom, hWnd, nullptr, hInstance, nullptr);
     ::SetWindowSubclass(hText, TextProcedure, 0, 0);
+    // The program's icon, as on its dialogs.
+    win32::ApplyClassIcon(hWnd);
     m_hWnd = hWnd;
     m_hText = hText;
 }
