@@ -236,14 +236,9 @@ void* CNativeDialog::ItemHandle(int nId) const {
     return m_hWnd ? ::GetDlgItem(Window(m_hWnd), nId) : nullptr;
 }
 
-std::string CNativeDialog::ItemText(int nId) const {
-    HWND hItem = static_cast<HWND>(ItemHandle(nId));
-    return hItem ? WindowText(hItem) : std::string();
-}
-
 void CNativeDialog::SetItemText(int nId, const std::string& text) {
     if (HWND hItem = static_cast<HWND>(ItemHandle(nId))) {
-        ::SetWindowTextW(hItem, platform::win32::Wide(text).c_str());
+        SetWindowTextUtf8(hItem, text);
     }
 }
 
@@ -253,7 +248,7 @@ std::string CNativeDialog::Title() const {
 
 void CNativeDialog::SetTitle(const std::string& text) {
     if (m_hWnd != nullptr) {
-        ::SetWindowTextW(Window(m_hWnd), platform::win32::Wide(text).c_str());
+        SetWindowTextUtf8(Window(m_hWnd), text);
     }
 }
 

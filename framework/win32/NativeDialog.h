@@ -64,7 +64,6 @@ public:
     void* Handle() const { return m_hWnd; }
     void* ItemHandle(int nId) const;
 
-    std::string ItemText(int nId) const;
     void SetItemText(int nId, const std::string& text);
     std::string Title() const;
     void SetTitle(const std::string& text);

@@ -8,6 +8,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/win32/DialogWindow.h"
+#include "framework/win32/Win32Control.h"
 #include "framework/win32/SystemHeaders.h"
 // After <windows.h>, whose types it uses.
 #include <oleacc.h>
@@ -17,10 +18,6 @@
 namespace testing_support {
 
 namespace {
-
-HWND Handle(const framework::CWnd& control) {
-    return static_cast<HWND>(control.GetNativeWindow());
-}
 
 HWND KeyTarget(framework::CDialog& dialog) {
     const HWND hDialog = static_cast<HWND>(dialog.GetWindow().Handle());
@@ -110,7 +107,7 @@ void DeliverPostedCommands(framework::CDialog& dialog) {
 }
 
 void Click(framework::CWnd& control) {
-    const HWND hWnd = Handle(control);
+    const HWND hWnd = framework::win32::Hwnd(control);
     // A disabled or hidden control takes no click: it goes to the window below.
     if (!::IsWindowEnabled(hWnd) || !::IsWindowVisible(hWnd)) {
         return;
@@ -185,7 +182,7 @@ void Close(framework::CDialog& dialog) {
 std::string AccessibleName(const framework::CWnd& control) {
     // As a screen reader asks: the control's client object, by its window.
     IAccessible* pAccessible = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(Handle(control), static_cast<DWORD>(OBJID_CLIENT),
+    if (FAILED(::AccessibleObjectFromWindow(framework::win32::Hwnd(control), static_cast<DWORD>(OBJID_CLIENT),
                                             __uuidof(IAccessible),
                                             reinterpret_cast<void**>(&pAccessible)))) {
         return std::string();
